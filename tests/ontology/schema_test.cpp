@@ -1,0 +1,152 @@
+#include "db/Cursor.h"
+#include "db/Text.h"
+#include "support/OntologyFixture.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every row of a table as text, in key order, for comparing two files.
+QStringList rowsOf(const db::Database &d, const QString &table, const QStringList &fields)
+{
+    QStringList cols;
+    for (const QString &f : fields)
+        cols << db::quoteIdent(f);
+    db::QueryCursor c = db::QueryCursor::snapshot(
+        d, QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(cols.join(", "), db::quoteIdent(table)));
+    QStringList rows;
+    for (qsizetype r = 0; r < c.recordCount(); ++r) {
+        QStringList values;
+        for (int i = 0; i < c.columns().size(); ++i)
+            values << c.valueAt(r, i).toString();
+        rows << values.join('|');
+    }
+    return rows;
+}
+
+int failure(const QString &sql, const QVariantList &params = {})
+{
+    try {
+        OntologyDB.execute(sql, params);
+    } catch (const db::DbError &e) {
+        return e.number();
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(NewOntology, HoldsExactlyTheSeedOfResDat)
+{
+    NewOntology o;
+    db::Database res = openResourceDatabase();
+    const struct {
+        const char *table;
+        QStringList fields;
+    } seeded[] = {
+        {"Subsets", {"Subset_ID", "Subset"}},
+        {"CONCEPTS", {"Concept", "Definition", "Type", "Subset_ID"}},
+        {"ISA", {"Concept", "ISA"}},
+        {"INVERSES", {"Relation", "Inverse"}},
+        {"RELATIONS", {"Concept1", "Rel", "Concept2"}},
+        {"Languages", {"Lang_ID", "Language", "Show"}},
+    };
+    for (const auto &t : seeded) {
+        SCOPED_TRACE(t.table);
+        const QStringList got = rowsOf(OntologyDB, t.table, t.fields);
+        EXPECT_FALSE(got.isEmpty());
+        EXPECT_EQ(got, rowsOf(res, t.table, t.fields));
+    }
+    for (const char *empty : {"Names", "ATTRIBUTES", "Notes", "TermBases", "Inherit", "MetaData"})
+        EXPECT_EQ(o.count(QStringLiteral("SELECT count(*) FROM ") + empty), 0) << empty;
+    EXPECT_EQ(o.count("SELECT count(*) FROM RELATIONS WHERE \"Default\" <> 0"), 0);
+    EXPECT_EQ(o.count("SELECT min(Relation_ID) FROM RELATIONS"), 1) << "numbered afresh";
+}
+
+TEST(NewOntology, ExistingFileIsLeftAloneAndAFailedSeedLeavesNoFile)
+{
+    TestFolder dir;
+    ui::setAppPath(dir.path());
+    const QString existing = dir.write("old.ont", "precious");
+    try {
+        CreateOntologyDatabase(existing);
+        FAIL();
+    } catch (const db::DbError &e) {
+        EXPECT_EQ(e.number(), db::err::ExistsAlready);
+    }
+    EXPECT_EQ(fileBytes(existing), QByteArray("precious"));
+
+    QFile::remove(dir.resDat());
+    OntologyPath = dir.file("new.ont");
+    EXPECT_THROW(CreateOntologyDatabase(OntologyPath), db::DbError);
+    EXPECT_FALSE(QFile::exists(OntologyPath)) << "no half-made ontology may remain";
+    EXPECT_FALSE(OntologyDB.isOpen());
+    OntologyPath.clear();
+    ui::setAppPath({});
+}
+
+TEST(OntologySchema, CascadesCarryRenamesAndDeletes)
+{
+    NewOntology o;
+    OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('DOG', 1, 1), ('TAIL', 1, 1)");
+    OntologyDB.execute("INSERT INTO ISA VALUES ('DOG', 'OBJECT'), ('TAIL', 'OBJECT')");
+    OntologyDB.execute("INSERT INTO RELATIONS (Concept1, Rel, Concept2) VALUES ('TAIL', 'PART-OF', 'DOG')");
+    OntologyDB.execute("INSERT INTO Names (Concept, Lang_ID, Name) VALUES ('DOG', 'en', 'dog'), ('DOG', 'es', 'perro')");
+    OntologyDB.execute("INSERT INTO Inherit VALUES ('PART-OF', 'DOG', 'TAIL')");
+
+    // A parent, a relation slot and both sides of an inverse, renamed at once.
+    OntologyDB.execute("UPDATE CONCEPTS SET Concept = 'THING' WHERE Concept = 'object'");
+    OntologyDB.execute("UPDATE CONCEPTS SET Concept = 'PART-OF-X' WHERE Concept = 'PART-OF'");
+    EXPECT_EQ(o.count("SELECT count(*) FROM ISA WHERE ISA = 'THING'"), 2);
+    EXPECT_EQ(o.count("SELECT count(*) FROM RELATIONS WHERE Rel = 'PART-OF-X'"), 1);
+    EXPECT_EQ(o.count("SELECT count(*) FROM INVERSES WHERE Relation = 'PART-OF-X' OR Inverse = 'PART-OF-X'"), 2);
+    EXPECT_EQ(o.count("SELECT count(*) FROM Inherit WHERE Attr = 'PART-OF'"), 1) << "the work table is free text";
+
+    // Deleting a relation concept takes its inverse rows both ways and every slot using it.
+    OntologyDB.execute("DELETE FROM CONCEPTS WHERE Concept = 'PART-OF-X'");
+    EXPECT_EQ(o.count("SELECT count(*) FROM INVERSES WHERE Relation = 'HAS-PART' OR Inverse = 'HAS-PART'"), 0);
+    EXPECT_EQ(o.count("SELECT count(*) FROM RELATIONS WHERE Concept1 = 'TAIL'"), 0);
+    EXPECT_EQ(o.count("SELECT count(*) FROM RELATIONS WHERE Concept1 = 'PART-OF-X'"), 0);
+
+    OntologyDB.execute("DELETE FROM Languages WHERE Lang_ID = 'es'");
+    EXPECT_EQ(o.count("SELECT count(*) FROM Names"), 1);
+
+    OntologyDB.execute("INSERT INTO Subsets VALUES (2, 'Animals')");
+    OntologyDB.execute("UPDATE CONCEPTS SET Subset_ID = 2 WHERE Concept = 'DOG'");
+    OntologyDB.execute("DELETE FROM Subsets WHERE Subset_ID = 2");
+    EXPECT_EQ(o.count("SELECT count(*) FROM CONCEPTS WHERE Concept = 'DOG'"), 0);
+    EXPECT_EQ(o.count("SELECT count(*) FROM Names"), 0);
+}
+
+TEST(OntologySchema, RefusesWhatBreaksItsRules)
+{
+    NewOntology o;
+    struct Case {
+        const char *what;
+        QString sql;
+        QVariantList params;
+        int expected;
+    } cases[] = {
+        {"name in an unknown language", "INSERT INTO Names (Concept, Lang_ID, Name) VALUES ('ALL', 'xx', 'a')", {},
+         db::err::RelatedRecordRequired},
+        {"concept in an unknown subset", "INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('X', 1, 9)", {},
+         db::err::RelatedRecordRequired},
+        {"51-character attribute", "INSERT INTO ATTRIBUTES (Concept, Attribute) VALUES ('ALL', ?)",
+         {QString(51, 'A')}, db::err::FieldTooSmall},
+        {"empty definition", "UPDATE CONCEPTS SET Definition = '' WHERE Concept = 'ALL'", {},
+         db::err::ZeroLengthString},
+        {"empty note is allowed", "INSERT INTO Notes (Concept, Note) VALUES ('ALL', '')", {}, 0},
+        {"duplicate IS-A pair", "INSERT INTO ISA VALUES ('object', 'all')", {}, db::err::DuplicateKey},
+        {"case-variant concept", "INSERT INTO CONCEPTS (Concept, Type) VALUES ('Object', 1)", {},
+         db::err::DuplicateKey},
+        {"type 256", "UPDATE CONCEPTS SET Type = 256 WHERE Concept = 'ALL'", {}, db::err::NumericOverflow},
+        {"two identical relation slots", "INSERT INTO RELATIONS (Concept1, Rel, Concept2) VALUES ('PART-OF', 'DOMAIN', 'OBJECT')",
+         {}, 0},
+        {"name longer than 25", "INSERT INTO MetaData (Name) VALUES (?)", {QString(26, 'n')}, db::err::FieldTooSmall},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(failure(c.sql, c.params), c.expected);
+    }
+}
