@@ -1,5 +1,5 @@
 #pragma once
-// The one error type of the database layer. It carries the engine number that the
+// The one error type of the database and runtime layers. It carries the engine number that the
 // program tells apart (3204, 3343, 3011, 3022 ...) and a sentence for the user.
 
 #include <QString>
@@ -29,6 +29,10 @@ constexpr int ObjectClosed = 3420;
 constexpr int RequeryFailed = 3426;
 constexpr int NotAnIndex = 3800;
 constexpr int NotUpdatable = 3251;
+// The runtime layer's errors share this type, so one trap tells a cancelled file dialog
+// from an existing database or a foreign file by the number alone.
+constexpr int PathFileAccess = 75;
+constexpr int DialogCancelled = 32755;
 }  // namespace err
 
 class DbError : public std::runtime_error {
