@@ -10,17 +10,14 @@
 // dialog, today as Created and Modified, and the default options.
 OntologyInfoRecord NewOntologyInfo(const PropertiesText &text);
 
-// Adds info as the MetaData row of the ontology open in OntologyDB.
-void AddOntologyMetaData(const OntologyInfoRecord &info);
-
 // Opens path into OntologyDB and reads its MetaData row into OntologyInfo, with today as
 // Modified. A file that is no database, lacks a table of the ontology schema or has no
 // MetaData row is refused with 3343 or 3011. On any failure nothing has been written to
 // the file, OntologyDB is closed and OntologyInfo holds nothing of an earlier ontology.
 void OpenOntologyDatabase(const QString &path);
 
-// Writes OntologyInfo into the MetaData row it was read from, with today as Modified.
-void WriteOntologyMetaData();
+// Writes OntologyInfo back into the file's MetaData row, with today as Modified.
+void WriteBackOntologyInfo();
 
 // Lets the file go: RSInherit and OntologyDB are closed (every other cursor on the file
 // ends with it). Never throws.
