@@ -37,3 +37,11 @@ inline const QString QuoteChar = QStringLiteral("\"");
 
 // Tables a file must have to be taken for an ontology.
 QStringList ontologyTables();
+
+// The shared procedures over the open ontology.
+#include "Hierarchy.h"
+#include "IdentifierRules.h"
+#include "Inheritance.h"
+#include "Lookups.h"
+#include "MetaData.h"
+#include "StringHelpers.h"

@@ -1,0 +1,148 @@
+// Times the ontology store's queries on one synthetic ontology (see make_ontology.cpp)
+// and prints one line per figure, "<operation> <concepts> <median> <unit>", and one
+// line per comparison, "ratio <operation> <concepts> <value>", so runs can be compared.
+//
+//   lx_ontology_bench <file.ont> [sqlite3 program]
+
+#include "ontology/Global.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+QString concepts;  // the size printed on every line
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
+}
+
+// Median wall time of fn in milliseconds; one untimed run first warms the caches.
+double timeIt(int runs, const std::function<void()> &fn)
+{
+    fn();
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        fn();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return median(ms);
+}
+
+void figure(const QString &operation, double value, const char *unit)
+{
+    std::printf("%s %s %.4g %s\n", qPrintable(operation), qPrintable(concepts), value, unit);
+    std::fflush(stdout);
+}
+
+void ratio(const QString &operation, double value)
+{
+    std::printf("ratio %s %s %.3g\n", qPrintable(operation), qPrintable(concepts), value);
+    std::fflush(stdout);
+}
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+QString literal(const QString &text) { return QLatin1Char('\'') + QString(text).replace("'", "''") + QLatin1Char('\''); }
+
+// The same descendant set through the sqlite3 program: a recursive query, its rows
+// written to the null device.
+double cliDescendants(const QString &sqlite3, const QString &file, const QString &top, int runs, qsizetype expected)
+{
+    const QString sql = QStringLiteral("WITH RECURSIVE d(c) AS (SELECT Concept FROM ISA WHERE ISA = %1 UNION "
+                                       "SELECT ISA.Concept FROM ISA JOIN d ON ISA.ISA = d.c) SELECT c FROM d;")
+                            .arg(literal(top));
+    const auto run = [&](bool count) {
+        QProcess p;
+        if (!count)
+            p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(sqlite3, {QStringLiteral("-batch"), QStringLiteral("-readonly"), file,
+                          count ? QString(sql).replace("SELECT c FROM d;", "SELECT count(*) FROM d;") : sql});
+        p.waitForFinished(-1);
+        return count ? p.readAllStandardOutput().trimmed().toLongLong() : 0;
+    };
+    const qsizetype got = run(true);
+    if (got != expected)
+        std::fprintf(stderr, "warning: sqlite3 found %lld descendants of %s, the store %lld\n", qlonglong(got),
+                     qPrintable(top), qlonglong(expected));
+    return timeIt(runs, [&] { run(false); });
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <file.ont> [sqlite3 program]\n", argv[0]);
+        return 2;
+    }
+    const QString file = QString::fromLocal8Bit(argv[1]);
+    const QString sqlite3 = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("sqlite3");
+    QHash<QString, QString> target;
+    {
+        QFile f(file + QStringLiteral(".targets"));
+        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            std::fprintf(stderr, "no %s.targets: make the file with lx_make_ontology\n", qPrintable(file));
+            return 1;
+        }
+        QTextStream in(&f);
+        while (!in.atEnd()) {
+            const QStringList kv = in.readLine().split(' ');
+            if (kv.size() == 2)
+                target.insert(kv[0], kv[1]);
+        }
+    }
+    concepts = target.value("concepts");
+    const qsizetype size = concepts.toLongLong();
+
+    OntologyDB = db::Database::open(file, {false, false, {}, ontologyTables()});
+    RootConcept = FindRootConcept();
+    const QString eight = target.value("eight-children");
+    const QString deepest = target.value("deepest");
+    const QString thousand = target.value("about-1000-descendants");
+    const int many = 200;
+    const int rootRuns = size >= 1000000 ? 5 : 11;
+
+    figure("GetChildren-8", timeIt(many, [&] { GetChildren(eight); }) * 1000, "us");
+    figure("GetAncestors-deepest", timeIt(many, [&] { GetAncestors(deepest); }) * 1000, "us");
+    figure("ComputeInherited-c-deepest", timeIt(many, [&] { ComputeInherited(deepest, "c", "all"); }), "ms");
+    figure("ComputeInherited-x-deepest", timeIt(many, [&] { ComputeInherited(deepest, "x", "all"); }), "ms");
+
+    const qsizetype nThousand = GetDescendants(thousand).size();
+    const double storeThousand = timeIt(51, [&] { GetDescendants(thousand); });
+    figure("GetDescendants-1k", storeThousand, "ms");
+    const double cliThousand = cliDescendants(sqlite3, file, thousand, 21, nThousand);
+    figure("sqlite3-cte-1k", cliThousand, "ms");
+    ratio("GetDescendants-1k/sqlite3-cte", storeThousand / cliThousand);
+    figure("peak-memory-before-root-descendants", peakMegabytes(), "MB");
+
+    const qsizetype nRoot = GetDescendants(RootConcept).size();
+    const double storeRoot = timeIt(rootRuns, [&] { GetDescendants(RootConcept); });
+    figure("GetDescendants-root", storeRoot, "ms");
+    const double cliRoot = cliDescendants(sqlite3, file, RootConcept, rootRuns, nRoot);
+    figure("sqlite3-cte-root", cliRoot, "ms");
+    ratio("GetDescendants-root/sqlite3-cte", storeRoot / cliRoot);
+    figure("peak-memory", peakMegabytes(), "MB");
+    OntologyDB.close();
+    return 0;
+}

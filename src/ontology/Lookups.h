@@ -1,0 +1,26 @@
+#pragma once
+// Look-ups over the open ontology. Text keys compare without regard to ASCII case, as
+// the file does. A concept or subset that should be there and is not is a broken
+// invariant: it is reported with its numbered message and a fallback value is returned,
+// so the caller can carry on. Failures of the file itself reach the caller.
+
+#include <QString>
+
+// The language's name, or "" when the code is unknown.
+QString GetLanguageName(const QString &code);
+// The code of a language name, or "" when the name is unknown.
+QString GetLanguageID(const QString &name);
+bool ConceptExists(const QString &identifier);
+// The concept's Type; a missing concept shows QZ010 and gives 1 (object).
+int GetConceptType(const QString &identifier);
+// The definition in double quotes on one line, or "Undefined" when it has none; a
+// missing concept shows QZ038 and gives "".
+QString GetConceptDefinitionQuoted(const QString &identifier);
+qint64 CountSubsetConcepts(int subset);
+// The number of a subset name; a missing name shows QZ005 and gives 0.
+int GetSubsetID(const QString &name);
+// The name of a subset number, or "Error" when the number is unknown.
+QString GetSubsetName(int subset);
+// The root: the first concept of Type 100. Without one, the concept "ALL" becomes the
+// root (its Type is set to 100 when it exists); "ALL" is returned either way.
+QString FindRootConcept();
