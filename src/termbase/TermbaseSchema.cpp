@@ -2,6 +2,7 @@
 
 #include "ontology/Global.h"
 #include "ontology/OntologySchema.h"
+#include "ontology/SchemaFields.h"
 #include "db/Cursor.h"
 
 #include <QFile>
@@ -10,22 +11,12 @@
 using db::Field;
 using db::FieldType;
 using db::Index;
+using namespace schema;
 
 namespace {
 
-Field text(const QString &name, int size, bool zeroLength = false) { return {name, FieldType::Text, size, false, zeroLength}; }
-Field memo(const QString &name) { return {name, FieldType::Memo}; }
-Field of(const QString &name, FieldType type) { return {name, type}; }
-Field counter(const QString &name) { return {name, FieldType::Long, 0, true}; }
-Index primary(const QString &name, const QStringList &fields) { return {name, fields, true}; }
-Index plain(const QString &name, const QStringList &fields) { return {name, fields, false}; }
 Field elemID() { return of(QStringLiteral("elemID"), FieldType::Long); }
 Index elemIDKey() { return primary(QStringLiteral("elemID"), {QStringLiteral("elemID")}); }
-
-struct ResourceTable {
-    const char *name;
-    QStringList fields;
-};
 
 }  // namespace
 
@@ -127,7 +118,7 @@ void CopyResourceData(db::Database &termbase, const CopyProgress &progress)
     // Character sets before languages, languages and categories before category
     // names, categories before elements, picklists and category pairs. The writing
     // system, collating sequence and noise list of a language are not copied.
-    static const ResourceTable tables[] = {
+    static const SeedTable tables[] = {
         {"charsets", {"charsetID", "description", "wsd"}},
         {"langs", {"langID", "description", "charsetID", "order"}},
         {"datcats", {"categoryID", "GI_name", "type", "value_type", "needs_lang", "forms_link", "parentCatID"}},
@@ -138,21 +129,12 @@ void CopyResourceData(db::Database &termbase, const CopyProgress &progress)
     };
     db::Database res = openResourceDatabase();
     int counter = 0;
-    for (const ResourceTable &t : tables) {
-        db::QueryCursor target = db::QueryCursor::dynaset(termbase, QStringLiteral("SELECT * FROM ") + t.name);
-        db::TableCursor source(res, t.name);
-        source.moveFirst();  // a resource table without rows is an error, like any other
-        while (!source.eof()) {
-            target.addNew();
-            for (const QString &f : t.fields)
-                target.setField(f, source.field(f));
-            target.update();
-            source.moveNext();
+    for (const SeedTable &t : tables)
+        CopySeedTable(termbase, res, t, [&] {
             counter = std::min(counter + 1, ResourceCopyMaximum);
             if (progress)
                 progress(counter);
-        }
-    }
+        });
     res.close();
 }
 
