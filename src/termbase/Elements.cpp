@@ -13,6 +13,8 @@ const QString TermEntryCategory = QStringLiteral("0.3");
 // Positions RSElements on the element; false, after the GL001 message, when it is missing.
 bool seekElement(qint64 elemID)
 {
+    if (!RSElements || !RSTEConcepts)
+        throw db::DbError(db::err::ObjectClosed, QStringLiteral("No termbase is open."));
     RSElements->seek(elemID);
     if (!RSElements->noMatch())
         return true;
