@@ -1,0 +1,23 @@
+#pragma once
+// The Name of an ontology or a termbase becomes part of the names of its folders
+// ("<Name>-publish", "<Name>-back") beside the file. A name that a file name cannot
+// hold would put those folders elsewhere, or make them fail; the properties dialogs
+// refuse it, and the code that makes the folders checks again.
+
+#include <QString>
+
+// False for the empty name, a name of dots only, and a name holding a path separator,
+// a character that file names on common systems refuse (: * ? " < > |) or a control
+// character.
+inline bool IsValidFolderName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    bool dotsOnly = true;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+            return false;
+        dotsOnly = dotsOnly && c == QLatin1Char('.');
+    }
+    return !dotsOnly;
+}
