@@ -1,20 +1,13 @@
 #include "FileDialog.h"
 
+#include "Installed.h"
 #include "db/Error.h"
 
 #include <QFileInfo>
 
 namespace ui {
 
-namespace {
-FileDialogBackend *&backend()
-{
-    static FileDialogBackend *b = nullptr;
-    return b;
-}
-}  // namespace
-
-void setFileDialogBackend(FileDialogBackend *b) { backend() = b; }
+void setFileDialogBackend(FileDialogBackend *b) { installed<FileDialogBackend>() = b; }
 
 std::vector<FileFilter> parseFileFilter(const QString &filter)
 {
@@ -37,7 +30,8 @@ std::vector<FileFilter> parseFileFilter(const QString &filter)
 bool CommonDialog::show(FileDialogMode mode)
 {
     const FileDialogRequest request{mode, filter, filterIndex, initDir, fileName, dialogTitle};
-    const std::optional<FileDialogAnswer> answer = backend() ? backend()->ask(request) : std::nullopt;
+    FileDialogBackend *backend = installed<FileDialogBackend>();
+    const std::optional<FileDialogAnswer> answer = backend ? backend->ask(request) : std::nullopt;
     if (!answer || answer->path.isEmpty()) {
         if (cancelError)
             throw db::DbError(db::err::DialogCancelled, QStringLiteral("Cancel was selected."));

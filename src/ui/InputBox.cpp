@@ -1,24 +1,18 @@
 #include "InputBox.h"
 
 #include "App.h"
+#include "Installed.h"
 
 namespace ui {
 
-namespace {
-InputBoxBackend *&backend()
-{
-    static InputBoxBackend *b = nullptr;
-    return b;
-}
-}  // namespace
-
-void setInputBoxBackend(InputBoxBackend *b) { backend() = b; }
+void setInputBoxBackend(InputBoxBackend *b) { installed<InputBoxBackend>() = b; }
 
 std::optional<QString> inputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    if (!backend())
+    InputBoxBackend *backend = installed<InputBoxBackend>();
+    if (!backend)
         return std::nullopt;
-    return backend()->ask({prompt, title.isEmpty() ? appTitle() : title, defaultText});
+    return backend->ask({prompt, title.isEmpty() ? appTitle() : title, defaultText});
 }
 
 QString inputBoxOrEmpty(const QString &prompt, const QString &title, const QString &defaultText)

@@ -1,16 +1,10 @@
 #include "ModalRunner.h"
 
+#include "Installed.h"
+
 namespace ui {
 
-namespace {
-ModalRunner *&runner()
-{
-    static ModalRunner *r = nullptr;
-    return r;
-}
-}  // namespace
-
-void setModalRunner(ModalRunner *r) { runner() = r; }
-ModalRunner *modalRunner() { return runner(); }
+void setModalRunner(ModalRunner *r) { installed<ModalRunner>() = r; }
+ModalRunner *modalRunner() { return installed<ModalRunner>(); }
 
 }  // namespace ui

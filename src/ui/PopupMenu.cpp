@@ -1,21 +1,15 @@
 #include "PopupMenu.h"
 
+#include "Installed.h"
+
 namespace ui {
 
-namespace {
-PopupMenuBackend *&backend()
-{
-    static PopupMenuBackend *b = nullptr;
-    return b;
-}
-}  // namespace
-
-void setPopupMenuBackend(PopupMenuBackend *b) { backend() = b; }
+void setPopupMenuBackend(PopupMenuBackend *b) { installed<PopupMenuBackend>() = b; }
 
 void popupMenu(QMenu &menu)
 {
-    if (backend())
-        backend()->popup(menu);
+    if (PopupMenuBackend *backend = installed<PopupMenuBackend>())
+        backend->popup(menu);
 }
 
 }  // namespace ui
