@@ -3,6 +3,7 @@
 #include "termbase/TermbaseSchema.h"
 
 #include <QFile>
+#include "support/ErrorNumber.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,16 +28,6 @@ qint64 rowsMissing(const QString &fields, const QString &from, const QString &no
     return TermbaseDB
         .scalar(QStringLiteral("SELECT count(*) FROM (SELECT %1 FROM %2 EXCEPT SELECT %1 FROM %3)").arg(fields, from, notIn))
         .toLongLong();
-}
-
-int failure(const QString &sql, const QVariantList &params = {})
-{
-    try {
-        TermbaseDB.execute(sql, params);
-    } catch (const db::DbError &e) {
-        return e.number();
-    }
-    return 0;
 }
 
 }  // namespace
@@ -220,7 +211,7 @@ TEST(TermbaseSchema, RefusesWhatBreaksItsRules)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(failure(c.sql, c.params), c.expected);
+        EXPECT_EQ(failureOf(TermbaseDB, c.sql, c.params), c.expected);
     }
     TermbaseDB.execute("INSERT INTO TE_CONCEPTS VALUES (20, 'DOG'), (22, 'DOG')");
     EXPECT_EQ(t.count("SELECT count(*) FROM TE_CONCEPTS WHERE Concept = 'DOG'"), 2)
