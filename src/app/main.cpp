@@ -1,3 +1,5 @@
+#include "ui/QtBackends.h"
+
 #include <QApplication>
 #include <QMainWindow>
 
@@ -5,6 +7,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexvarin"));
+    ui::installQtBackends();
     QMainWindow window;
     window.resize(800, 600);
     window.show();

@@ -4,7 +4,9 @@ namespace db {
 
 namespace {
 
-inline char16_t foldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+// NOCASE folds upper to lower; folding the other way would put "_" and "[" on the
+// other side of the letters.
+inline char16_t foldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
 
 inline bool sameChar(QChar a, QChar b, Qt::CaseSensitivity cs)
 {

@@ -1,11 +1,23 @@
 #pragma once
-// A name the user types that becomes part of a folder name (the "-publish" and "-back"
-// folders beside an ontology or a termbase).
+// The Name of an ontology or a termbase becomes part of the names of its folders
+// ("<Name>-publish", "<Name>-back") beside the file. A name that a file name cannot
+// hold would put those folders elsewhere, or make them fail; the properties dialogs
+// refuse it, and the code that makes the folders checks again.
 
 #include <QString>
 
-// False when the name holds a character no file name may hold on any of the systems
-// the files travel to ("/", "\", ":", "*", "?", '"', "<", ">", "|", control characters),
-// or consists of dots only (it would name the folder itself or its parent). An empty
-// name is valid here: whether a name may be empty is the caller's rule.
-bool IsValidFolderName(const QString &name);
+// False for the empty name, a name of dots only, and a name holding a path separator,
+// a character that file names on common systems refuse (: * ? " < > |) or a control
+// character.
+inline bool IsValidFolderName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    bool dotsOnly = true;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+            return false;
+        dotsOnly = dotsOnly && c == QLatin1Char('.');
+    }
+    return !dotsOnly;
+}

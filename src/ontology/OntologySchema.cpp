@@ -1,31 +1,15 @@
 #include "OntologySchema.h"
 
 #include "Global.h"
+#include "SchemaFields.h"
 #include "db/Cursor.h"
 #include "ui/App.h"
 
 #include <QDir>
 #include <QFile>
 
-using db::Field;
 using db::FieldType;
-using db::Index;
-
-namespace {
-
-Field text(const QString &name, int size, bool zeroLength = false) { return {name, FieldType::Text, size, false, zeroLength}; }
-Field memo(const QString &name, bool zeroLength = false) { return {name, FieldType::Memo, 0, false, zeroLength}; }
-Field of(const QString &name, FieldType type) { return {name, type}; }
-Field counter(const QString &name) { return {name, FieldType::Long, 0, true}; }
-Index primary(const QString &name, const QStringList &fields) { return {name, fields, true}; }
-Index plain(const QString &name, const QStringList &fields) { return {name, fields, false}; }
-
-struct SeedTable {
-    const char *name;
-    QStringList fields;
-};
-
-}  // namespace
+using namespace schema;
 
 QStringList ontologyTables()
 {
@@ -139,18 +123,25 @@ void SeedNewOntology()
     OntologyDB = db::Database::open(OntologyPath, {false, false, {}, ontologyTables()});
     db::Database res = openResourceDatabase();
     db::Transaction tx(OntologyDB);
-    for (const SeedTable &t : seed) {
-        db::QueryCursor target = db::QueryCursor::dynaset(OntologyDB, QStringLiteral("SELECT * FROM ") + t.name);
-        db::TableCursor source(res, t.name);
-        source.moveFirst();  // a seed table without rows is an error, like any other
-        while (!source.eof()) {
-            target.addNew();
-            for (const QString &f : t.fields)
-                target.setField(f, source.field(f));
-            target.update();
-            source.moveNext();
-        }
-    }
+    for (const SeedTable &t : seed)
+        CopySeedTable(OntologyDB, res, t);
     tx.commit();
     res.close();
+}
+
+void CopySeedTable(db::Database &target, const db::Database &res, const SeedTable &table,
+                   const std::function<void()> &afterRow)
+{
+    db::QueryCursor rows = db::QueryCursor::dynaset(target, QStringLiteral("SELECT * FROM ") + table.name);
+    db::TableCursor source(res, table.name);
+    source.moveFirst();
+    while (!source.eof()) {
+        rows.addNew();
+        for (const QString &f : table.fields)
+            rows.setField(f, source.field(f));
+        rows.update();
+        source.moveNext();
+        if (afterRow)
+            afterRow();
+    }
 }

@@ -6,6 +6,8 @@
 #include "db/Schema.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 db::Schema ontologySchema();
 
@@ -20,3 +22,13 @@ void SeedNewOntology();
 
 // res.dat beside the program, opened read-only.
 db::Database openResourceDatabase();
+
+// Copies the listed fields of every row of a res.dat table, in stored order, into the
+// table of the same name in target; afterRow runs after each row. A table without
+// rows is an error (NoCurrentRecord), like any other.
+struct SeedTable {
+    const char *name;
+    QStringList fields;
+};
+void CopySeedTable(db::Database &target, const db::Database &res, const SeedTable &table,
+                   const std::function<void()> &afterRow = {});

@@ -1,6 +1,7 @@
 #include "MsgBox.h"
 
 #include "App.h"
+#include "Installed.h"
 
 namespace ui {
 
@@ -23,22 +24,15 @@ Answer firstButton(Buttons b)
     return Answer::Ok;
 }
 
-MessageBoxBackend *&backend()
-{
-    static MessageBoxBackend *b = nullptr;
-    return b;
-}
-
 }  // namespace
 
-void setMessageBoxBackend(MessageBoxBackend *b) { backend() = b; }
+void setMessageBoxBackend(MessageBoxBackend *b) { installed<MessageBoxBackend>() = b; }
 
 Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &title)
 {
     const MessageBoxRequest request{prompt, buttons, icon, title.isEmpty() ? appTitle() : title};
-    if (!backend())
-        return firstButton(buttons);
-    return backend()->ask(request);
+    MessageBoxBackend *backend = installed<MessageBoxBackend>();
+    return backend ? backend->ask(request) : firstButton(buttons);
 }
 
 }  // namespace ui

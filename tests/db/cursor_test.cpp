@@ -2,6 +2,7 @@
 #include "db/Schema.h"
 #include "support/TestFolder.h"
 
+#include "support/ErrorNumber.h"
 #include <gtest/gtest.h>
 
 using namespace db;
@@ -36,16 +37,6 @@ QStringList walk(TableCursor &c, const QString &field)
     for (c.moveFirst(); !c.eof(); c.moveNext())
         out << c.text(field);
     return out;
-}
-
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const DbError &e) {
-        return e.number();
-    }
-    return 0;
 }
 
 }  // namespace
@@ -99,14 +90,14 @@ TEST(TableCursor, AddEditDeleteAndContinue)
     EXPECT_EQ(c.text("Word"), "zucchini") << "the cursor follows its row after a key change";
     c.seek(QVariant("cherry"));
     c.deleteRow();
-    EXPECT_EQ(errorOf([&] { c.field("Word"); }), err::RecordDeleted);
+    EXPECT_EQ(errorNumberOf([&] { c.field("Word"); }), err::RecordDeleted);
     c.moveNext();
     EXPECT_EQ(c.text("Word"), "date");
     EXPECT_EQ(walk(c, "Word"), QStringList({"Apple", "apple", "date", "pear", "zucchini"}));
-    EXPECT_EQ(errorOf([&] { c.setField("Nope", 1); }), err::Engine);
+    EXPECT_EQ(errorNumberOf([&] { c.setField("Nope", 1); }), err::Engine);
     c.moveFirst();
     c.edit();
-    EXPECT_EQ(errorOf([&] { c.setField("Nope", 1); }), err::FieldNotFound);
+    EXPECT_EQ(errorNumberOf([&] { c.setField("Nope", 1); }), err::FieldNotFound);
 }
 
 TEST(TableCursor, EmptyTableAndClosedDatabase)
@@ -115,12 +106,12 @@ TEST(TableCursor, EmptyTableAndClosedDatabase)
     f.db.execute("DELETE FROM Bag");
     TableCursor c(f.db, "Bag");
     EXPECT_TRUE(c.eof());
-    EXPECT_EQ(errorOf([&] { c.moveFirst(); }), err::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { c.field("Item"); }), err::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { TableCursor(f.db, "Nowhere"); }), err::ObjectNotFound);
-    EXPECT_EQ(errorOf([&] { TableCursor(f.db, "Words", "NoIndex"); }), err::NotAnIndex);
+    EXPECT_EQ(errorNumberOf([&] { c.moveFirst(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorNumberOf([&] { c.field("Item"); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorNumberOf([&] { TableCursor(f.db, "Nowhere"); }), err::ObjectNotFound);
+    EXPECT_EQ(errorNumberOf([&] { TableCursor(f.db, "Words", "NoIndex"); }), err::NotAnIndex);
     f.db.close();
-    EXPECT_EQ(errorOf([&] { c.moveNext(); }), err::ObjectClosed);
+    EXPECT_EQ(errorNumberOf([&] { c.moveNext(); }), err::ObjectClosed);
 }
 
 TEST(QueryCursor, SnapshotFindsByCriteria)
@@ -138,7 +129,7 @@ TEST(QueryCursor, SnapshotFindsByCriteria)
     EXPECT_EQ(s.text("Word"), "banana") << "no match leaves the current row";
     s.findFirst({notEquals("Lang", "en")});
     EXPECT_EQ(s.text("Word"), "apple") << "a Null matches neither = nor <>";
-    EXPECT_EQ(errorOf([&] { s.edit(); }), err::NotUpdatable);
+    EXPECT_EQ(errorNumberOf([&] { s.edit(); }), err::NotUpdatable);
 }
 
 TEST(QueryCursor, DynasetEditsAddsDeletesAndRequeries)

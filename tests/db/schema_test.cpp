@@ -2,6 +2,7 @@
 #include "db/Schema.h"
 #include "support/TestFolder.h"
 
+#include "support/ErrorNumber.h"
 #include <gtest/gtest.h>
 
 using namespace db;
@@ -45,16 +46,6 @@ struct Fixture {
     }
 };
 
-int failure(Database &db, const QString &sql, const QVariantList &params = {})
-{
-    try {
-        db.execute(sql, params);
-    } catch (const DbError &e) {
-        return e.number();
-    }
-    return 0;
-}
-
 }  // namespace
 
 TEST(Schema, RefusesWhatTheFieldsDoNotAllow)
@@ -81,7 +72,7 @@ TEST(Schema, RefusesWhatTheFieldsDoNotAllow)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(failure(f.db, c.sql, c.params), c.expected);
+        EXPECT_EQ(failureOf(f.db, c.sql, c.params), c.expected);
     }
 }
 
@@ -119,7 +110,7 @@ TEST(Schema, QuotedValuesAndColumnNamesAreJustValues)
         EXPECT_EQ(f.db.scalar("SELECT count(*) FROM Things WHERE Thing = ?", {v}).toInt(), 1);
     }
     // A double-quoted word is an identifier or an error, never a string.
-    EXPECT_NE(failure(f.db, "SELECT * FROM Things WHERE Thing = \"nosuchcolumn\""), 0);
+    EXPECT_NE(failureOf(f.db, "SELECT * FROM Things WHERE Thing = \"nosuchcolumn\""), 0);
 }
 
 TEST(Schema, OrderIgnoresCase)

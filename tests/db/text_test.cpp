@@ -46,5 +46,6 @@ TEST(Text, ComparesAsTheFilesDo)
     EXPECT_TRUE(db::sameText("Concept", "CONCEPT"));
     EXPECT_FALSE(db::sameText("Ünit", "üNIT")) << "only ASCII letters fold, as in the files";
     EXPECT_LT(db::compareText("10.18", "2"), 0);
+    EXPECT_GT(db::compareText("a", "_"), 0) << "ordered as the files order: after folding to lower case";
     EXPECT_EQ(db::toSqlLike("50%_a*b?"), "50\\%\\_a%b_");
 }

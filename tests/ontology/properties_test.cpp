@@ -1,4 +1,3 @@
-#include "ontology/FolderName.h"
 #include "ontology/Global.h"
 #include "ontology/Properties.h"
 
@@ -61,24 +60,6 @@ TEST(PropertiesRefusal, ChecksEveryBoxBeforeAnythingIsStored)
             EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
         else
             EXPECT_TRUE(refusal.contains(c.refusal)) << refusal.toStdString();
-    }
-}
-
-TEST(IsValidFolderName, RefusesWhatNoFileNameMayHold)
-{
-    struct Case {
-        QString name;
-        bool valid;
-    } cases[] = {
-        {"Animals", true}, {"a.b", true}, {".hidden", true}, {"Ontology Editor 2", true}, {QString::fromUtf8("Ñandú"), true},
-        {"", true},  // emptiness is the dialog's rule
-        {".", false}, {"..", false}, {"...", false},
-        {"a/b", false}, {"a\\b", false}, {"a:b", false}, {"a*b", false}, {"a?b", false}, {"a\"b", false},
-        {"a<b", false}, {"a>b", false}, {"a|b", false}, {QStringLiteral("a\tb"), false}, {QString(QChar(0)), false},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name.toStdString());
-        EXPECT_EQ(IsValidFolderName(c.name), c.valid);
     }
 }
 

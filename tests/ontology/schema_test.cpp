@@ -3,6 +3,7 @@
 #include "support/OntologyFixture.h"
 
 #include <QFile>
+#include "support/ErrorNumber.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,16 +24,6 @@ QStringList rowsOf(const db::Database &d, const QString &table, const QStringLis
         rows << values.join('|');
     }
     return rows;
-}
-
-int failure(const QString &sql, const QVariantList &params = {})
-{
-    try {
-        OntologyDB.execute(sql, params);
-    } catch (const db::DbError &e) {
-        return e.number();
-    }
-    return 0;
 }
 
 }  // namespace
@@ -147,6 +138,6 @@ TEST(OntologySchema, RefusesWhatBreaksItsRules)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(failure(c.sql, c.params), c.expected);
+        EXPECT_EQ(failureOf(OntologyDB, c.sql, c.params), c.expected);
     }
 }

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the termbase benchmark in release mode and runs it: creating a termbase for an
+# ontology of 100,000 concepts, and opening it for work.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLX_BUILD_BENCH=ON -DLX_BUILD_TESTS=OFF >/dev/null
+cmake --build build-bench --target termbase_bench
+build-bench/bin/termbase_bench

@@ -1,0 +1,53 @@
+#pragma once
+// A list bound to a row source, showing the bound field of each row. Only the rows in view
+// are drawn, so a source of a million rows costs what a screenful costs.
+//
+// The window moves the selection from code (after a find or a rebuild) without the click
+// handler running; the click handler is for the user's selection only. text() is the
+// selected row's field, also while the list is hidden, and "" when no row is selected.
+
+#include "RowSource.h"
+
+#include <QListView>
+#include <functional>
+#include <memory>
+
+namespace ui {
+
+class DataList : public QListView {
+public:
+    explicit DataList(QWidget *parent = nullptr);
+    ~DataList() override;
+
+    // Binding or refilling leaves no row selected.
+    void bind(std::shared_ptr<RowSource> source);
+    // After the source's rows changed (a requery).
+    void refill();
+    const std::shared_ptr<RowSource> &source() const { return m_source; }
+
+    int rowCount() const;
+    int currentRow() const { return m_current; }
+    // -1 clears the selection. No click handler runs.
+    void setCurrentRow(int row);
+    void moveFirst() { setCurrentRow(rowCount() > 0 ? 0 : -1); }
+    // Selects the first row whose text matches; false, and the selection as it was, when none does.
+    bool findFirst(const std::function<bool(const QString &text)> &matches);
+
+    QString text() const;
+
+    void onClick(std::function<void()> handler) { m_onClick = std::move(handler); }
+    void onDblClick(std::function<void()> handler) { m_onDblClick = std::move(handler); }
+
+private:
+    class Model;
+    void reloadRows();  // not reset(): that is a slot of the view
+
+    std::shared_ptr<RowSource> m_source;
+    Model *m_model;
+    int m_current = -1;
+    bool m_settingFromCode = false;
+    std::function<void()> m_onClick;
+    std::function<void()> m_onDblClick;
+};
+
+}  // namespace ui

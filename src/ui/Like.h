@@ -1,0 +1,12 @@
+#pragma once
+// Window captions are matched with the engine's pattern language, but letter case counts:
+// "Add Relation" is Like "* Relation", "add relation" is not.
+
+#include <QString>
+
+namespace ui {
+
+// Whole-string match: "*" any run, "?" one character, "#" one digit, "[abc]", "[a-z]", "[!abc]".
+bool Like(const QString &text, const QString &pattern);
+
+}  // namespace ui

@@ -1,0 +1,35 @@
+#pragma once
+// What a data-bound list shows: a number of rows and the bound field's text of any row,
+// asked for only as rows come into view. A source may hold its rows or fetch them in
+// windows; the list never copies them.
+
+#include <QString>
+#include <memory>
+
+namespace db {
+class QueryCursor;
+}
+
+namespace ui {
+
+class RowSource {
+public:
+    virtual ~RowSource() = default;
+    virtual int rowCount() const = 0;
+    virtual QString text(int row) const = 0;
+};
+
+// The rows of a query cursor, showing one field. The cursor is shared, not copied: the
+// window keeps using it (find, requery), and a list refilled after a requery sees the new rows.
+class QueryCursorRows : public RowSource {
+public:
+    QueryCursorRows(std::shared_ptr<const db::QueryCursor> cursor, const QString &field);
+    int rowCount() const override;
+    QString text(int row) const override;
+
+private:
+    std::shared_ptr<const db::QueryCursor> m_cursor;
+    int m_column;
+};
+
+}  // namespace ui

@@ -1,0 +1,136 @@
+#include "db/Cursor.h"
+#include "db/Database.h"
+#include "support/TestFolder.h"
+#include "ui/DataList.h"
+#include "ui/RowSource.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ConceptList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db = db::Database::create(dir.file("list.db"));
+        db.execute("CREATE TABLE CONCEPTS (Concept TEXT PRIMARY KEY COLLATE NOCASE, Type INTEGER)");
+        for (const char *c : {"ALL", "CAR", "CART", "WHEEL", "ZEBRA"})
+            db.execute("INSERT INTO CONCEPTS VALUES (?, 1)", {QString::fromLatin1(c)});
+        cursor = std::make_shared<db::QueryCursor>(
+            db::QueryCursor::snapshot(db, "SELECT * FROM CONCEPTS ORDER BY Concept"));
+        list.bind(std::make_shared<ui::QueryCursorRows>(cursor, "Concept"));
+        list.onClick([this] { clicks << list.text(); });
+        list.onDblClick([this] { doubleClicks << list.text(); });
+        list.resize(200, 300);
+        list.show();
+    }
+    QPoint centreOf(int row) const { return list.visualRect(list.model()->index(row, 0)).center(); }
+    void clickRow(int row) { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centreOf(row)); }
+    // What the window system sends for a double click.
+    void doubleClickRow(int row)
+    {
+        clickRow(row);
+        QTest::mousePress(list.viewport(), Qt::LeftButton, {}, centreOf(row));
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centreOf(row));
+        QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, centreOf(row));
+    }
+
+    TestFolder dir;
+    db::Database db;
+    std::shared_ptr<db::QueryCursor> cursor;
+    ui::DataList list;
+    QStringList clicks, doubleClicks;
+};
+
+// A source that only counts what the list asked for.
+class CountingRows : public ui::RowSource {
+public:
+    int rowCount() const override { return 1000000; }
+    QString text(int row) const override
+    {
+        ++asked;
+        return QString::number(row);
+    }
+    mutable int asked = 0;
+};
+
+}  // namespace
+
+TEST_F(ConceptList, CodeSelectsWithoutAClickAndTheUserSelectsWithOne)
+{
+    EXPECT_EQ(list.text(), "") << "nothing selected after binding";
+    EXPECT_EQ(list.rowCount(), 5);
+
+    list.moveFirst();
+    EXPECT_EQ(list.text(), "ALL");
+    EXPECT_TRUE(list.findFirst([](const QString &t) { return t.startsWith("ca", Qt::CaseInsensitive); }));
+    EXPECT_EQ(list.text(), "CAR");
+    EXPECT_FALSE(list.findFirst([](const QString &t) { return t.startsWith("X"); }));
+    EXPECT_EQ(list.text(), "CAR") << "no match leaves the selection";
+    cursor->findFirst({db::equals("Concept", "wheel")});
+    list.setCurrentRow(int(cursor->position()));
+    EXPECT_EQ(list.text(), "WHEEL");
+    EXPECT_EQ(list.selectionModel()->selectedIndexes().size(), 1) << "the row is shown selected";
+    EXPECT_TRUE(clicks.isEmpty()) << "selections from code run no click";
+
+    clickRow(1);
+    EXPECT_EQ(clicks, QStringList{"CAR"});
+    QTest::keyClick(list.viewport(), Qt::Key_Down);
+    EXPECT_EQ(clicks, (QStringList{"CAR", "CART"}));
+    doubleClickRow(4);
+    EXPECT_EQ(doubleClicks, QStringList{"ZEBRA"});
+    EXPECT_EQ(clicks, (QStringList{"CAR", "CART", "ZEBRA"})) << "the double click's first click selects";
+
+    list.setCurrentRow(-1);
+    EXPECT_EQ(list.text(), "");
+    EXPECT_TRUE(list.selectionModel()->selectedIndexes().isEmpty());
+}
+
+TEST_F(ConceptList, KeepsItsTextWhileHidden)
+{
+    list.findFirst([](const QString &t) { return t == "CART"; });
+    list.hide();
+    EXPECT_EQ(list.text(), "CART");
+    list.moveFirst();  // a rebuild while the list is not on show
+    EXPECT_EQ(list.text(), "ALL");
+    list.show();
+    EXPECT_EQ(list.text(), "ALL");
+    EXPECT_TRUE(clicks.isEmpty());
+}
+
+TEST_F(ConceptList, ARefillShowsTheRequeriedRowsAndAClosedCursorShowsNone)
+{
+    list.moveFirst();
+    db.execute("INSERT INTO CONCEPTS VALUES ('BUS', 1)");
+    cursor->requery();
+    list.refill();
+    EXPECT_EQ(list.text(), "") << "rows moved: the window selects again";
+    EXPECT_EQ(list.rowCount(), 6);
+    list.findFirst([](const QString &t) { return t == "BUS"; });
+    EXPECT_EQ(list.currentRow(), 1);
+
+    cursor->close();  // the ontology closes before the list lets go of it
+    EXPECT_EQ(list.text(), "");
+    QApplication::processEvents();  // a repaint over the closed cursor
+    list.bind(nullptr);
+    EXPECT_EQ(list.rowCount(), 0);
+    list.moveFirst();
+    EXPECT_EQ(list.text(), "");
+}
+
+TEST(DataList, AsksOnlyForTheRowsInView)
+{
+    auto rows = std::make_shared<CountingRows>();
+    ui::DataList list;
+    list.resize(200, 300);
+    list.bind(rows);
+    list.show();
+    QApplication::processEvents();
+    list.setCurrentRow(500000);
+    QApplication::processEvents();
+    list.repaint();
+    EXPECT_EQ(list.text(), "500000");
+    EXPECT_LT(rows->asked, 10000) << "a million rows must not all be read";
+}
