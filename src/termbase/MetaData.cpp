@@ -60,6 +60,25 @@ void ReadTermbaseMetaData(TermbaseInfoRecord &info)
     info.DCList = row.text(QStringLiteral("DCList"));
 }
 
+QString ReadTermbaseOntology(const db::Database &termbase)
+{
+    db::TableCursor row = metaDataCursor(termbase);
+    if (row.eof())
+        throw noMetaData();
+    return row.text(QStringLiteral("Ontology"));
+}
+
+void BindTermbaseToOntology(db::Database &termbase)
+{
+    db::TableCursor row = metaDataCursor(termbase);
+    if (row.eof())
+        throw noMetaData();
+    row.edit();
+    row.setField(QStringLiteral("Modified"), QDate::currentDate());
+    row.setField(QStringLiteral("Ontology"), OntologyPath);
+    row.update();
+}
+
 void WriteTermbaseMetaData()
 {
     db::TableCursor row = metaDataCursor(TermbaseDB);

@@ -13,6 +13,14 @@ void WriteFirstMetaData(db::Database &termbase, const TermbaseInfoRecord &typed)
 // it is refused like a file without the termbase's tables.
 void ReadTermbaseMetaData(TermbaseInfoRecord &info);
 
+// The working ontology a termbase file names: the Ontology of its MetaData row. A file
+// without that row is ObjectNotFound (3011), as for ReadTermbaseMetaData.
+QString ReadTermbaseOntology(const db::Database &termbase);
+
+// Binds a termbase file to the open ontology: its row's Ontology becomes OntologyPath
+// and Modified today. Nothing else of the row changes.
+void BindTermbaseToOntology(db::Database &termbase);
+
 // Writes TermbaseInfo back into the row it was read from, with today as Modified. The
 // row's Ontology stays as it is: only linking a termbase changes its ontology.
 void WriteTermbaseMetaData();
