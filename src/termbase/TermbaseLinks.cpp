@@ -228,8 +228,9 @@ qsizetype TermbaseLink::apply()
 void CheckTermbaseLinks(ui::CommonDialog &dialog)
 {
     try {
+        // A fresh cursor stands on the first row, or at the end of an empty table.
         db::TableCursor links(OntologyDB, QStringLiteral("TermBases"));
-        for (links.moveFirst(); !links.eof(); links.moveNext()) {
+        for (; !links.eof(); links.moveNext()) {
             const QString path = links.text(dbNameField);
             if (!path.isEmpty() && QFileInfo::exists(path))
                 continue;
@@ -255,7 +256,7 @@ bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &pre
     db::TableCursor links(OntologyDB, QStringLiteral("TermBases"));
     if (links.isEmpty())
         return false;
-    for (links.moveFirst(); !links.eof(); links.moveNext()) {
+    for (; !links.eof(); links.moveNext()) {
         const QString path = links.text(dbNameField);
         try {
             // Opened anew for each change and let go before the next file: the termbase

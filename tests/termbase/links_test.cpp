@@ -363,6 +363,7 @@ TEST(SyncConcepts, AMovedFileIsAskedForBeforeTheChangeAndWithoutLinksNobodyIsTol
             << "the only link went, so there is no termbase editor to tell";
     }
     EXPECT_TRUE(linkedPaths().isEmpty());
+    ScriptedMessageBoxes none;
     ui::CommonDialog dialog;
     EXPECT_FALSE(ApplyConceptChangeToTermbases("HORSE", "HORSE", ConceptChange::Added, dialog));
 }
