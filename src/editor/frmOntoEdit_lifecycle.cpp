@@ -29,12 +29,6 @@ namespace {
 
 const QString OntologyFilter = QStringLiteral("Ontology Files (*.ont)|*.ont|");
 
-// The folder of a file, in native form and ending in a separator.
-QString folderOf(const QString &path)
-{
-    return QDir::toNativeSeparators(QFileInfo(path).absolutePath()) + QDir::separator();
-}
-
 bool isForeignFile(const db::DbError &e)
 {
     return e.number() == db::err::NotADatabase || e.number() == db::err::ObjectNotFound;
@@ -84,7 +78,7 @@ void frmOntoEdit::mnuFileNew_Click()
         dlgCommonDialog.initDir = initialFolder();
         dlgCommonDialog.showSave();
         OntologyPath = QDir::toNativeSeparators(dlgCommonDialog.fileName);
-        OntologyFolder = folderOf(OntologyPath);
+        OntologyFolder = FolderOf(OntologyPath);
 
         CreateOntologyDatabase(OntologyPath);
         made = true;
@@ -151,7 +145,7 @@ void frmOntoEdit::mnuFileOPen_Click()
         dlgCommonDialog.initDir = initialFolder();
         dlgCommonDialog.showOpen();
         OntologyPath = QDir::toNativeSeparators(dlgCommonDialog.fileName);
-        OntologyFolder = folderOf(OntologyPath);
+        OntologyFolder = FolderOf(OntologyPath);
         dlgCommonDialog.fileName.clear();
         openChosenOntology();
     } catch (const db::DbError &e) {
@@ -172,7 +166,7 @@ void frmOntoEdit::Form_OLEDragDrop(const QMimeData &data)
         if (!OntologyPath.isEmpty())
             return;
         OntologyPath = QDir::toNativeSeparators(data.urls().first().toLocalFile());
-        OntologyFolder = folderOf(OntologyPath);
+        OntologyFolder = FolderOf(OntologyPath);
         openChosenOntology();
     } catch (const db::DbError &e) {
         ui::msgBox(e.description());
