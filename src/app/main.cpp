@@ -1,15 +1,22 @@
+#include "Main.h"
+#include "Version.h"
+#include "ui/Forms.h"
 #include "ui/QtBackends.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QEvent>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexvarin"));
+    QApplication::setApplicationVersion(versionText());
     ui::installQtBackends();
-    QMainWindow window;
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    Main();
+    const int rc = app.exec();
+    // The windows go while the application they belong to still exists.
+    for (const auto &form : ui::forms().snapshot())
+        form->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return rc;
 }

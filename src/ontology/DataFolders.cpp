@@ -49,3 +49,11 @@ QString DataFolder()
 
 QString OntologiesFolder() { return nativeFolder(Ontologies); }
 QString TermBasesFolder() { return nativeFolder(TermBases); }
+
+QString FolderOf(const QString &path)
+{
+    QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (!folder.endsWith(QDir::separator()))  // a root ends in one already
+        folder += QDir::separator();
+    return folder;
+}

@@ -14,3 +14,7 @@ QString DataFolder();
 // The two folders, in native form and ending in a separator (made when missing).
 QString OntologiesFolder();
 QString TermBasesFolder();
+
+// The folder of a file, in native form and ending in a separator, so that a folder name
+// can be appended to it ("<folder><Name>-publish").
+QString FolderOf(const QString &path);

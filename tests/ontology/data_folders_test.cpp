@@ -75,3 +75,11 @@ TEST(DataFolders, NeitherPlaceUsableIsAPathError)
         EXPECT_EQ(e.number(), db::err::PathFileAccess);
     }
 }
+
+TEST(FolderOf, IsTheNativeFolderEndingInASeparator)
+{
+    const QString sep = QDir::separator();
+    EXPECT_EQ(FolderOf("/data/zoo.ont"), QDir::toNativeSeparators("/data") + sep);
+    EXPECT_EQ(FolderOf("/data/sub/Zoo 2.ont"), QDir::toNativeSeparators("/data/sub") + sep);
+    EXPECT_EQ(FolderOf("/zoo.ont"), QDir::toNativeSeparators("/"));
+}

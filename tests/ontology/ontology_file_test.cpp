@@ -1,5 +1,6 @@
 #include "db/Database.h"
 #include "ontology/OntologyFile.h"
+#include "support/ErrorNumber.h"
 #include "support/OntologyFixture.h"
 
 #include <QFile>
@@ -31,12 +32,7 @@ OntologyInfoRecord someInfo(const QString &name)
 
 int openError(const QString &path)
 {
-    try {
-        OpenOntologyDatabase(path);
-    } catch (const db::DbError &e) {
-        return e.number();
-    }
-    return 0;
+    return errorNumberOf([&] { OpenOntologyDatabase(path); });
 }
 
 }  // namespace

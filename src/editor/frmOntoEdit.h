@@ -1,0 +1,200 @@
+#pragma once
+// The main window: the ontology editor. On the left the concept list under its search box,
+// on the right the tabbed panes of the current concept; the menus and the toolbar reach
+// every other window. It is the first window loaded and the last to go.
+//
+// Its code is split by concern: the frame (frmOntoEdit.cpp), the life cycle of the open
+// ontology (frmOntoEdit_lifecycle.cpp), and the concept list, panes and commands in files
+// of their own.
+
+#include "db/Cursor.h"
+#include "ui/FileDialog.h"
+#include "ui/Form.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMimeData;
+class QPlainTextEdit;
+class QRadioButton;
+class QTabWidget;
+class QTreeWidget;
+
+namespace ui {
+class DataList;
+class StatusBar;
+class Toolbar;
+}  // namespace ui
+
+class frmOntoEdit : public ui::Form {
+public:
+    frmOntoEdit();
+    ~frmOntoEdit() override;
+
+    // ---- The frame ---------------------------------------------------------------------
+    QString BaseCaption;
+
+    ui::Toolbar *ToolBar1;
+    ui::StatusBar *StatusBar1;  // 1 subset, 2 type, 3 listed, 4 total
+    ui::CommonDialog dlgCommonDialog;
+
+    QMenu *mnuFile;
+    QAction *mnuFileOPen;
+    QAction *mnuFileClose;
+    QAction *mnuFileNew;
+    QAction *mnuFileImport;
+    QAction *mnuFileExport;
+    QAction *mnuFileProperties;
+    QAction *mnuFileExit;
+    QMenu *mnuEdit;
+    QAction *mnuEditCopy;
+    QAction *mnuEditCut;
+    QAction *mnuEditPaste;
+    QMenu *mnuConcept;
+    QAction *mnuConceptAdd;
+    QAction *mnuConceptEdit;
+    QAction *mnuConceptEditDef;
+    QAction *mnuConceptDelete;
+    QAction *mnuConceptTree;
+    QAction *mnuConceptNote;
+    QMenu *mnuTree;
+    QAction *mnuTreeFull;
+    QAction *mnuTreeObject;
+    QAction *mnuTreeEvent;
+    QAction *mnuTreeRel;
+    QAction *mnuTreeAttr;
+    QAction *mnuTreeSelConcept;
+    QMenu *mnuTools;
+    QAction *mnuToolsTBEd;
+    QAction *mnuToolsOntoNav;
+    QAction *mnuGenHTML;
+    QAction *mnuToolsBatchNaming;
+    QAction *mnuToolsListNotes;
+    QAction *mnuToolsOptions;
+    QMenu *mnuHelp;
+    QAction *mnuHelpTool;
+    QAction *mnuHelpAbout;
+    // Pop-up menus of the panes, never on the menu bar; their items come with the panes.
+    QMenu *mnuISA;
+    QMenu *mnuInstOf;
+    QMenu *mnuRel;
+    QMenu *mnuGoTo;
+    QMenu *mnuAttr;
+    QMenu *mnuDomain;
+    QMenu *mnuRange;
+    QMenu *mnuInherit;
+    QMenu *mnuName;
+
+    // ---- The panes ---------------------------------------------------------------------
+    QFrame *frmSearch;
+    QLineEdit *txtCptSearch;
+    ui::DataList *dblConcepts;
+    QTabWidget *tbsEdit;  // "Description", "Properties", "Relatives", "Inheritance"
+    // Description
+    QPlainTextEdit *txtDef;
+    QListWidget *lstISA;
+    QListWidget *lstSubclasses;
+    QTreeWidget *lvwNames;
+    // Properties
+    QLabel *lblRels;
+    QListWidget *lstRels;
+    QLabel *lblAttrs;
+    QListWidget *lstAttrs;
+    // Relatives
+    QCheckBox *chkActiveAnc;
+    QListWidget *lstAncestors;
+    QCheckBox *chkActivDesc;
+    QListWidget *lstDescendants;
+    // Inheritance
+    QGroupBox *fraInherit;
+    QRadioButton *optOff;
+    QRadioButton *optCumulative;
+    QRadioButton *optExclusive;
+    QGroupBox *fralvwInclude;
+    QCheckBox *chkInhAttrs;
+    QCheckBox *chkInhRels;
+    QTreeWidget *lvwInherit;
+
+    // ---- The open ontology as the window holds it ----------------------------------------
+    QString CurrentConcept;
+    int CurrentType = 0;
+    qint64 TotalCount = 0;
+    qint64 ListedCount = 0;
+    std::shared_ptr<db::QueryCursor> RSListConcepts;
+    std::optional<db::TableCursor> RSInverses;  // on INVERSES, index "Relation"
+    QString NewOntologyName;
+
+    // ---- Frame handlers (frmOntoEdit.cpp) ----------------------------------------------
+    // Runs the command of the first button whose key equals key, letter case included.
+    void ToolBar1_ButtonClick(const QString &key);
+    void mnuHelpTool_Click();
+    void mnuHelpAbout_Click();
+
+    // ---- Life cycle (frmOntoEdit_lifecycle.cpp) --------------------------------------------
+    void mnuFileNew_Click();
+    void mnuFileOPen_Click();
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void mnuFileProperties_Click();
+    // A file dropped on the window is opened as Open opens the file chosen in its dialog.
+    void Form_OLEDragDrop(const QMimeData &data);
+    void OpenOntology(QString &path);
+    void CloseOntology(QString &path);
+    void OpenInheritTable();
+    void OpenInversesTable();
+    void EnableOntologyUI();
+    void DisableOntologyUI();
+
+    // ---- Concept list and panes --------------------------------------------------------
+    void CountConcepts();
+    void InitRSListConcepts();
+    void ShowConceptCounts();
+    void ClearConceptPanes();
+    void mnuEditCopy_Click();
+    void mnuConceptAdd_Click();
+    void mnuConceptEdit_Click();
+    void mnuConceptEditDef_Click();
+    void mnuConceptDelete_Click();
+    void mnuConceptNote_Click();
+
+    // ---- Windows of the hierarchy, the termbases and the tools ---------------------------
+    void dblConcepts_DblClick();
+    void mnuTreeFull_Click();
+    void mnuTreeObject_Click();
+    void mnuTreeEvent_Click();
+    void mnuTreeRel_Click();
+    void mnuTreeAttr_Click();
+    void mnuTreeSelConcept_Click();
+    void mnuFileImport_Click();
+    void mnuFileExport_Click();
+    void mnuToolsTBEd_Click();
+    void mnuToolsOntoNav_Click();
+    void mnuGenHTML_Click();
+    void mnuToolsBatchNaming_Click();
+    void mnuToolsListNotes_Click();
+    void mnuToolsOptions_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool &cancel) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildPanes();
+    void setOntologyUIEnabled(bool enabled);
+    void openChosenOntology();
+    void closeOntology(QString &path, bool writeBack);
+    void abandonNewOntology();
+    void createPublishFolder(const QString &name);
+    QString initialFolder() const;
+};

@@ -1,0 +1,31 @@
+// Commands of the main window whose windows and panes are built elsewhere. Each body is
+// replaced by the work that fills it; until then the command does nothing.
+
+#include "frmOntoEdit.h"
+
+void frmOntoEdit::CountConcepts() {}            // filled by the concept list
+void frmOntoEdit::InitRSListConcepts() {}       // filled by the concept list
+void frmOntoEdit::ShowConceptCounts() {}        // filled by the concept list
+void frmOntoEdit::ClearConceptPanes() {}        // filled by the concept list
+void frmOntoEdit::mnuEditCopy_Click() {}        // filled by the concept list
+void frmOntoEdit::mnuConceptAdd_Click() {}      // filled by the concept editor
+void frmOntoEdit::mnuConceptEdit_Click() {}     // filled by the concept editor
+void frmOntoEdit::mnuConceptEditDef_Click() {}  // filled by the concept editor
+void frmOntoEdit::mnuConceptDelete_Click() {}   // filled by the concept editor
+void frmOntoEdit::mnuConceptNote_Click() {}     // filled by the notes editor
+
+void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
+void frmOntoEdit::mnuTreeFull_Click() {}          // filled by the partial-tree windows
+void frmOntoEdit::mnuTreeObject_Click() {}        // filled by the partial-tree windows
+void frmOntoEdit::mnuTreeEvent_Click() {}         // filled by the partial-tree windows
+void frmOntoEdit::mnuTreeRel_Click() {}           // filled by the partial-tree windows
+void frmOntoEdit::mnuTreeAttr_Click() {}          // filled by the partial-tree windows
+void frmOntoEdit::mnuTreeSelConcept_Click() {}    // filled by the partial-tree windows
+void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
+void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
+void frmOntoEdit::mnuToolsTBEd_Click() {}         // filled by the termbase editor
+void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
+void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
+void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
+void frmOntoEdit::mnuToolsListNotes_Click() {}    // filled by the notes list
+void frmOntoEdit::mnuToolsOptions_Click() {}      // filled by the options dialog
