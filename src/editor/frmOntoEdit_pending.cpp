@@ -28,4 +28,3 @@ void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
 void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 void frmOntoEdit::mnuToolsListNotes_Click() {}    // filled by the notes list
-void frmOntoEdit::mnuToolsOptions_Click() {}      // filled by the options dialog

@@ -3,6 +3,7 @@
 #include "UpDown.h"
 #include "ontology/Global.h"
 #include "ui/MsgBox.h"
+#include "ui/StatusBar.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -76,12 +76,7 @@ frmOntoOptions::frmOntoOptions() : ui::Form(new QDialog)
     QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
     QObject::connect(cmdCancel, &QPushButton::clicked, w, [this] { cmdCancel_Click(); });
 
-    StatusBar1 = new QStatusBar(w);
-    StatusBar1->setSizeGripEnabled(false);
-    auto *panel1 = new QLabel(w);
-    m_panel2 = new QLabel(w);
-    StatusBar1->addWidget(panel1);
-    StatusBar1->addWidget(m_panel2, 1);
+    StatusBar1 = new ui::StatusBar(2, w);
     ProgressBar1 = new QProgressBar(w);
     ProgressBar1->setVisible(false);
 
@@ -206,8 +201,6 @@ void frmOntoOptions::buildLanguagesTab(QWidget *tab)
     row->addWidget(lvwLangs, 1);
     row->addLayout(side);
 }
-
-QString frmOntoOptions::statusPanel2() const { return m_panel2->text(); }
 
 // ---- Loading and unloading ---------------------------------------------------------------
 

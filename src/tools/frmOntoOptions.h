@@ -19,10 +19,12 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QStatusBar;
 class QTabWidget;
 class QTreeWidget;
 class UpDown;
+namespace ui {
+class StatusBar;
+}
 enum class LinkPhase;
 
 class frmOntoOptions : public ui::Form {
@@ -67,7 +69,7 @@ public:
 
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
-    QStatusBar *StatusBar1;  // panel 2: what linking is doing
+    ui::StatusBar *StatusBar1;  // panel 2: what linking is doing
     QProgressBar *ProgressBar1;
     ui::CommonDialog dlgCommonDialog;
 
@@ -77,7 +79,6 @@ public:
 
     // True once OK accepted the dialog; the options are then to be written back.
     bool confirmed() const { return m_confirmed; }
-    QString statusPanel2() const;
 
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -109,7 +110,6 @@ private:
     void showLinkPhase(LinkPhase phase, qsizetype maximum);
     void endLinkProgress();
 
-    QLabel *m_panel2;
     bool m_confirmed = false;
 };
 

@@ -8,8 +8,8 @@
 #include "termbase/TermbaseLinks.h"
 #include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
+#include "ui/StatusBar.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QTreeWidget>
 
@@ -53,7 +53,7 @@ void frmOntoOptions::showLinkPhase(LinkPhase phase, qsizetype maximum)
 {
     static const QString words[] = {QStringLiteral("Checking consistency..."), QStringLiteral("Deleting unmatched..."),
                                     QStringLiteral("Adding concepts...")};
-    m_panel2->setText(words[int(phase)]);
+    StatusBar1->setPanelText(2, words[int(phase)]);
     ProgressBar1->setMaximum(int(std::min<qsizetype>(maximum, INT_MAX)));
     ProgressBar1->setValue(0);
     ProgressBar1->setVisible(true);
@@ -63,7 +63,7 @@ void frmOntoOptions::showLinkPhase(LinkPhase phase, qsizetype maximum)
 void frmOntoOptions::endLinkProgress()
 {
     ProgressBar1->setVisible(false);
-    m_panel2->clear();
+    StatusBar1->setPanelText(2, {});
 }
 
 void frmOntoOptions::cmdLink_Click()

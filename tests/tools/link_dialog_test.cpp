@@ -1,4 +1,5 @@
 #include "OptionsFixture.h"
+#include "ui/StatusBar.h"
 
 #include <QFile>
 #include <QProgressBar>
@@ -62,7 +63,7 @@ TEST(LinkDialog, AConsistentTermbaseIsListedWithoutAWord)
         d.cmdLink->click();
         EXPECT_EQ(listed(d), QStringList{path});
         EXPECT_FALSE(d.ProgressBar1->isVisible());
-        EXPECT_TRUE(d.statusPanel2().isEmpty());
+        EXPECT_TRUE(d.StatusBar1->panelText(2).isEmpty());
         EXPECT_TRUE(d.dlgCommonDialog.fileName.isEmpty());
         d.cmdCancel->click();
     });
