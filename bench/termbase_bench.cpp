@@ -1,10 +1,13 @@
-// Creating a termbase for a large ontology, and opening it for work.
+// Creating a termbase for a large ontology, opening it for work, linking it to the
+// ontology and keeping three linked termbases in step with one concept change.
 // Prints "<operation> <concepts> <median> <unit>" lines.
 #include "ontology/Global.h"
 #include "ontology/OntologySchema.h"
 #include "termbase/Catalogue.h"
 #include "termbase/NewTermbase.h"
 #include "termbase/TermbaseFile.h"
+#include "termbase/TermbaseLinks.h"
+#include "ui/FileDialog.h"
 #include "ui/App.h"
 
 #include <QCoreApplication>
@@ -96,6 +99,36 @@ int main(int argc, char **argv)
     const double catalogue = medianMs(21, [] {}, [] { BuildDataCategoryCatalogue(); }, [] {});
     std::printf("build_catalogue %d %.2f ms\n", concepts, catalogue);
     ReleaseTermbase();
+
+    // Linking: a thousand identifiers the ontology lacks, a thousand concepts to add.
+    const auto unsettle = [&] {
+        db::Database termbase = db::Database::open(path);
+        db::Transaction tx(termbase);
+        termbase.execute(QStringLiteral("DELETE FROM CONCEPTS WHERE rowid % 100 = 0"));
+        for (int i = 0; i < 1000; ++i)
+            termbase.execute(QStringLiteral("INSERT OR IGNORE INTO CONCEPTS VALUES (?)"), {QStringLiteral("X%1").arg(i)});
+        tx.commit();
+    };
+    const double linking = medianMs(
+        5, unsettle,
+        [&] {
+            TermbaseLink link(path);
+            link.apply();
+        },
+        [] {});
+    std::printf("link_termbase %d %.1f ms\n", concepts, linking);
+
+    // Every change opens each linked file anew: three links, one addition and its undoing.
+    for (const char *name : {"TermBases/big2.lxb", "TermBases/big3.lxb"})
+        QFile::copy(path, dir.filePath(QLatin1String(name)));
+    for (const char *name : {"TermBases/big.lxb", "TermBases/big2.lxb", "TermBases/big3.lxb"})
+        OntologyDB.execute(QStringLiteral("INSERT INTO TermBases (DBName) VALUES (?)"), {dir.filePath(QLatin1String(name))});
+    ui::CommonDialog dialog;
+    const double sync = medianMs(
+        21, [] {},
+        [&] { ApplyConceptChangeToTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Added, dialog); },
+        [&] { ApplyConceptChangeToTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Deleted, dialog); });
+    std::printf("sync_three_termbases %d %.2f ms\n", concepts, sync);
     OntologyDB.close();
     return 0;
 }
