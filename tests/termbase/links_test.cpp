@@ -1,3 +1,4 @@
+#include "LinkedFiles.h"
 #include "TermbaseFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -19,41 +20,13 @@ void onFile(const QString &path, const QString &sql, const QVariantList &params 
     d.execute(sql, params);
 }
 
-QStringList conceptsOf(const QString &path)
-{
-    db::Database d = db::Database::open(path);
-    QStringList out;
-    db::Statement st(d, "SELECT Concept FROM CONCEPTS ORDER BY Concept");
-    while (st.step())
-        out << st.column(0).toString();
-    return out;
-}
-
 QVariant valueIn(const QString &path, const QString &sql)
 {
     db::Database d = db::Database::open(path);
     return d.scalar(sql);
 }
 
-QStringList ontologyConcepts()
-{
-    QStringList out;
-    db::Statement st(OntologyDB, "SELECT Concept FROM CONCEPTS ORDER BY Concept");
-    while (st.step())
-        out << st.column(0).toString();
-    return out;
-}
-
-QStringList linkedPaths()
-{
-    QStringList out;
-    db::Statement st(OntologyDB, "SELECT DBName FROM TermBases ORDER BY rowid");
-    while (st.step())
-        out << st.column(0).toString();
-    return out;
-}
-
-// A term entry (elements 20, 21) tied to the concept.
+// A term entry (element 20) tied to the concept.
 void addEntry(const QString &path, const QString &identifier)
 {
     onFile(path, "INSERT INTO elements VALUES (20, '0.3', 3)");

@@ -1,4 +1,5 @@
 #include "OptionsFixture.h"
+#include "termbase/LinkedFiles.h"
 #include "ui/StatusBar.h"
 
 #include <QFile>
@@ -15,25 +16,6 @@ QStringList listed(const frmOntoOptions &d)
     QStringList out;
     for (int i = 0; i < d.ListView2->topLevelItemCount(); ++i)
         out << d.ListView2->topLevelItem(i)->text(0);
-    return out;
-}
-
-QStringList linkedPaths()
-{
-    QStringList out;
-    db::Statement st(OntologyDB, "SELECT DBName FROM TermBases ORDER BY rowid");
-    while (st.step())
-        out << st.column(0).toString();
-    return out;
-}
-
-QStringList conceptsOf(const QString &path)
-{
-    db::Database d = db::Database::open(path);
-    QStringList out;
-    db::Statement st(d, "SELECT Concept FROM CONCEPTS ORDER BY Concept");
-    while (st.step())
-        out << st.column(0).toString();
     return out;
 }
 
