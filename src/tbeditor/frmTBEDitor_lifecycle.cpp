@@ -321,6 +321,7 @@ void frmTBEDitor::FillLanguageList()
 {
     lstLang->clear();
     RSLangs.emplace(db::QueryCursor::dynaset(TermbaseDB, QStringLiteral("SELECT * FROM langs ORDER BY langs.\"order\"")));
-    for (RSLangs->moveFirst(); !RSLangs->eof(); RSLangs->moveNext())
-        lstLang->addItem(RSLangs->text(QStringLiteral("langID")));
+    const int langID = RSLangs->columns().require(QStringLiteral("langID"));
+    for (qsizetype row = 0; row < RSLangs->recordCount(); ++row)
+        lstLang->addItem(RSLangs->valueAt(row, langID).toString());
 }

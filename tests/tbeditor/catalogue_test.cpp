@@ -6,6 +6,7 @@
 #include "termbase/DataCategories.h"
 #include "ui/StatusBar.h"
 
+#include <QListWidget>
 #include <QProgressBar>
 #include <QTreeWidget>
 
@@ -109,6 +110,7 @@ TEST_F(CatalogueTest, MissingNamesAreReportedAndTheTermbaseStillOpens)
          "Data category not found. Fatal error. Please report. Error Code TB006", {"n0", "n1", "n2"}},
         {"no name in the language at all", "UPDATE MetaData SET DCLang = 'fr'",
          "No data category has a name in the language \"fr\"", {}},
+        {"no languages at all", "DELETE FROM langs", "No data category has a name in the language \"fr\"", {}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -121,6 +123,7 @@ TEST_F(CatalogueTest, MissingNamesAreReportedAndTheTermbaseStillOpens)
         EXPECT_EQ(editor->Tree2->topLevelItemCount(), 1) << "the root is always there";
         EXPECT_TRUE(editor->ProgressBar1->isHidden());
         EXPECT_TRUE(ui::forms().ofType<frmWait>().empty()) << "the please-wait window is gone";
+        EXPECT_EQ(editor->lstLang->count(), int(fileValue(path, "SELECT count(*) FROM langs").toInt()));
         editor->mnuFileClose_Click();
     }
     EXPECT_TRUE(DCTable.empty()) << "no names of another language or termbase are left";
