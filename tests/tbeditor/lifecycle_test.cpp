@@ -130,23 +130,31 @@ TEST_F(TBLifecycleTest, NewIsRefusedWithoutTouchingAnything)
 {
     const QString existing = closedTermbase("Kin", "kin.lxb");
     const QByteArray existingBytes = fileBytes(existing);
+    dir.write("TermBases/Blocked-back", "a file where a folder should go");
     const QString besideOntology = QDir::toNativeSeparators(QFileInfo(OntologyPath).absolutePath() + "/tb.lxb");
     struct Case {
         const char *what;
         QString path;
         const char *message;  // nullptr: none
         ui::Buttons buttons;
+        ui::Icon icon;
         bool showsProperties;
         std::function<void(frmProperties &)> properties;
     } cases[] = {
-        {"an existing file", existing, "TermBase exists already!", ui::Buttons::YesNo, false, {}},
+        {"an existing file", existing, "TermBase exists already!", ui::Buttons::YesNo, ui::Icon::Exclamation, false, {}},
         {"the ontology's own folder", besideOntology,
          "A termbase cannot reside in the same folder as its working ontology.\r\n"
          "Tip: save all your ontologies in one folder and your termbases in another.",
-         ui::Buttons::Ok, false, {}},
-        {"properties closed without a name", termbases("unnamed.lxb"), nullptr, ui::Buttons::Ok, true,
+         ui::Buttons::Ok, ui::Icon::Exclamation, false, {}},
+        {"a folder beside it that cannot be made", termbases("blocked.lxb"), "Path/File access error",
+         ui::Buttons::Ok, ui::Icon::None, true,
+         [](frmProperties &d) {
+             d.txtName->setText("Blocked");
+             d.cmdOK->click();
+         }},
+        {"properties closed without a name", termbases("unnamed.lxb"), nullptr, ui::Buttons::Ok, ui::Icon::None, true,
          [](frmProperties &d) { d.closeByFrame(); }},
-        {"no file chosen", QString(), nullptr, ui::Buttons::Ok, false, {}},
+        {"no file chosen", QString(), nullptr, ui::Buttons::Ok, ui::Icon::None, false, {}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -163,9 +171,9 @@ TEST_F(TBLifecycleTest, NewIsRefusedWithoutTouchingAnything)
 
         ASSERT_EQ(boxes.asked().size() - boxesBefore, c.message ? 1u : 0u);
         if (c.message) {
-            EXPECT_EQ(boxes.asked().back().prompt, c.message);
+            EXPECT_TRUE(boxes.asked().back().prompt.startsWith(c.message));
             EXPECT_EQ(boxes.asked().back().buttons, c.buttons);
-            EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Exclamation);
+            EXPECT_EQ(boxes.asked().back().icon, c.icon);
         }
         expectNoTermbase();
         if (c.path == existing)
