@@ -1,4 +1,5 @@
 #include "Main.h"
+#include "Version.h"
 #include "ui/Forms.h"
 #include "ui/QtBackends.h"
 
@@ -9,7 +10,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexvarin"));
-    QApplication::setApplicationVersion(QStringLiteral(LX_VERSION_TEXT));
+    QApplication::setApplicationVersion(versionText());
     ui::installQtBackends();
     Main();
     const int rc = app.exec();

@@ -5,6 +5,7 @@
 
 #include "app/frmProperties.h"
 #include "ontology/DataFolders.h"
+#include "ontology/FolderName.h"
 #include "ontology/OntologyFile.h"
 #include "ontology/OntologySchema.h"
 #include "ui/DataList.h"
@@ -60,7 +61,9 @@ QString frmOntoEdit::initialFolder() const
 void frmOntoEdit::createPublishFolder(const QString &name)
 {
     const QString folder = OntologyFolder + name + QStringLiteral("-publish");
-    if (!QDir().mkpath(folder))
+    // A name from a file made elsewhere may hold what a folder name cannot: such a name
+    // would put the folder somewhere else.
+    if (!IsValidFolderName(name) || !QDir().mkpath(folder))
         throw db::DbError(db::err::PathFileAccess,
                           QStringLiteral("Path/File access error: the folder %1 cannot be made.").arg(folder));
 }
@@ -271,6 +274,9 @@ void frmOntoEdit::Form_Unload(bool &)
     for (auto it = open.rbegin(); it != open.rend(); ++it)
         if (it->get() != this)
             (*it)->unload();
+    // The program ends with its main window (the window is only hidden, which Qt does not
+    // take for the last window closing).
+    QCoreApplication::exit(0);
 }
 
 void frmOntoEdit::mnuFileProperties_Click()

@@ -417,3 +417,14 @@ TEST_F(LifecycleTest, APropertiesWriteThatFailsAtCloseIsReportedAndTheCloseFinis
     expectNoneOpen();
     EXPECT_EQ(main->caption(), "Ontology Editor");
 }
+
+TEST_F(LifecycleTest, AStoredNameThatCannotNameAFolderMakesNoFolderElsewhere)
+{
+    newOntology("Zoo", "zoo.ont");
+    main->mnuFileClose_Click();
+    setMetaData(ontologies("zoo.ont"), "Name", "../Zoo");
+    boxes.expect("cannot be made");
+    openOntology(ontologies("zoo.ont"));
+    EXPECT_TRUE(publishFolders(dir.path()).isEmpty()) << "nothing beside the Ontologies folder";
+    EXPECT_EQ(OntologyInfo.Name, "../Zoo") << "the ontology itself opens";
+}
