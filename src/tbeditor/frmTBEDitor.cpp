@@ -324,34 +324,27 @@ void frmTBEDitor::showCatalogue()
     ListView1->setVisible(asList);
 }
 
-void frmTBEDitor::SetEditMode()
-{
-    lblTree2->setText(QStringLiteral("DATA CATEGORIES"));
-    showCatalogue();
-    picBrowser->hide();
-    mnuEditBrowser->setChecked(false);
-    mnuEditEditor->setChecked(true);
-    if (QAction *b = ToolBar1->button(editorButton))
-        b->setChecked(true);
-    for (int i = firstPageButton; i <= lastPageButton; ++i)
-        if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(false);
-    Tree1_NodeClick(Tree1->currentItem());
-}
+void frmTBEDitor::SetEditMode() { setMode(false); }
+void frmTBEDitor::SetBrowseMode() { setMode(true); }
 
-void frmTBEDitor::SetBrowseMode()
+void frmTBEDitor::setMode(bool browse)
 {
-    lblTree2->setText(QStringLiteral("TERMBASE BROWSER"));
-    Tree2->hide();
-    ListView1->hide();
-    picBrowser->show();
-    mnuEditBrowser->setChecked(true);
-    mnuEditEditor->setChecked(false);
-    if (QAction *b = ToolBar1->button(browserButton))
+    lblTree2->setText(browse ? QStringLiteral("TERMBASE BROWSER") : QStringLiteral("DATA CATEGORIES"));
+    if (browse) {
+        Tree2->hide();
+        ListView1->hide();
+    } else {
+        showCatalogue();
+    }
+    picBrowser->setVisible(browse);
+    mnuEditBrowser->setChecked(browse);
+    mnuEditEditor->setChecked(!browse);
+    if (QAction *b = ToolBar1->button(browse ? browserButton : editorButton))
         b->setChecked(true);
     for (int i = firstPageButton; i <= lastPageButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(true);
+            b->setEnabled(browse);
+    // The right-hand side shows what the selected element is in the new mode.
     Tree1_NodeClick(Tree1->currentItem());
 }
 

@@ -166,6 +166,7 @@ private:
     void buildToolbar();
     void buildPanes();
     void setTermbaseCommandsEnabled(bool enabled);
+    void setMode(bool browse);
     void showCatalogue();
     void resetWindow();
     void createTermbase();

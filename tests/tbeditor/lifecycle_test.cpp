@@ -285,6 +285,7 @@ TEST_F(TBLifecycleTest, ClosingWritesThePropertiesBack)
     } closes[] = {
         {"Close", [&] { editor->mnuFileClose_Click(); }},
         {"the window closed by its frame", [&] { editor->closeByFrame(); }},
+        {"the working ontology closed", [&] { main->mnuFileClose_Click(); }},  // last: it takes the ontology
     };
     for (const Case &c : closes) {
         SCOPED_TRACE(c.what);
@@ -305,7 +306,7 @@ TEST_F(TBLifecycleTest, ClosingWritesThePropertiesBack)
         EXPECT_EQ(fileValue(path, "SELECT Created FROM MetaData").toDate(), QDate(2001, 2, 3));
         EXPECT_EQ(fileValue(path, "SELECT Ontology FROM MetaData").toString(), ontology);
     }
-    EXPECT_FALSE(editor->isLoaded()) << "closing by the frame unloads the window";
+    EXPECT_FALSE(editor->isLoaded()) << "closing the ontology unloads the window";
 }
 
 TEST_F(TBLifecycleTest, PropertiesClosedWithoutOkChangeNothingAndCloseWithNothingOpenDoesNothing)
