@@ -12,7 +12,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
