@@ -8,6 +8,7 @@
 // of their own.
 
 #include "db/Cursor.h"
+#include "termbase/TermbaseLinks.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 
@@ -182,6 +183,14 @@ public:
     void mnuToolsBatchNaming_Click();
     void mnuToolsListNotes_Click();
     void mnuToolsOptions_Click();
+
+    // ---- The linked termbases (frmOntoEdit_termbases.cpp) -----------------------------------
+    // Asks about every linked termbase file that is gone; see ::CheckTermbaseLinks.
+    void CheckTermbaseLinks();
+    // Run after the ontology gained, lost or renamed a concept: the linked termbases get
+    // the change, then every open termbase editor is told, with CurrentConcept. A deleted
+    // relation's inverse and purged concepts are each a change of their own.
+    void SyncConceptToTermbases(const QString &identifier, const QString &previous, ConceptChange change);
 
 protected:
     void Form_Load() override;

@@ -3,8 +3,6 @@
 
 #include "frmTBEDitor.h"
 
-#include "termbase/Global.h"
-
 void frmTBEDitor::Tree1_NodeClick(QTreeWidgetItem *) {}                 // filled by the element selection
 void frmTBEDitor::Tree2_NodeClick(QTreeWidgetItem *) {}                 // filled by the value editor
 void frmTBEDitor::ShowFindDialog() {}                                   // filled by the find window
@@ -16,11 +14,3 @@ void frmTBEDitor::mnuElemDelete_Click() {}                              // fille
 void frmTBEDitor::mnuHelpDCShow_Click() {}                              // filled by the data-category help
 void frmTBEDitor::mnuToolsGenHTML_Click() {}                            // filled by the termbase reports
 void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
-
-// The concept list follows the ontology at once; rebuilding the entries of a deleted or
-// renamed concept comes with the ontology link.
-void frmTBEDitor::lblOntoComm_Change()
-{
-    if (!TermbasePath.isEmpty())
-        RequeryConceptList();
-}

@@ -1,0 +1,20 @@
+// The main window's side of the termbases linked to the ontology.
+
+#include "frmOntoEdit.h"
+
+#include "tbeditor/frmTBEDitor.h"
+#include "ui/Forms.h"
+
+void frmOntoEdit::CheckTermbaseLinks() { ::CheckTermbaseLinks(dlgCommonDialog); }
+
+void frmOntoEdit::SyncConceptToTermbases(const QString &identifier, const QString &previous, ConceptChange change)
+{
+    if (!ApplyConceptChangeToTermbases(identifier, previous, change, dlgCommonDialog))
+        return;
+    const QString message = QString::number(int(change)) + CurrentConcept;
+    for (const auto &editor : ui::forms().ofType<frmTBEDitor>()) {
+        // Written empty first, so that the same message twice is still a change.
+        editor->lblOntoComm.setCaption(QString());
+        editor->lblOntoComm.setCaption(message);
+    }
+}

@@ -1,0 +1,107 @@
+#include "tbeditor/TBEditorFixture.h"
+#include "termbase/LinkedFiles.h"
+
+#include "ui/DataList.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+class ConceptSyncTest : public TBEditorTest {
+protected:
+    bool editorLists(const QString &identifier) const
+    {
+        return editor->dbcConcepts->findFirst([&](const QString &text) { return text == identifier; });
+    }
+};
+
+}  // namespace
+
+TEST_F(ConceptSyncTest, EachChangeReachesBothTermbasesAndTheOpenEditor)
+{
+    const QString closed = closedTermbase("Closed", "closed.lxb");
+    newTermbase("Open", "open.lxb");  // open in the editor while the changes come
+    const QString open = TermbasePath;
+    ASSERT_EQ(linkedPaths(), (QStringList{closed, open}));
+
+    struct Step {
+        const char *what;
+        QString identifier, previous;
+        ConceptChange change;
+        QString present, absent;
+        QString message;
+    } steps[] = {
+        {"an addition", "HORSE", "HORSE", ConceptChange::Added, "HORSE", "", "1HORSE"},
+        {"a rename", "PONY", "HORSE", ConceptChange::Renamed, "PONY", "HORSE", "3PONY"},
+        {"a deletion", "PONY", "PONY", ConceptChange::Deleted, "DOG", "PONY", "2PONY"},
+    };
+    for (const Step &s : steps) {
+        SCOPED_TRACE(s.what);
+        main->CurrentConcept = s.identifier;
+        main->SyncConceptToTermbases(s.identifier, s.previous, s.change);
+        for (const QString &path : {closed, open}) {
+            SCOPED_TRACE(path.toStdString());
+            EXPECT_TRUE(conceptsOf(path).contains(s.present));
+            if (!s.absent.isEmpty()) {
+                EXPECT_FALSE(conceptsOf(path).contains(s.absent));
+            }
+        }
+        EXPECT_EQ(editor->lblOntoComm.caption(), s.message);
+        EXPECT_TRUE(editorLists(s.present)) << "the editor's concept list shows the change";
+        if (!s.absent.isEmpty()) {
+            EXPECT_FALSE(editorLists(s.absent));
+        }
+    }
+}
+
+TEST_F(ConceptSyncTest, WithoutLinkedTermbasesTheEditorIsNotTold)
+{
+    newTermbase("Kin");
+    OntologyDB.execute("DELETE FROM TermBases");
+    main->CurrentConcept = "HORSE";
+    main->SyncConceptToTermbases("HORSE", "HORSE", ConceptChange::Added);
+    EXPECT_EQ(editor->lblOntoComm.caption(), "");
+    EXPECT_FALSE(conceptsOf(TermbasePath).contains("HORSE"));
+}
+
+TEST_F(ConceptSyncTest, DeletionsAndRenamesReopenTheEntriesBranch)
+{
+    newTermbase("Kin");
+    // The branches as the element tree shows them once the root is open.
+    QTreeWidgetItem *root = editor->Tree1->topLevelItem(0);
+    addNode(*editor->Tree1, root, "n 2", "front matter");
+    QTreeWidgetItem *body = addNode(*editor->Tree1, root, "n 3", "body");
+    addNode(*editor->Tree1, root, "n 4", "back matter");
+    struct Case {
+        const char *message;
+        bool reopened;
+    } cases[] = {{"1DOG", false}, {"2DOG", true}, {"3DOG", true}, {"7DOG", false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message);
+        body->setExpanded(false);
+        editor->Tree1->setCurrentItem(root);
+        editor->lblOntoComm.setCaption("");
+        editor->lblOntoComm.setCaption(c.message);
+        EXPECT_EQ(editor->Tree1->currentItem() == body, c.reopened);
+        EXPECT_EQ(body->isExpanded(), c.reopened);
+        EXPECT_FALSE(editor->Tree1->isHidden());
+    }
+}
+
+TEST_F(ConceptSyncTest, AReloadThatKeepsFailingIsToldOnce)
+{
+    newTermbase("Kin");
+    editFile(TermbasePath, "ALTER TABLE CONCEPTS RENAME TO CONCEPTS_AWAY");
+    boxes.expect("The concept list of the termbase could not be reloaded");
+    editor->lblOntoComm.setCaption("1DOG");
+    editFile(TermbasePath, "ALTER TABLE CONCEPTS_AWAY RENAME TO CONCEPTS");
+}
+
+TEST_F(ConceptSyncTest, AnEditorWithoutATermbaseTakesMessagesQuietly)
+{
+    const QString path = closedTermbase("Kin", "kin.lxb");
+    main->CurrentConcept = "HORSE";
+    main->SyncConceptToTermbases("HORSE", "HORSE", ConceptChange::Added);
+    EXPECT_EQ(editor->lblOntoComm.caption(), "1HORSE");
+    EXPECT_TRUE(conceptsOf(path).contains("HORSE"));
+}
