@@ -3,6 +3,8 @@
 
 #include "frmOntoEdit.h"
 
+#include <QLineEdit>
+
 void frmOntoEdit::CountConcepts() {}            // filled by the concept list
 void frmOntoEdit::InitRSListConcepts() {}       // filled by the concept list
 void frmOntoEdit::ShowConceptCounts() {}        // filled by the concept list
@@ -12,7 +14,6 @@ void frmOntoEdit::mnuConceptAdd_Click() {}      // filled by the concept editor
 void frmOntoEdit::mnuConceptEdit_Click() {}     // filled by the concept editor
 void frmOntoEdit::mnuConceptEditDef_Click() {}  // filled by the concept editor
 void frmOntoEdit::mnuConceptDelete_Click() {}   // filled by the concept editor
-void frmOntoEdit::mnuConceptNote_Click() {}     // filled by the notes editor
 
 void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
 void frmOntoEdit::mnuTreeFull_Click() {}          // filled by the partial-tree windows
@@ -27,5 +28,7 @@ void frmOntoEdit::mnuToolsTBEd_Click() {}         // filled by the termbase edit
 void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
 void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
-void frmOntoEdit::mnuToolsListNotes_Click() {}    // filled by the notes list
 void frmOntoEdit::mnuToolsOptions_Click() {}      // filled by the options dialog
+
+// The concept list's; until it is there, the search box is told the name.
+void frmOntoEdit::GoToConcept(const QString &name) { txtCptSearch->setText(name); }
