@@ -307,3 +307,19 @@ TEST_F(PanesTest, ThePopUpsOfThePanesByConceptAndSelection)
     EXPECT_EQ(main->lblRels->text(), "LOCAL DOMAINS");
     EXPECT_EQ(main->lblAttrs->text(), "LOCAL RANGES");
 }
+
+TEST_F(PanesTest, OpenRelationDialogsReloadTheirListsWhenTold)
+{
+    showConcept("CAR");
+    main->mnuAttrAdd_Click();
+    frmEditRel &d = *ui::forms().first<frmEditRel>();
+    count("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('WEIGHT', 3, 1)");
+    EXPECT_FALSE(rows(d.dblRels).contains("WEIGHT"));
+    RefreshRelationDialogs("Concept");
+    EXPECT_TRUE(rows(d.dblRels).contains("WEIGHT"));
+    EXPECT_EQ(d.txtConcept1->text(), "CAR");
+    select(d.dblRels, "WEIGHT");
+    d.txtValue->setText("2 t");
+    d.cmdAdd->click();
+    EXPECT_EQ(items(main->lstAttrs), QStringList{"WEIGHT : 2 t"});
+}
