@@ -1,9 +1,11 @@
 #pragma once
 // Small pieces the pane commands of the main window share.
 
+#include "CommandError.h"
 #include "ui/MsgBox.h"
 
 #include <QListWidget>
+#include <functional>
 
 // The list's selected item; nullptr when none is selected.
 inline QListWidgetItem *selectedItem(const QListWidget &list)
@@ -18,15 +20,19 @@ inline QString selectedText(const QListWidget &list)
     return item ? item->text() : QString();
 }
 
-// Any answer but No goes on.
-inline bool confirmDelete(const QString &prompt)
+// Asks the question and, unless the answer is No, deletes; a row that was no longer
+// there (deleteRow gives false) is reported by what it was. False when the answer was No.
+inline bool deleteAfterAsking(const QString &question, const QString &what, const std::function<bool()> &deleteRow)
 {
-    return ui::msgBox(prompt, ui::Buttons::YesNo, ui::Icon::Exclamation, QStringLiteral("Confirm Delete")) !=
-           ui::Answer::No;
-}
-
-inline void tellNothingDeleted(const QString &what)
-{
-    ui::msgBox(QStringLiteral("Nothing was deleted: the ") + what + QStringLiteral(" is no longer there."),
-               ui::Buttons::Ok, ui::Icon::Information);
+    if (ui::msgBox(question, ui::Buttons::YesNo, ui::Icon::Exclamation, QStringLiteral("Confirm Delete")) ==
+        ui::Answer::No)
+        return false;
+    try {
+        if (!deleteRow())
+            ui::msgBox(QStringLiteral("Nothing was deleted: the ") + what + QStringLiteral(" is no longer there."),
+                       ui::Buttons::Ok, ui::Icon::Information);
+    } catch (const db::DbError &e) {
+        ReportCommandError(e);
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "frmEditRel.h"
 
 #include "CommandError.h"
+#include "Heading.h"
 #include "db/Text.h"
 #include "frmOntoEdit.h"
 #include "ontology/Global.h"
@@ -35,15 +36,6 @@ QString modeOfCaption(const QString &caption)
     if (caption == QLatin1String("Edit ISA link"))
         return QStringLiteral("EditISA");
     return QStringLiteral("DR");  // "Add Domain", "Add Range"
-}
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
 }
 
 }  // namespace

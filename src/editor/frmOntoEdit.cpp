@@ -1,5 +1,7 @@
 #include "frmOntoEdit.h"
 
+#include "Heading.h"
+
 #include "app/frmAbout.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
@@ -85,15 +87,6 @@ protected:
 private:
     frmOntoEdit &m_form;
 };
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 QListWidget *list(const QString &toolTip, QWidget *parent)
 {

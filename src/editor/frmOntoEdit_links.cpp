@@ -123,16 +123,10 @@ void frmOntoEdit::mnuISADelete_Click()
     const QString parent = selectedText(*lstISA);
     if (parent.isEmpty())
         return;
-    if (!confirmDelete(QStringLiteral("Confirm deletion of link:\r\n") + CurrentConcept + QStringLiteral(" : ISA : ") +
-                       parent))
-        return;
-    try {
-        if (!DeleteIsaLink(CurrentConcept, parent))
-            tellNothingDeleted(QStringLiteral("link"));
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
-    }
-    FillISAList();
+    if (deleteAfterAsking(QStringLiteral("Confirm deletion of link:\r\n") + CurrentConcept + QStringLiteral(" : ISA : ") +
+                              parent,
+                          QStringLiteral("link"), [&] { return DeleteIsaLink(CurrentConcept, parent); }))
+        FillISAList();
 }
 
 void frmOntoEdit::mnuDomainAdd_Click()
@@ -171,31 +165,22 @@ void frmOntoEdit::mnuDomainDelete_Click()
     QListWidgetItem *item = selectedItem(*lstRels);
     if (!item)
         return;
-    if (!confirmDelete(QStringLiteral("Confirm deletion of DOMAIN:\r\n") + CurrentConcept + QStringLiteral(" : ") +
-                       item->text()))
-        return;
-    try {
-        if (!DeleteRelationRow(item->data(RowKeyRole).toLongLong()))
-            tellNothingDeleted(QStringLiteral("domain"));
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
-    }
-    ShowLocalProperties();
+    const qint64 key = item->data(RowKeyRole).toLongLong();
+    if (deleteAfterAsking(QStringLiteral("Confirm deletion of DOMAIN:\r\n") + CurrentConcept + QStringLiteral(" : ") +
+                              item->text(),
+                          QStringLiteral("domain"), [key] { return DeleteRelationRow(key); }))
+        ShowLocalProperties();
 }
 
 void frmOntoEdit::mnuRangeDelete_Click()
 {
+    // The question comes first: with nothing selected, Yes deletes nothing.
     QListWidgetItem *item = selectedItem(*lstAttrs);
-    if (!confirmDelete(QStringLiteral("Confirm deletion of RANGE:\r\n") + CurrentConcept + QStringLiteral(" : ") +
-                       (item ? item->text() : QString())) ||
-        !item)
-        return;
-    try {
-        const qint64 key = item->data(RowKeyRole).toLongLong();
-        if (!(CurrentType == 4 ? DeleteRelationRow(key) : DeleteAttributeRow(key)))
-            tellNothingDeleted(QStringLiteral("range"));
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
-    }
-    ShowLocalProperties();
+    const qint64 key = item ? item->data(RowKeyRole).toLongLong() : 0;
+    const bool relationConcept = CurrentType == 4;
+    if (deleteAfterAsking(QStringLiteral("Confirm deletion of RANGE:\r\n") + CurrentConcept + QStringLiteral(" : ") +
+                              (item ? item->text() : QString()),
+                          QStringLiteral("range"),
+                          [&] { return !item || (relationConcept ? DeleteRelationRow(key) : DeleteAttributeRow(key)); }))
+        ShowLocalProperties();
 }

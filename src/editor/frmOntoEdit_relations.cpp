@@ -179,16 +179,11 @@ void frmOntoEdit::mnuRelDelete_Click()
     QListWidgetItem *item = selectedItem(*lstRels);
     if (!item)
         return;
-    if (!confirmDelete(QStringLiteral("Confirm deletion of relation:\r\n") + CurrentConcept + QStringLiteral(" : ") +
-                       item->text()))
-        return;
-    try {
-        if (!DeleteRelationPair(item->data(RowKeyRole).toLongLong()))
-            tellNothingDeleted(QStringLiteral("relation"));
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
-    }
-    ShowLocalProperties();
+    const qint64 key = item->data(RowKeyRole).toLongLong();
+    if (deleteAfterAsking(QStringLiteral("Confirm deletion of relation:\r\n") + CurrentConcept + QStringLiteral(" : ") +
+                              item->text(),
+                          QStringLiteral("relation"), [key] { return DeleteRelationPair(key); }))
+        ShowLocalProperties();
 }
 
 void frmOntoEdit::mnuAttrDelete_Click()
@@ -196,15 +191,10 @@ void frmOntoEdit::mnuAttrDelete_Click()
     QListWidgetItem *item = selectedItem(*lstAttrs);
     if (CurrentConcept.isEmpty() || !item)
         return;
-    if (!confirmDelete(QStringLiteral("Confirm deletion of Attribute:\r\n") + item->text()))
-        return;
-    try {
-        if (!DeleteAttributeRow(item->data(RowKeyRole).toLongLong()))
-            tellNothingDeleted(QStringLiteral("attribute-value pair"));
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
-    }
-    ShowLocalProperties();
+    const qint64 key = item->data(RowKeyRole).toLongLong();
+    if (deleteAfterAsking(QStringLiteral("Confirm deletion of Attribute:\r\n") + item->text(),
+                          QStringLiteral("attribute-value pair"), [key] { return DeleteAttributeRow(key); }))
+        ShowLocalProperties();
 }
 
 void frmOntoEdit::mnuRelGoToRel_Click()
