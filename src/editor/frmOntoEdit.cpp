@@ -118,6 +118,7 @@ frmOntoEdit::frmOntoEdit() : ui::Form(new QMainWindow)
     buildMenus();
     buildToolbar();
     buildPanes();
+    wireConceptPanes();
     auto *drops = new DropTarget(*this);
     drops->setParent(window());
     window()->installEventFilter(drops);

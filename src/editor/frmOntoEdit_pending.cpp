@@ -3,16 +3,13 @@
 
 #include "frmOntoEdit.h"
 
-void frmOntoEdit::CountConcepts() {}            // filled by the concept list
-void frmOntoEdit::InitRSListConcepts() {}       // filled by the concept list
-void frmOntoEdit::ShowConceptCounts() {}        // filled by the concept list
-void frmOntoEdit::ClearConceptPanes() {}        // filled by the concept list
-void frmOntoEdit::mnuEditCopy_Click() {}        // filled by the concept list
-void frmOntoEdit::mnuConceptAdd_Click() {}      // filled by the concept editor
-void frmOntoEdit::mnuConceptEdit_Click() {}     // filled by the concept editor
-void frmOntoEdit::mnuConceptEditDef_Click() {}  // filled by the concept editor
-void frmOntoEdit::mnuConceptDelete_Click() {}   // filled by the concept editor
 void frmOntoEdit::mnuConceptNote_Click() {}     // filled by the notes editor
+void frmOntoEdit::ShowLocalProperties() {}      // filled by the relations pane
+void frmOntoEdit::FillInheritedList() {}        // filled by the inheritance pane
+bool frmOntoEdit::ConceptHasNote(const QString &) { return false; }                 // filled by the notes editor
+void frmOntoEdit::SignalRelationDialogs(const QString &) {}                         // filled by the relation dialog
+void frmOntoEdit::FollowCurrentConceptInRelationDialogs() {}                        // filled by the relation dialog
+void frmOntoEdit::SyncConceptToTermbases(const QString &, const QString &, int) {}  // filled by the termbase links
 
 void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
 void frmOntoEdit::mnuTreeFull_Click() {}          // filled by the partial-tree windows
