@@ -297,18 +297,3 @@ void frmEditRel::chkNothing_Click()
         chkDefault->setChecked(false);
     chkDefault->setEnabled(!nothing);
 }
-
-void RefreshRelationDialogs(const QString &word)
-{
-    for (const auto &d : ui::forms().ofType<frmEditRel>()) {
-        d->lblRefresh.setCaption({});
-        d->lblRefresh.setCaption(word);
-    }
-}
-
-void FollowCurrentConcept(const QString &conceptId)
-{
-    for (const auto &d : ui::forms().ofType<frmEditRel>())
-        if (d->Mode == QLatin1String("AddRel") || d->Mode == QLatin1String("AddAttr"))
-            d->txtConcept1->setText(conceptId);
-}

@@ -72,9 +72,3 @@ private:
     std::shared_ptr<db::QueryCursor> m_datRels;
     bool m_picked = false;
 };
-
-// Every open relation dialog reloads its lists: after a concept was added, renamed or
-// deleted. Dialogs are found by what they are, whatever their captions say.
-void RefreshRelationDialogs(const QString &word);
-// Every open relation or attribute dialog gets the concept now shown in the main window.
-void FollowCurrentConcept(const QString &conceptId);

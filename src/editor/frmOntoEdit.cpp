@@ -112,6 +112,7 @@ frmOntoEdit::frmOntoEdit() : ui::Form(new QMainWindow)
     buildToolbar();
     buildPanes();
     buildPropertyCommands();
+    wireConceptPanes();
     auto *drops = new DropTarget(*this);
     drops->setParent(window());
     window()->installEventFilter(drops);

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class ConceptList;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -130,7 +131,7 @@ public:
     int CurrentType = 0;
     qint64 TotalCount = 0;
     qint64 ListedCount = 0;
-    std::shared_ptr<db::QueryCursor> RSListConcepts;
+    std::shared_ptr<ConceptList> RSListConcepts;  // shown by dblConcepts
     std::optional<db::TableCursor> RSInverses;  // on INVERSES, index "Relation"
     QString NewOntologyName;
 
@@ -155,16 +156,70 @@ public:
     void EnableOntologyUI();
     void DisableOntologyUI();
 
-    // ---- Concept list and panes --------------------------------------------------------
+    // ---- Concept list, concept view and concept editing ----------------------------------
+    // (frmOntoEdit_concepts.cpp: list, search and panes; frmOntoEdit_commands.cpp: add,
+    // rename, redefine, delete; frmOntoEdit_names.cpp: the names pane)
+    ui::Channel lblNewCpt;  // a concept was added: its identifier
+    QAction *mnuNameAdd;
+    QAction *mnuNameEdit;
+    QAction *mnuNameDelete;
+
     void CountConcepts();
     void InitRSListConcepts();
     void ShowConceptCounts();
     void ClearConceptPanes();
+    void ShowConcept();
+    void ShowAncestors();
+    void ShowDescendants();
+    // Shows the concept itself, never another that merely begins like it; a concept the
+    // list hides is offered through the options, a value that is no concept is said so.
+    void GoToConcept(const QString &name);
+    // What other windows do to show a concept: write it into the search box. The search
+    // runs even when the box holds that text already.
+    void WriteSearch(const QString &text);
+
+    void txtCptSearch_Change();
+    void txtCptSearch_GotFocus();
+    void txtCptSearch_LostFocus();
+    // The key as typed; returns the key to insert, 0 to swallow it.
+    int txtCptSearch_KeyPress(int key);
+    void txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift);
+    void dblConcepts_Click();
+    void dblConcepts_MouseUp(Qt::MouseButton button);
+    void lstISA_DblClick();
+    void lstSubclasses_DblClick();
+    void lstAncestors_DblClick();
+    void lstDescendants_DblClick();
+    void chkActiveAnc_Click();
+    void chkActivDesc_Click();
+    void txtDef_KeyUp(int key, Qt::KeyboardModifiers shift);
+    void txtDef_DblClick();
     void mnuEditCopy_Click();
+
     void mnuConceptAdd_Click();
+    void lblNewCpt_Change();
     void mnuConceptEdit_Click();
     void mnuConceptEditDef_Click();
     void mnuConceptDelete_Click();
+
+    void FillNamesList();
+    void mnuNameAdd_Click();
+    void mnuNameEdit_Click();
+    void mnuNameDelete_Click();
+    void lvwNames_ColumnClick(int column);
+    void lvwNames_MouseUp(Qt::MouseButton button);
+
+    // ---- Called by the concept editing, filled by the relations, notes and termbases ----
+    void ShowLocalProperties();
+    void FillInheritedList();
+    bool ConceptHasNote(const QString &identifier);
+    // Every open relation dialog, whatever its mode, reloads its concepts ("" then word).
+    void SignalRelationDialogs(const QString &word);
+    // Every open relation dialog adding relations or attributes follows CurrentConcept.
+    void FollowCurrentConceptInRelationDialogs();
+    // Virtual: the one seam between the ontology and the linked termbases.
+    virtual void SyncConceptToTermbases(const QString &identifier, const QString &previous, int operation);
+
     void mnuConceptNote_Click();
 
     // ---- Windows of the hierarchy, the termbases and the tools ---------------------------
@@ -215,8 +270,6 @@ public:
     static constexpr int RelationRole = Qt::UserRole + 1;  // the relation or attribute
     static constexpr int TargetRole = Qt::UserRole + 2;    // the related concept, domain or range
 
-    // Fills lblRels/lstRels and lblAttrs/lstAttrs for CurrentConcept and CurrentType.
-    void ShowLocalProperties();
     // Fills lstISA with the parents of CurrentConcept.
     void FillISAList();
     void lstRels_MouseUp(Qt::MouseButton button);
@@ -240,7 +293,6 @@ public:
     void mnuRangeAdd_Click();
     void mnuRangeDelete_Click();
 
-    void FillInheritedList();
     void optOff_Click();
     void optCumulative_Click();
     void optExclusive_Click();
@@ -253,10 +305,6 @@ public:
     void mnuInheritGoToFrom_Click();
     void mnuInheritCopy_Click();
 
-    // True when the current concept has a working note.
-    bool ConceptHasNote();
-    // Makes CurrentConcept, shown with the Concept list's procedures.
-    void GoToConcept(const QString &name);
 
 protected:
     void Form_Load() override;
@@ -264,6 +312,11 @@ protected:
 
 private:
     void buildMenus();
+    void wireConceptPanes();
+    void showListedRow(int row);
+    void reportCommandFailure(const db::DbError &e);
+    void SignalConceptDeleted();
+    void copyToClipboard(const QString &text);
     void buildToolbar();
     void buildPanes();
     void setOntologyUIEnabled(bool enabled);

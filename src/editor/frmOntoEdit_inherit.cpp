@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -105,9 +104,7 @@ void frmOntoEdit::goToInherited(int column)
     // A default value names its concept without the mark that makes it a default.
     if (target.endsWith(DefaultSuffix))
         target.chop(DefaultSuffix.size());
-    // Cleared first, so that going to the concept the box already names still shows it.
-    txtCptSearch->clear();
-    txtCptSearch->setText(target);
+    GoToConcept(target);
 }
 
 void frmOntoEdit::mnuInheritGoToAttr_Click() { goToInherited(0); }

@@ -16,13 +16,13 @@ void frmOntoEdit::mnuConceptNote_Click()
     try {
         EditConceptNote(*this, CurrentConcept);
         ToolBar1->setButtonImage(QStringLiteral("Note"),
-                                 ConceptHasNote() ? QStringLiteral("note-in") : QStringLiteral("note-out"));
+                                 ConceptHasNote(CurrentConcept) ? QStringLiteral("note-in") : QStringLiteral("note-out"));
     } catch (const db::DbError &e) {
         ReportCommandError(e);
     }
 }
 
-bool frmOntoEdit::ConceptHasNote() { return ConceptHasNoteRow(CurrentConcept); }
+bool frmOntoEdit::ConceptHasNote(const QString &identifier) { return ConceptHasNoteRow(identifier); }
 
 void frmOntoEdit::mnuToolsListNotes_Click()
 {

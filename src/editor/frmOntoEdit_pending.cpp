@@ -3,17 +3,7 @@
 
 #include "frmOntoEdit.h"
 
-#include <QLineEdit>
-
-void frmOntoEdit::CountConcepts() {}            // filled by the concept list
-void frmOntoEdit::InitRSListConcepts() {}       // filled by the concept list
-void frmOntoEdit::ShowConceptCounts() {}        // filled by the concept list
-void frmOntoEdit::ClearConceptPanes() {}        // filled by the concept list
-void frmOntoEdit::mnuEditCopy_Click() {}        // filled by the concept list
-void frmOntoEdit::mnuConceptAdd_Click() {}      // filled by the concept editor
-void frmOntoEdit::mnuConceptEdit_Click() {}     // filled by the concept editor
-void frmOntoEdit::mnuConceptEditDef_Click() {}  // filled by the concept editor
-void frmOntoEdit::mnuConceptDelete_Click() {}   // filled by the concept editor
+void frmOntoEdit::SyncConceptToTermbases(const QString &, const QString &, int) {}  // filled by the termbase links
 
 void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
 void frmOntoEdit::mnuTreeFull_Click() {}          // filled by the partial-tree windows
@@ -30,5 +20,3 @@ void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports windo
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 void frmOntoEdit::mnuToolsOptions_Click() {}      // filled by the options dialog
 
-// The concept list's; until it is there, the search box is told the name.
-void frmOntoEdit::GoToConcept(const QString &name) { txtCptSearch->setText(name); }

@@ -10,6 +10,7 @@
 #include "frmEditRel.h"
 #include "ontology/Global.h"
 #include "ontology/LocalSlots.h"
+#include "ui/Forms.h"
 #include "ui/MsgBox.h"
 #include "ui/PopupMenu.h"
 
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
@@ -219,4 +221,21 @@ void frmOntoEdit::lblNewAttr_Change()
 {
     if (!lblNewAttr.caption().isEmpty())
         ShowLocalProperties();
+}
+
+// Dialogs are found by what they are, whatever their captions say: captions carry names
+// the user typed.
+void frmOntoEdit::SignalRelationDialogs(const QString &word)
+{
+    for (const auto &d : ui::forms().ofType<frmEditRel>()) {
+        d->lblRefresh.setCaption({});
+        d->lblRefresh.setCaption(word);
+    }
+}
+
+void frmOntoEdit::FollowCurrentConceptInRelationDialogs()
+{
+    for (const auto &d : ui::forms().ofType<frmEditRel>())
+        if (d->Mode == QLatin1String("AddRel") || d->Mode == QLatin1String("AddAttr"))
+            d->txtConcept1->setText(CurrentConcept);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The main window with a new ontology open and a few concepts of each kind, for the
-// commands of the concept panes. A concept is shown by setting the current concept and
-// filling the panes these commands refill.
+// commands of the concept panes.
 
 #include "editor/frmEditRel.h"
 #include "ontology/HierarchyFixture.h"
@@ -56,12 +55,12 @@ protected:
         OntologyDB.execute(QStringLiteral("UPDATE CONCEPTS SET Type = 2 WHERE Concept = 'RUN'"));
     }
 
+    // As the user would: through the concept list, rebuilt first for the concepts the
+    // test added since.
     void showConcept(const QString &conceptId)
     {
-        main->CurrentConcept = conceptId;
-        main->CurrentType = GetConceptType(conceptId);
-        main->FillISAList();
-        main->ShowLocalProperties();
-        FollowCurrentConcept(conceptId);
+        main->InitRSListConcepts();
+        main->GoToConcept(conceptId);
+        ASSERT_EQ(main->CurrentConcept, conceptId);
     }
 };

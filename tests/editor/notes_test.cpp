@@ -91,7 +91,7 @@ TEST_F(PanesTest, TheNoteOfTheCurrentConceptByEachButton)
         }
         if (c.existing || c.after)
             EXPECT_EQ(main->ToolBar1->buttonImage("Note"), c.after ? "note-in" : "note-out");
-        EXPECT_EQ(main->ConceptHasNote(), c.after.has_value());
+        EXPECT_EQ(main->ConceptHasNote("CAR"), c.after.has_value());
     }
 }
 

@@ -263,10 +263,9 @@ TEST_F(PanesTest, FollowingAnItemGoesToTheRelationOrTheRelatedConcept)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.target);
         showConcept(c.conceptId);
-        main->txtCptSearch->clear();
         select(main->lstRels, c.item);
         (main.get()->*c.command)();
-        EXPECT_EQ(main->txtCptSearch->text(), c.target);
+        EXPECT_EQ(main->CurrentConcept, c.target);
     }
 }
 
@@ -315,7 +314,7 @@ TEST_F(PanesTest, OpenRelationDialogsReloadTheirListsWhenTold)
     frmEditRel &d = *ui::forms().first<frmEditRel>();
     count("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('WEIGHT', 3, 1)");
     EXPECT_FALSE(rows(d.dblRels).contains("WEIGHT"));
-    RefreshRelationDialogs("Concept");
+    main->SignalRelationDialogs("Concept");
     EXPECT_TRUE(rows(d.dblRels).contains("WEIGHT"));
     EXPECT_EQ(d.txtConcept1->text(), "CAR");
     select(d.dblRels, "WEIGHT");
