@@ -3,16 +3,13 @@
 
 #include "frmOntoEdit.h"
 
-#include "CommandError.h"
 #include "ontology/Global.h"
 #include "ui/MousePointer.h"
 #include "ui/PopupMenu.h"
 #include "ui/StatusBar.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -58,7 +55,7 @@ void frmOntoEdit::FillInheritedList()
                 }
             }
         } catch (const db::DbError &e) {
-            ReportCommandError(e);
+            reportCommandFailure(e);
         }
         lvwInherit->show();
     }
@@ -127,7 +124,5 @@ void frmOntoEdit::mnuInheritCopy_Click()
         const QTreeWidgetItem *row = lvwInherit->topLevelItem(i);
         report += row->text(0) + QLatin1Char(';') + row->text(1) + QLatin1Char(';') + row->text(2) + crlf;
     }
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(report);
+    copyToClipboard(report);
 }

@@ -4,7 +4,6 @@
 
 #include "frmOntoEdit.h"
 
-#include "CommandError.h"
 #include "PaneCommands.h"
 #include "frmEditRel.h"
 #include "ontology/Global.h"
@@ -69,7 +68,7 @@ void frmOntoEdit::FillISAList()
     try {
         lstISA->addItems(GetParents(CurrentConcept));
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        reportCommandFailure(e);
     }
 }
 
@@ -82,7 +81,7 @@ void frmOntoEdit::lstISA_MouseUp(Qt::MouseButton button)
         // The last parent stays: without it the concept would lose its place in the tree.
         mnuISADelete->setEnabled(CountIsaLinks(CurrentConcept) != 1);
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        reportCommandFailure(e);
         return;
     }
     mnuISAAdd->setEnabled(true);
@@ -98,7 +97,7 @@ void frmOntoEdit::mnuISAAdd_Click()
         if (!refusedLink(AddIsaLink(CurrentConcept, pick.conceptId), CurrentConcept, pick.conceptId))
             FillISAList();
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        reportCommandFailure(e);
     }
 }
 
@@ -114,7 +113,7 @@ void frmOntoEdit::mnuISAEdit_Click()
         if (!refusedLink(ReplaceIsaLink(CurrentConcept, oldParent, pick.conceptId), CurrentConcept, pick.conceptId))
             FillISAList();
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        reportCommandFailure(e);
     }
 }
 
@@ -138,7 +137,7 @@ void frmOntoEdit::mnuDomainAdd_Click()
         if (AddSlotConcept(CurrentConcept, DomainSlot, pick.conceptId) == AddOutcome::Exists)
             refuse(QStringLiteral("Domain exists."));
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        reportCommandFailure(e);
     }
     ShowLocalProperties();
 }
@@ -155,7 +154,7 @@ void frmOntoEdit::mnuRangeAdd_Click()
         if (outcome == AddOutcome::Exists)
             refuse(QStringLiteral("Range exists."));
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        reportCommandFailure(e);
     }
     ShowLocalProperties();
 }

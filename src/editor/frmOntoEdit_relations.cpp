@@ -4,7 +4,6 @@
 
 #include "frmOntoEdit.h"
 
-#include "CommandError.h"
 #include "PaneCommands.h"
 #include "db/Text.h"
 #include "frmEditRel.h"
@@ -122,7 +121,7 @@ void frmOntoEdit::ShowLocalProperties()
                 addItem(*lstAttrs, SlotItemText(a.value, a.isDefault), a.id, a.attribute, a.value);
         }
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        reportCommandFailure(e);
     }
 }
 

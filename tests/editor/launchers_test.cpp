@@ -1,7 +1,8 @@
-// The main window's launchers: the notes window opens once, the others do nothing until
-// their windows exist.
+// The main window's launchers: the notes window and the termbase editor open once, the
+// others do nothing until their windows exist.
 
 #include "editor/frmNoteList.h"
+#include "tbeditor/frmTBEDitor.h"
 #include "support/MainWindowFixture.h"
 #include "ui/Forms.h"
 
@@ -17,7 +18,8 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
         {"List Notes again brings the same window forward", &frmOntoEdit::mnuToolsListNotes_Click, 0},
         {"Import", &frmOntoEdit::mnuFileImport_Click, 0},
         {"Export", &frmOntoEdit::mnuFileExport_Click, 0},
-        {"TermBase Editor", &frmOntoEdit::mnuToolsTBEd_Click, 0},
+        {"TermBase Editor", &frmOntoEdit::mnuToolsTBEd_Click, 1},
+        {"TermBase Editor again", &frmOntoEdit::mnuToolsTBEd_Click, 0},
         {"Ontology Navigator", &frmOntoEdit::mnuToolsOntoNav_Click, 0},
         {"Generate HTML Reports", &frmOntoEdit::mnuGenHTML_Click, 0},
         {"Batch Naming", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
@@ -31,4 +33,7 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
     const auto notes = ui::forms().ofType<frmNoteList>();
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_TRUE(notes.front()->isShown());
+    const auto termbaseEditors = ui::forms().ofType<frmTBEDitor>();
+    ASSERT_EQ(termbaseEditors.size(), 1u);
+    EXPECT_TRUE(termbaseEditors.front()->isShown());
 }
