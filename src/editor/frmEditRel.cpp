@@ -124,19 +124,21 @@ void frmEditRel::arrange(const QString &caption, const QString &conceptId, bool 
 }
 
 QString frmEditRel::chosenConcept() const { return dblConcepts->text(); }
-QString frmEditRel::chosenRelationship() const { return dblRels->text(); }
 
 void frmEditRel::lblStart_Change()
 {
     if (lblStart.caption().isEmpty())
         return;
     try {
-        ConceptType = GetConceptType(txtConcept1->text());
+        // A concept deleted while an attribute dialog followed it has no Type any more;
+        // the dialog then offers no Add rather than report a broken invariant.
+        const QString conceptId = txtConcept1->text();
+        ConceptType = ConceptExists(conceptId) ? GetConceptType(conceptId) : 0;
         Mode = modeOfCaption(caption());
-        const QString where = Mode == QLatin1String("AddISA") || Mode == QLatin1String("EditISA")
-                                  ? QStringLiteral("WHERE Type = %1 ORDER By Concept").arg(ConceptType)
-                                  : NotSlotTypes;
-        m_datConcepts = std::make_shared<db::QueryCursor>(db::QueryCursor::snapshot(OntologyDB, CandidatesSql + where));
+        const bool sameType = Mode == QLatin1String("AddISA") || Mode == QLatin1String("EditISA");
+        m_datConcepts = std::make_shared<db::QueryCursor>(db::QueryCursor::snapshot(
+            OntologyDB, CandidatesSql + (sameType ? QStringLiteral("WHERE Type = ? ORDER By Concept") : NotSlotTypes),
+            sameType ? QVariantList{ConceptType} : QVariantList{}));
         dblConcepts->bind(std::make_shared<ui::QueryCursorRows>(m_datConcepts, QStringLiteral("Concept")));
         FillRelationList();
         followConcept();
@@ -253,6 +255,11 @@ void frmEditRel::addAttribute(const QString &conceptId)
     if (attribute.isEmpty()) {
         ui::msgBox(QStringLiteral("You must select an attribute!"), ui::Buttons::Ok, ui::Icon::Exclamation,
                    ErrorTitle);
+        return;
+    }
+    if (!ConceptExists(conceptId)) {
+        ui::msgBox(QStringLiteral("The concept ") + conceptId + QStringLiteral(" no longer exists."), ui::Buttons::Ok,
+                   ui::Icon::Exclamation, ErrorTitle);
         return;
     }
     if (!acceptsAttributes(conceptId)) {

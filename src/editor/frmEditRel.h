@@ -53,7 +53,6 @@ public:
     // leaves it false.
     bool picked() const { return m_picked; }
     QString chosenConcept() const;
-    QString chosenRelationship() const;
 
     void lblStart_Change();
     void lblRefresh_Change();

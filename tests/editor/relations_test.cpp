@@ -322,3 +322,18 @@ TEST_F(PanesTest, OpenRelationDialogsReloadTheirListsWhenTold)
     d.cmdAdd->click();
     EXPECT_EQ(items(main->lstAttrs), QStringList{"WEIGHT : 2 t"});
 }
+
+TEST_F(PanesTest, AnAttributeDialogWhoseConceptWasDeletedAddsNothing)
+{
+    showConcept("WHEEL");
+    main->mnuAttrAdd_Click();
+    frmEditRel &d = *ui::forms().first<frmEditRel>();
+    OntologyDB.execute("DELETE FROM CONCEPTS WHERE Concept = 'WHEEL'");
+    main->SignalRelationDialogs("Delete");  // a broken-invariant box here would fail the test
+    EXPECT_FALSE(d.cmdAdd->isEnabled());
+    select(d.dblRels, "SIZE");
+    d.txtValue->setText("big");
+    boxes.expect("The concept WHEEL no longer exists.");
+    d.cmdAdd_Click();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM ATTRIBUTES"), 0);
+}
