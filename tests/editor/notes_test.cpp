@@ -7,6 +7,7 @@
 #include "ontology/ConceptNotes.h"
 #include "ui/Forms.h"
 #include "ui/Toolbar.h"
+#include "ui/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -115,6 +116,7 @@ TEST_F(PanesTest, TheNotesWindowListsEditsAndDeletesSeveralAtOnce)
     ASSERT_EQ(windows.size(), 1u) << "one notes window";
     frmNoteList &w = *windows.front();
     EXPECT_EQ(w.caption(), "Notes Management");
+    EXPECT_EQ(w.window()->minimumSize(), QSize(ui::twipsToPixels(5000), ui::twipsToPixels(3000)));
     EXPECT_EQ(listed(w.ListView1), (QStringList{"CAR|fast", "ENGINE|", "RUN|quick", "WHEEL|round"}));
     EXPECT_EQ(w.ListView1->topLevelItem(0)->text(1), "2021-03-04");
     EXPECT_EQ(w.ListView1->topLevelItem(2)->text(1), "");
