@@ -8,7 +8,7 @@
 // of their own.
 
 #include "db/Cursor.h"
-#include "termbase/TermbaseLinks.h"
+#include "ui/Channel.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 
@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class ConceptList;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -130,7 +131,7 @@ public:
     int CurrentType = 0;
     qint64 TotalCount = 0;
     qint64 ListedCount = 0;
-    std::shared_ptr<db::QueryCursor> RSListConcepts;
+    std::shared_ptr<ConceptList> RSListConcepts;  // shown by dblConcepts
     std::optional<db::TableCursor> RSInverses;  // on INVERSES, index "Relation"
     QString NewOntologyName;
 
@@ -155,16 +156,77 @@ public:
     void EnableOntologyUI();
     void DisableOntologyUI();
 
-    // ---- Concept list and panes --------------------------------------------------------
+    // ---- Concept list, concept view and concept editing ----------------------------------
+    // (frmOntoEdit_concepts.cpp: list, search and panes; frmOntoEdit_commands.cpp: add,
+    // rename, redefine, delete; frmOntoEdit_names.cpp: the names pane)
+    ui::Channel lblNewCpt;  // a concept was added: its identifier
+    QAction *mnuNameAdd;
+    QAction *mnuNameEdit;
+    QAction *mnuNameDelete;
+
     void CountConcepts();
     void InitRSListConcepts();
     void ShowConceptCounts();
     void ClearConceptPanes();
+    void ShowConcept();
+    void ShowAncestors();
+    void ShowDescendants();
+    // Shows the concept itself, never another that merely begins like it; a concept the
+    // list hides is offered through the options, a value that is no concept is said so.
+    void GoToConcept(const QString &name);
+    // What other windows do to show a concept: write it into the search box. The search
+    // runs even when the box holds that text already.
+    void WriteSearch(const QString &text);
+
+    void txtCptSearch_Change();
+    void txtCptSearch_GotFocus();
+    void txtCptSearch_LostFocus();
+    // The key as typed; returns the key to insert, 0 to swallow it.
+    int txtCptSearch_KeyPress(int key);
+    void txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift);
+    void dblConcepts_Click();
+    void dblConcepts_MouseUp(Qt::MouseButton button);
+    void lstISA_DblClick();
+    void lstSubclasses_DblClick();
+    void lstAncestors_DblClick();
+    void lstDescendants_DblClick();
+    void chkActiveAnc_Click();
+    void chkActivDesc_Click();
+    void txtDef_KeyUp(int key, Qt::KeyboardModifiers shift);
+    void txtDef_DblClick();
     void mnuEditCopy_Click();
+
     void mnuConceptAdd_Click();
+    void lblNewCpt_Change();
     void mnuConceptEdit_Click();
     void mnuConceptEditDef_Click();
     void mnuConceptDelete_Click();
+
+    void FillNamesList();
+    void mnuNameAdd_Click();
+    void mnuNameEdit_Click();
+    void mnuNameDelete_Click();
+    void lvwNames_ColumnClick(int column);
+    void lvwNames_MouseUp(Qt::MouseButton button);
+
+    // ---- Called by the concept editing, filled by the relations, notes and termbases ----
+    void ShowLocalProperties();
+    void FillInheritedList();
+    bool ConceptHasNote(const QString &identifier);
+    // Every open relation dialog, whatever its mode, reloads its concepts ("" then word).
+    void SignalRelationDialogs(const QString &word);
+    // Every open relation dialog adding relations or attributes follows CurrentConcept.
+    void FollowCurrentConceptInRelationDialogs();
+    // Virtual: the one seam between the ontology and the linked termbases. Run after the
+    // ontology gained (operation 1), lost (2) or renamed (3) a concept: the linked
+    // termbases get the change, then every open termbase editor is told, with
+    // CurrentConcept. A deleted relation's inverse and purged concepts are each a change of
+    // their own (frmOntoEdit_termbases.cpp).
+    virtual void SyncConceptToTermbases(const QString &identifier, const QString &previous, int operation);
+    // Asks about every linked termbase file that is gone; see ::CheckTermbaseLinks.
+    void CheckTermbaseLinks();
+
+
     void mnuConceptNote_Click();
 
     // ---- Windows of the hierarchy, the termbases and the tools ---------------------------
@@ -184,13 +246,72 @@ public:
     void mnuToolsListNotes_Click();
     void mnuToolsOptions_Click();
 
-    // ---- The linked termbases (frmOntoEdit_termbases.cpp) -----------------------------------
-    // Asks about every linked termbase file that is gone; see ::CheckTermbaseLinks.
-    void CheckTermbaseLinks();
-    // Run after the ontology gained, lost or renamed a concept: the linked termbases get
-    // the change, then every open termbase editor is told, with CurrentConcept. A deleted
-    // relation's inverse and purged concepts are each a change of their own.
-    void SyncConceptToTermbases(const QString &identifier, const QString &previous, ConceptChange change);
+    // ---- Relations, attributes, IS-A links, domains and ranges, the inherited pane and
+    // notes (frmOntoEdit_relations.cpp, _links.cpp, _inherit.cpp, _notes.cpp) ------------
+    // A relation or attribute dialog reports an addition here; any value refills the
+    // lists of the current concept.
+    ui::Channel lblNewRel;
+    ui::Channel lblNewAttr;
+    QAction *mnuRelAdd;
+    QAction *mnuRelDelete;
+    QAction *mnuRelGoTo;  // the "Go To..." submenu
+    QAction *mnuRelGoToRel;
+    QAction *mnuRelGoToConcept;
+    QAction *mnuAttrAdd;
+    QAction *mnuAttrDelete;
+    QAction *mnuISAAdd;
+    QAction *mnuISAEdit;
+    QAction *mnuISADelete;
+    QAction *mnuDomainAdd;
+    QAction *mnuDomainDelete;
+    QAction *mnuRangeAdd;
+    QAction *mnuRangeDelete;
+    QAction *mnuInheritGoToAttr;
+    QAction *mnuInheritGoToValue;
+    QAction *mnuInheritGoToFrom;
+    QAction *mnuInheritCopy;
+
+    // Each item of lstRels and lstAttrs keeps the key of its row (RowKeyRole), so delete
+    // and go-to act on that row whatever its texts hold.
+    static constexpr int RowKeyRole = Qt::UserRole;
+    static constexpr int RelationRole = Qt::UserRole + 1;  // the relation or attribute
+    static constexpr int TargetRole = Qt::UserRole + 2;    // the related concept, domain or range
+
+    // Fills lstISA with the parents of CurrentConcept.
+    void FillISAList();
+    void lstRels_MouseUp(Qt::MouseButton button);
+    void lstAttrs_MouseUp(Qt::MouseButton button);
+    void lstRels_DblClick();
+    void mnuRelAdd_Click();
+    void mnuRelDelete_Click();
+    void mnuRelGoToRel_Click();
+    void mnuRelGoToConcept_Click() { lstRels_DblClick(); }
+    void mnuAttrAdd_Click();
+    void mnuAttrDelete_Click();
+    void lblNewRel_Change();
+    void lblNewAttr_Change();
+
+    void lstISA_MouseUp(Qt::MouseButton button);
+    void mnuISAAdd_Click();
+    void mnuISAEdit_Click();
+    void mnuISADelete_Click();
+    void mnuDomainAdd_Click();
+    void mnuDomainDelete_Click();
+    void mnuRangeAdd_Click();
+    void mnuRangeDelete_Click();
+
+    void optOff_Click();
+    void optCumulative_Click();
+    void optExclusive_Click();
+    void chkInhAttrs_Click() { FillInheritedList(); }
+    void chkInhRels_Click() { FillInheritedList(); }
+    void lvwInherit_ColumnClick(int column);  // 1-based, as the columns are numbered
+    void lvwInherit_MouseUp(Qt::MouseButton button);
+    void mnuInheritGoToAttr_Click();
+    void mnuInheritGoToValue_Click();
+    void mnuInheritGoToFrom_Click();
+    void mnuInheritCopy_Click();
+
 
 protected:
     void Form_Load() override;
@@ -198,6 +319,11 @@ protected:
 
 private:
     void buildMenus();
+    void wireConceptPanes();
+    void showListedRow(int row);
+    void reportCommandFailure(const db::DbError &e);
+    void SignalConceptDeleted();
+    void copyToClipboard(const QString &text);
     void buildToolbar();
     void buildPanes();
     void setOntologyUIEnabled(bool enabled);
@@ -206,4 +332,14 @@ private:
     void abandonNewOntology();
     void createPublishFolder(const QString &name);
     QString initialFolder() const;
+
+    // Relations, attributes, links, inheritance and notes.
+    struct Pick {
+        bool chosen = false;
+        QString conceptId;
+        QString value;
+    };
+    void buildPropertyCommands();
+    Pick runPicker(const QString &caption, bool rangeIsValue = false);
+    void goToInherited(int column);
 };

@@ -3,16 +3,6 @@
 
 #include "frmOntoEdit.h"
 
-void frmOntoEdit::CountConcepts() {}            // filled by the concept list
-void frmOntoEdit::InitRSListConcepts() {}       // filled by the concept list
-void frmOntoEdit::ShowConceptCounts() {}        // filled by the concept list
-void frmOntoEdit::ClearConceptPanes() {}        // filled by the concept list
-void frmOntoEdit::mnuEditCopy_Click() {}        // filled by the concept list
-void frmOntoEdit::mnuConceptAdd_Click() {}      // filled by the concept editor
-void frmOntoEdit::mnuConceptEdit_Click() {}     // filled by the concept editor
-void frmOntoEdit::mnuConceptEditDef_Click() {}  // filled by the concept editor
-void frmOntoEdit::mnuConceptDelete_Click() {}   // filled by the concept editor
-void frmOntoEdit::mnuConceptNote_Click() {}     // filled by the notes editor
 
 void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
 void frmOntoEdit::mnuTreeFull_Click() {}          // filled by the partial-tree windows
@@ -23,8 +13,7 @@ void frmOntoEdit::mnuTreeAttr_Click() {}          // filled by the partial-tree 
 void frmOntoEdit::mnuTreeSelConcept_Click() {}    // filled by the partial-tree windows
 void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
 void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
-void frmOntoEdit::mnuToolsTBEd_Click() {}         // filled by the termbase editor
 void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
 void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
-void frmOntoEdit::mnuToolsListNotes_Click() {}    // filled by the notes list
+

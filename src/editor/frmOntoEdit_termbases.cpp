@@ -3,15 +3,16 @@
 #include "frmOntoEdit.h"
 
 #include "tbeditor/frmTBEDitor.h"
+#include "termbase/TermbaseLinks.h"
 #include "ui/Forms.h"
 
 void frmOntoEdit::CheckTermbaseLinks() { ::CheckTermbaseLinks(dlgCommonDialog); }
 
-void frmOntoEdit::SyncConceptToTermbases(const QString &identifier, const QString &previous, ConceptChange change)
+void frmOntoEdit::SyncConceptToTermbases(const QString &identifier, const QString &previous, int operation)
 {
-    if (!ApplyConceptChangeToTermbases(identifier, previous, change, dlgCommonDialog))
+    if (!ApplyConceptChangeToTermbases(identifier, previous, ConceptChange(operation), dlgCommonDialog))
         return;
-    const QString message = QString::number(int(change)) + CurrentConcept;
+    const QString message = QString::number(operation) + CurrentConcept;
     for (const auto &editor : ui::forms().ofType<frmTBEDitor>()) {
         // Written empty first, so that the same message twice is still a change.
         editor->lblOntoComm.setCaption(QString());

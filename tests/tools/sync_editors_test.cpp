@@ -1,5 +1,6 @@
 #include "tbeditor/TBEditorFixture.h"
 #include "termbase/LinkedFiles.h"
+#include "termbase/TermbaseLinks.h"
 
 #include "ui/DataList.h"
 
@@ -38,7 +39,7 @@ TEST_F(ConceptSyncTest, EachChangeReachesBothTermbasesAndTheOpenEditor)
     for (const Step &s : steps) {
         SCOPED_TRACE(s.what);
         main->CurrentConcept = s.identifier;
-        main->SyncConceptToTermbases(s.identifier, s.previous, s.change);
+        main->SyncConceptToTermbases(s.identifier, s.previous, int(s.change));
         for (const QString &path : {closed, open}) {
             SCOPED_TRACE(path.toStdString());
             EXPECT_TRUE(conceptsOf(path).contains(s.present));
@@ -59,7 +60,7 @@ TEST_F(ConceptSyncTest, WithoutLinkedTermbasesTheEditorIsNotTold)
     newTermbase("Kin");
     OntologyDB.execute("DELETE FROM TermBases");
     main->CurrentConcept = "HORSE";
-    main->SyncConceptToTermbases("HORSE", "HORSE", ConceptChange::Added);
+    main->SyncConceptToTermbases("HORSE", "HORSE", 1);
     EXPECT_EQ(editor->lblOntoComm.caption(), "");
     EXPECT_FALSE(conceptsOf(TermbasePath).contains("HORSE"));
 }
@@ -101,7 +102,34 @@ TEST_F(ConceptSyncTest, AnEditorWithoutATermbaseTakesMessagesQuietly)
 {
     const QString path = closedTermbase("Kin", "kin.lxb");
     main->CurrentConcept = "HORSE";
-    main->SyncConceptToTermbases("HORSE", "HORSE", ConceptChange::Added);
+    main->SyncConceptToTermbases("HORSE", "HORSE", 1);
     EXPECT_EQ(editor->lblOntoComm.caption(), "1HORSE");
     EXPECT_TRUE(conceptsOf(path).contains("HORSE"));
+}
+
+TEST_F(ConceptSyncTest, DeletingARelationTakesItsInverseOutOfEveryLinkedTermbase)
+{
+    OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('OWNS', 4, 1), ('OWNED-BY', 4, 1)");
+    OntologyDB.execute("INSERT INTO INVERSES (Relation, Inverse) VALUES ('OWNS', 'OWNED-BY'), ('OWNED-BY', 'OWNS')");
+    const QString closed = closedTermbase("Closed", "closed.lxb");
+    newTermbase("Open", "open.lxb");
+    const QString open = TermbasePath;
+    for (const QString &path : {closed, open})
+        ASSERT_TRUE(conceptsOf(path).contains("OWNED-BY"));
+
+    main->InitRSListConcepts();
+    main->GoToConcept("OWNS");
+    ASSERT_EQ(main->CurrentConcept, "OWNS");
+    boxes.expect("Are you sure you want to delete this concept?", ui::Answer::Yes)
+        .expect("Its inverse relation will also be deleted", ui::Answer::Yes);
+    main->mnuConceptDelete_Click();
+
+    for (const QString &path : {closed, open}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_FALSE(conceptsOf(path).contains("OWNS"));
+        EXPECT_FALSE(conceptsOf(path).contains("OWNED-BY"));
+        EXPECT_TRUE(conceptsOf(path).contains("DOG"));
+    }
+    EXPECT_EQ(editor->lblOntoComm.caption(), "2OWNS") << "every message names the concept the user deleted";
+    EXPECT_FALSE(editorLists("OWNED-BY"));
 }

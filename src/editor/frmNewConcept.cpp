@@ -1,0 +1,288 @@
+#include "frmNewConcept.h"
+
+#include "frmOntoEdit.h"
+#include "db/Text.h"
+#include "ontology/ConceptCommands.h"
+#include "ontology/ConceptList.h"
+#include "ontology/Global.h"
+#include "ui/DataList.h"
+#include "ui/Forms.h"
+#include "ui/MousePointer.h"
+#include "ui/MsgBox.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("Error");
+
+// With the naming restriction on, each typed key follows the identifier rule.
+class NamingKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !OntologyInfo.Naming)
+            return false;
+        auto *k = static_cast<QKeyEvent *>(event);
+        if (k->text().size() != 1 || (k->modifiers() & Qt::ControlModifier) || k->key() == Qt::Key_Backspace ||
+            k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape)
+            return false;
+        const int typed = k->text().at(0).unicode();
+        const int key = NormalizeConceptKey(typed);
+        if (key == typed)
+            return false;
+        if (key != 0)
+            static_cast<QLineEdit *>(watched)->insert(QString(QChar(key)));
+        return true;
+    }
+};
+
+QString inUse(const QString &what, const QString &identifier)
+{
+    return QStringLiteral("The string you have used to name the %1 \r\n(").arg(what) + QuoteChar + identifier +
+           QuoteChar + QStringLiteral(")\r\nis already in use. Please, try again.");
+}
+
+}  // namespace
+
+frmNewConcept::frmNewConcept() : ui::Form(new QDialog)
+{
+    QWidget *w = window();
+    setCaption(QStringLiteral("Add Concept"));
+    txtConcept = new QLineEdit(w);
+    txtConcept->installEventFilter(new NamingKeys(w));
+    txtDef = new QPlainTextEdit(w);
+    auto *fraCptType = new QGroupBox(QStringLiteral("Concept Type"), w);
+    auto *types = new QVBoxLayout(fraCptType);
+    const char *captions[] = {"", "Object", "Event", "Attribute", "Relation"};
+    for (int i = 1; i <= 4; ++i) {
+        optCType[size_t(i)] = new QRadioButton(QString::fromLatin1(captions[i]), fraCptType);
+        types->addWidget(optCType[size_t(i)]);
+        QObject::connect(optCType[size_t(i)], &QRadioButton::clicked, w, [this, i] { optCType_Click(i); });
+    }
+    dblParents = new ui::DataList(w);
+    cmdAdd = new QPushButton(QStringLiteral("&Add"), w);
+    cmdAdd->setDefault(true);
+    cmdClose = new QPushButton(QStringLiteral("&Close"), w);
+    cmdAddInv = new QPushButton(QStringLiteral("&OK"), w);
+    cmdAddInv->setVisible(false);
+    QObject::connect(cmdAdd, &QPushButton::clicked, w, [this] { cmdAdd_Click(); });
+    QObject::connect(cmdClose, &QPushButton::clicked, w, [this] { cmdClose_Click(); });
+    QObject::connect(cmdAddInv, &QPushButton::clicked, w, [this] { cmdAddInv_Click(); });
+    lblRefresh.onChange([this] {
+        if (!lblRefresh.caption().isEmpty())
+            optCType_Click(selectedType());
+    });
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("IDENTIFIER"), w));
+    left->addWidget(txtConcept);
+    auto *lblDef = new QLabel(QStringLiteral("DEFINITION"), w);
+    left->addWidget(lblDef);
+    left->addWidget(txtDef, 1);
+    left->addWidget(fraCptType);
+    auto *right = new QVBoxLayout;
+    right->addWidget(new QLabel(QStringLiteral("PARENT CONCEPT"), w));
+    right->addWidget(dblParents, 1);
+    auto *top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addLayout(right, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdAddInv);
+    buttons->addWidget(cmdClose);
+    auto *all = new QVBoxLayout(w);
+    all->addLayout(top, 1);
+    all->addLayout(buttons);
+    w->resize(520, 380);
+}
+
+frmNewConcept::~frmNewConcept() = default;
+
+void frmNewConcept::Form_Load()
+{
+    optCType[1]->setChecked(true);
+    FillParentList();
+}
+
+int frmNewConcept::selectedType() const
+{
+    for (int i = 1; i <= 4; ++i)
+        if (optCType[size_t(i)]->isChecked())
+            return i;
+    return 1;
+}
+
+void frmNewConcept::FillParentList()
+{
+    m_parents = ConceptList::parentsOfType(OntologyDB, selectedType());
+    dblParents->bind(m_parents);
+}
+
+void frmNewConcept::optCType_Click(int index)
+{
+    optCType[size_t(index)]->setChecked(true);
+    try {
+        FillParentList();
+    } catch (const db::DbError &e) {
+        ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+    }
+}
+
+QString frmNewConcept::cleanIdentifier(const QString &typed) const
+{
+    const QString text = ReplaceDoubleQuotes(typed);
+    return OntologyInfo.Naming ? NormalizeConceptName(text) : text;
+}
+
+void frmNewConcept::cmdAdd_Click()
+{
+    txtConcept->setText(cleanIdentifier(txtConcept->text()));
+    txtDef->setPlainText(ReplaceDoubleQuotes(txtDef->toPlainText()));
+    const QString identifier = txtConcept->text();
+    const QString definition = txtDef->toPlainText();
+    const QString parent = dblParents->text();
+    const int type = selectedType();
+
+    if (identifier.isEmpty()) {
+        ui::msgBox(QStringLiteral("You must specify a concept name"), ui::Buttons::Ok, ui::Icon::Exclamation, ErrorTitle);
+        return;
+    }
+    if (parent.isEmpty()) {
+        ui::msgBox(QStringLiteral("You must make this concept \r\na CHILD of an existent concept."), ui::Buttons::Ok,
+                   ui::Icon::Exclamation, ErrorTitle);
+        return;
+    }
+    if (db::sameText(parent, identifier)) {
+        ui::msgBox(QStringLiteral("A concept can't have itself as its superordinate concept."), ui::Buttons::Ok,
+                   ui::Icon::Information, ErrorTitle);
+        return;
+    }
+    const QString tooLong = IdentifierLengthProblem(identifier, type);
+    if (!tooLong.isEmpty()) {
+        ui::msgBox(tooLong, ui::Buttons::Ok, ui::Icon::Exclamation, ErrorTitle);
+        return;
+    }
+
+    const auto main = ui::forms().first<frmOntoEdit>();
+    const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
+    try {
+        if (ConceptExists(identifier)) {
+            ui::msgBox(inUse(QStringLiteral("concept"), identifier), ui::Buttons::Ok, ui::Icon::Critical,
+                       QStringLiteral("error"));
+            return;
+        }
+        // The rows, the default names and the report are one command: when any of it
+        // fails, the ontology is left as it was.
+        db::Transaction tx(OntologyDB);
+        QStringList report;
+        if (type == RelationType) {
+            QString inverse;
+            if (!AddInverseRelation(identifier, parent, definition, inverse))
+                return;
+            report = {inverse, identifier};  // the relation is reported last, so it is the one shown
+        } else {
+            AddConcept(identifier, definition, type, parent);
+            report = {identifier};
+        }
+        if (main)
+            for (const QString &added : report) {
+                main->lblNewCpt.setCaption({});
+                main->lblNewCpt.setCaption(added);
+            }
+        tx.commit();
+    } catch (const db::DbError &e) {
+        ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+        if (main) {
+            try {
+                main->CountConcepts();
+                main->InitRSListConcepts();
+                main->ShowConceptCounts();
+            } catch (const db::DbError &) {
+                // The message above already tells what went wrong with the file.
+            }
+        }
+        return;
+    }
+
+    FillParentList();
+    if (main)
+        main->SignalRelationDialogs(QStringLiteral("Concept"));
+    txtConcept->clear();
+    txtDef->clear();
+    txtConcept->setFocus();
+}
+
+void frmNewConcept::makeInverseDialog()
+{
+    m_inverse = true;
+    setCaption(QStringLiteral("Add Inverse Relation"));
+    optCType_Click(RelationType);
+    for (int i = 1; i <= 3; ++i)
+        optCType[size_t(i)]->setEnabled(false);
+    cmdAdd->setEnabled(false);
+    cmdAdd->setVisible(false);
+    cmdAdd->setDefault(false);
+    cmdAddInv->setVisible(true);
+    cmdAddInv->setEnabled(true);
+    cmdAddInv->setDefault(true);
+    cmdClose->setText(QStringLiteral("&Cancel"));
+}
+
+bool frmNewConcept::AddInverseRelation(const QString &relation, const QString &parent, const QString &definition,
+                                       QString &inverse)
+{
+    const auto dialog = std::make_shared<frmNewConcept>();
+    dialog->load();
+    dialog->window()->move(window()->x(), window()->y() + window()->height() / 2);
+    dialog->makeInverseDialog();
+    dialog->showModal(*this);
+
+    // Closed or cancelled, the dialog answers nothing.
+    inverse = dialog->m_confirmed ? cleanIdentifier(dialog->txtConcept->text()) : QString();
+    const QString inverseParent = dialog->m_confirmed ? dialog->dblParents->text() : QString();
+    const QString inverseDefinition = ReplaceDoubleQuotes(dialog->txtDef->toPlainText());
+    dialog->unload();
+
+    const auto refuse = [](const QString &why) {
+        ui::msgBox(why, ui::Buttons::Ok, ui::Icon::Exclamation);
+        return false;
+    };
+    if (inverse.isEmpty())
+        return refuse(QStringLiteral("You must specify an inverse relation"));
+    if (inverseParent.isEmpty())
+        return refuse(QStringLiteral("You must specify a parent for the new relation"));
+    if (db::sameText(inverse, relation))
+        return refuse(QStringLiteral("A relation and its inverse can't have the same name!"));
+    if (db::sameText(inverse, inverseParent))
+        return refuse(QStringLiteral("A concept can't have itself as its superordinate concept."));
+    const QString tooLong = IdentifierLengthProblem(inverse, RelationType);
+    if (!tooLong.isEmpty())
+        return refuse(tooLong);
+    if (ConceptExists(inverse))
+        return refuse(inUse(QStringLiteral("inverse relation"), inverse));
+
+    AddRelationPair({relation, parent, definition}, {inverse, inverseParent, inverseDefinition});
+    return true;
+}
+
+void frmNewConcept::cmdAddInv_Click()
+{
+    m_confirmed = true;
+    hide();
+}
+
+void frmNewConcept::cmdClose_Click() { unload(); }

@@ -1,0 +1,442 @@
+// The concept list with its search box, and the panes of the current concept: how a
+// concept becomes current and how it is shown.
+
+#include "frmOntoEdit.h"
+
+#include "ontology/ConceptCommands.h"
+#include "ontology/ConceptList.h"
+#include "ontology/Global.h"
+#include "ui/DataList.h"
+#include "ui/MsgBox.h"
+#include "ui/PopupMenu.h"
+#include "ui/StatusBar.h"
+#include "ui/Toolbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include <optional>
+
+namespace {
+
+const QString SearchHint = QStringLiteral("Search...");
+constexpr int PasteLimit = 255;
+
+QString typeWord(int type)
+{
+    switch (type) {
+    case 1:
+        return QStringLiteral("OBJECT");
+    case 2:
+        return QStringLiteral("EVENT");
+    case 3:
+        return QStringLiteral("ATTRIBUTE");
+    case 4:
+        return QStringLiteral("RELATION");
+    default:
+        return QStringLiteral("SPECIAL");
+    }
+}
+
+// Keys, focus and clicks of the concept list's controls, handed to the window's handlers.
+class PaneEvents : public QObject {
+public:
+    explicit PaneEvents(frmOntoEdit &form) : QObject(form.window()), m_form(form) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_form.txtCptSearch)
+            return searchBox(event);
+        if (watched == m_form.txtDef || watched == m_form.txtDef->viewport()) {
+            if (event->type() == QEvent::KeyRelease) {
+                auto *k = static_cast<QKeyEvent *>(event);
+                m_form.txtDef_KeyUp(k->key(), k->modifiers());
+            } else if (event->type() == QEvent::MouseButtonDblClick) {
+                m_form.txtDef_DblClick();
+                return true;
+            }
+            return false;
+        }
+        if (event->type() != QEvent::MouseButtonRelease)
+            return false;
+        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+        if (watched == m_form.dblConcepts->viewport())
+            m_form.dblConcepts_MouseUp(button);
+        else if (watched == m_form.lvwNames->viewport())
+            m_form.lvwNames_MouseUp(button);
+        return false;
+    }
+
+private:
+    bool searchBox(QEvent *event)
+    {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            m_form.txtCptSearch_GotFocus();
+            return false;
+        case QEvent::FocusOut:
+            m_form.txtCptSearch_LostFocus();
+            return false;
+        case QEvent::KeyPress: {
+            auto *k = static_cast<QKeyEvent *>(event);
+            // Ctrl+V and Ctrl+C act when the key is let go, by the window's own rule;
+            // the box's own clipboard handling would act a second time.
+            if (k->modifiers() & Qt::ControlModifier)
+                return k->key() == Qt::Key_V || k->key() == Qt::Key_C;
+            if (k->text().size() != 1 || k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Return ||
+                k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape || k->key() == Qt::Key_Tab)
+                return false;
+            const int typed = k->text().at(0).unicode();
+            const int key = m_form.txtCptSearch_KeyPress(typed);
+            if (key == typed)
+                return false;
+            if (key != 0)
+                m_form.txtCptSearch->insert(QString(QChar(key)));
+            return true;
+        }
+        case QEvent::KeyRelease: {
+            auto *k = static_cast<QKeyEvent *>(event);
+            m_form.txtCptSearch_KeyUp(k->key(), k->modifiers());
+            return false;
+        }
+        default:
+            return false;
+        }
+    }
+
+    frmOntoEdit &m_form;
+};
+
+}  // namespace
+
+void frmOntoEdit::wireConceptPanes()
+{
+    QWidget *w = window();
+    auto *events = new PaneEvents(*this);
+    txtCptSearch->installEventFilter(events);
+    txtDef->installEventFilter(events);
+    txtDef->viewport()->installEventFilter(events);
+    dblConcepts->viewport()->installEventFilter(events);
+    lvwNames->viewport()->installEventFilter(events);
+
+    QObject::connect(txtCptSearch, &QLineEdit::textChanged, w, [this] { txtCptSearch_Change(); });
+    dblConcepts->onClick([this] { dblConcepts_Click(); });
+    dblConcepts->onDblClick([this] { dblConcepts_DblClick(); });
+    QObject::connect(lstISA, &QListWidget::itemDoubleClicked, w, [this] { lstISA_DblClick(); });
+    QObject::connect(lstSubclasses, &QListWidget::itemDoubleClicked, w, [this] { lstSubclasses_DblClick(); });
+    QObject::connect(lstAncestors, &QListWidget::itemDoubleClicked, w, [this] { lstAncestors_DblClick(); });
+    QObject::connect(lstDescendants, &QListWidget::itemDoubleClicked, w, [this] { lstDescendants_DblClick(); });
+    // Toggled, not clicked: a check set from code runs the handler too, as clearing relies on.
+    QObject::connect(chkActiveAnc, &QCheckBox::toggled, w, [this] { chkActiveAnc_Click(); });
+    QObject::connect(chkActivDesc, &QCheckBox::toggled, w, [this] { chkActivDesc_Click(); });
+    lblNewCpt.onChange([this] { lblNewCpt_Change(); });
+
+    // The panes are read-only, so there is nothing to cut or paste.
+    mnuEditCut->setEnabled(false);
+    mnuEditPaste->setEnabled(false);
+
+    lvwNames->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvwNames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvwNames->header()->setSectionsClickable(true);
+    QObject::connect(lvwNames->header(), &QHeaderView::sectionClicked, w,
+                     [this](int section) { lvwNames_ColumnClick(section + 1); });
+    const auto item = [this](const QString &caption, void (frmOntoEdit::*handler)()) {
+        QAction *a = mnuName->addAction(caption);
+        QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
+        return a;
+    };
+    mnuNameAdd = item(QStringLiteral("&Add Name"), &frmOntoEdit::mnuNameAdd_Click);
+    mnuNameEdit = item(QStringLiteral("Edit Selected Name"), &frmOntoEdit::mnuNameEdit_Click);
+    mnuName->addSeparator();
+    mnuNameDelete = item(QStringLiteral("&Deleted Selected Name"), &frmOntoEdit::mnuNameDelete_Click);
+}
+
+void frmOntoEdit::CountConcepts()
+{
+    TotalCount = OntologyDB.scalar(QStringLiteral("SELECT COUNT(*) FROM CONCEPTS")).toLongLong();
+}
+
+void frmOntoEdit::InitRSListConcepts()
+{
+    RSListConcepts = ConceptList::listView(OntologyDB, OntologyInfo.ListTop, OntologyInfo.ActiveSet);
+    dblConcepts->bind(RSListConcepts);
+    ListedCount = RSListConcepts->rowCount();
+    if (ListedCount < 1) {
+        CurrentConcept = RootConcept;
+        ClearConceptPanes();
+        return;
+    }
+    dblConcepts->moveFirst();
+    CurrentConcept = dblConcepts->text();
+    ShowConcept();
+}
+
+void frmOntoEdit::ShowConceptCounts()
+{
+    if (TotalCount != 0) {
+        StatusBar1->setPanelText(3, QString::number(ListedCount) + QStringLiteral(" listed"));
+        StatusBar1->setPanelText(4, QString::number(TotalCount) + QStringLiteral(" total"));
+    } else {
+        for (int panel = 1; panel <= 3; ++panel)
+            StatusBar1->setPanelText(panel, {});
+    }
+}
+
+void frmOntoEdit::ClearConceptPanes()
+{
+    txtDef->clear();
+    txtCptSearch->clear();
+    for (QListWidget *l : {lstISA, lstSubclasses, lstRels, lstAttrs, lstAncestors, lstDescendants})
+        l->clear();
+    lvwInherit->clear();
+    lvwNames->clear();
+    chkActivDesc->setChecked(false);
+    chkActiveAnc->setChecked(false);
+    optOff->setChecked(true);
+    tbsEdit->setCurrentIndex(0);
+}
+
+void frmOntoEdit::ShowConcept()
+{
+    if (CurrentConcept.isEmpty())
+        return;
+    std::optional<ui::MousePointerGuard> hourglass;
+    if (chkActivDesc->isChecked() || !optOff->isChecked()) {
+        ui::setScreenMousePointer(ui::MousePointer::Default);
+        hourglass.emplace(*this, ui::MousePointer::Hourglass);
+    }
+
+    db::Statement row(OntologyDB, QStringLiteral("SELECT Definition, Type, Subset_ID FROM CONCEPTS WHERE Concept = ?"));
+    row.bind(1, CurrentConcept);
+    if (row.step()) {
+        QVariant definition = row.column(0);
+        CurrentType = row.column(1).toInt();
+        QVariant subset = row.column(2);
+        row.reset();
+        if (definition.isNull()) {
+            definition = QStringLiteral("Undefined");
+            SetConceptDefinition(CurrentConcept, definition.toString());
+        }
+        txtDef->setPlainText(definition.toString());
+        StatusBar1->setPanelText(1, {});
+        // A concept without a subset belongs to the first one, when the ontology has it.
+        if (subset.isNull() && GetSubsetName(1) != QStringLiteral("Error")) {
+            subset = 1;
+            OntologyDB.execute(QStringLiteral("UPDATE CONCEPTS SET Subset_ID = 1 WHERE Concept = ?"), {CurrentConcept});
+        }
+        StatusBar1->setPanelText(1, GetSubsetName(subset.toInt()));
+        StatusBar1->setPanelText(2, {});
+    }
+
+    ToolBar1->setButtonImage(QStringLiteral("Note"),
+                             ConceptHasNote(CurrentConcept) ? QStringLiteral("note-in") : QStringLiteral("note-out"));
+    StatusBar1->setPanelText(2, typeWord(CurrentType));
+
+    lstISA->clear();
+    db::Statement parents(OntologyDB, QStringLiteral("SELECT ISA FROM ISA WHERE Concept = ? ORDER BY ISA"));
+    parents.bind(1, CurrentConcept);
+    while (parents.step())
+        lstISA->addItem(parents.column(0).toString());
+
+    lstSubclasses->clear();
+    lstSubclasses->addItems(GetChildren(CurrentConcept));
+
+    FillNamesList();
+    ShowLocalProperties();
+    if (chkActivDesc->isChecked())
+        ShowDescendants();
+    if (chkActiveAnc->isChecked())
+        ShowAncestors();
+    if (!optOff->isChecked())
+        FillInheritedList();
+    FollowCurrentConceptInRelationDialogs();
+}
+
+void frmOntoEdit::ShowAncestors()
+{
+    lstAncestors->clear();
+    if (chkActiveAnc->isChecked() && !CurrentConcept.isEmpty())
+        lstAncestors->addItems(GetAncestors(CurrentConcept));
+}
+
+void frmOntoEdit::ShowDescendants()
+{
+    lstDescendants->clear();
+    if (chkActivDesc->isChecked() && !CurrentConcept.isEmpty()) {
+        const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
+        lstDescendants->addItems(GetDescendants(CurrentConcept));
+    }
+}
+
+void frmOntoEdit::chkActiveAnc_Click() { ShowAncestors(); }
+void frmOntoEdit::chkActivDesc_Click() { ShowDescendants(); }
+
+void frmOntoEdit::showListedRow(int row)
+{
+    if (row >= 0) {
+        dblConcepts->setCurrentRow(row);
+        CurrentConcept = dblConcepts->text();
+    }
+    ShowConcept();
+}
+
+void frmOntoEdit::txtCptSearch_Change()
+{
+    const QString text = txtCptSearch->text();
+    if (text.isEmpty() || text == SearchHint || !RSListConcepts)
+        return;
+    try {
+        showListedRow(RSListConcepts->findPrefix(text));
+    } catch (const db::DbError &e) {
+        reportCommandFailure(e);
+    }
+}
+
+void frmOntoEdit::WriteSearch(const QString &text)
+{
+    if (txtCptSearch->text() == text)
+        txtCptSearch_Change();
+    else
+        txtCptSearch->setText(text);
+}
+
+void frmOntoEdit::GoToConcept(const QString &name)
+{
+    if (name.isEmpty() || !RSListConcepts)
+        return;
+    try {
+        if (!ConceptExists(name)) {
+            StatusBar1->setPanelText(1, QuoteChar + name + QuoteChar + QStringLiteral(" is not a concept"));
+            return;
+        }
+        {
+            const QSignalBlocker quiet(txtCptSearch);  // the exact look-up below is the search
+            txtCptSearch->setText(name);
+        }
+        const int row = RSListConcepts->find(name);
+        if (row >= 0) {
+            showListedRow(row);
+            return;
+        }
+    } catch (const db::DbError &e) {
+        reportCommandFailure(e);
+        return;
+    }
+    const ui::Answer answer =
+        ui::msgBox(QStringLiteral("This concept can't be displayed because it belongs to a set ") +
+                       QStringLiteral("of top nodes or relationships banned by the display options.") +
+                       QStringLiteral("Do you want to change this option?"),
+                   ui::Buttons::YesNo, ui::Icon::Information);
+    if (answer != ui::Answer::Yes)
+        return;
+    mnuToolsOptions_Click();
+    txtCptSearch->clear();
+    GoToConcept(name);
+}
+
+void frmOntoEdit::txtCptSearch_GotFocus() { txtCptSearch->clear(); }
+void frmOntoEdit::txtCptSearch_LostFocus() { txtCptSearch->setText(SearchHint); }
+
+int frmOntoEdit::txtCptSearch_KeyPress(int key) { return KeyFilterConceptName(key); }
+
+void frmOntoEdit::txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift)
+{
+    if (!(shift & Qt::ControlModifier))
+        return;
+    if (key == Qt::Key_V) {
+        // Pasted text follows the strict identifier rule whatever the naming option, one
+        // character at a time, and each one searches.
+        const QString pasted = QApplication::clipboard()->text().left(PasteLimit);
+        for (const QChar c : pasted)
+            if (const int mapped = NormalizeConceptKey(c.unicode()))
+                txtCptSearch->setText(txtCptSearch->text() + QChar(mapped));
+    } else if (key == Qt::Key_C && !txtCptSearch->text().isEmpty()) {
+        copyToClipboard(txtCptSearch->text());
+    }
+}
+
+void frmOntoEdit::copyToClipboard(const QString &text)
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+void frmOntoEdit::dblConcepts_Click()
+{
+    const QString picked = dblConcepts->text();
+    if (picked.isEmpty() || picked == CurrentConcept)
+        return;
+    CurrentConcept = picked;
+    try {
+        ShowConcept();
+    } catch (const db::DbError &e) {
+        reportCommandFailure(e);
+    }
+}
+
+void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton)
+        return;
+    mnuConceptDelete->setEnabled(CurrentType != RootType);
+    ui::popupMenu(*mnuConcept);
+}
+
+void frmOntoEdit::lstISA_DblClick()
+{
+    if (QListWidgetItem *item = lstISA->currentItem())
+        GoToConcept(item->text());
+}
+
+// A child the list hides gets the same offer as any other concept gone to.
+void frmOntoEdit::lstSubclasses_DblClick()
+{
+    if (QListWidgetItem *item = lstSubclasses->currentItem())
+        GoToConcept(item->text());
+}
+
+void frmOntoEdit::lstAncestors_DblClick()
+{
+    if (QListWidgetItem *item = lstAncestors->currentItem())
+        GoToConcept(item->text());
+}
+
+void frmOntoEdit::lstDescendants_DblClick()
+{
+    if (QListWidgetItem *item = lstDescendants->currentItem())
+        GoToConcept(item->text());
+}
+
+// The definition is shown, never edited here: only its editor changes it, so what the
+// pane shows is always what is stored.
+void frmOntoEdit::txtDef_KeyUp(int key, Qt::KeyboardModifiers shift)
+{
+    if ((shift & Qt::ControlModifier) && key == Qt::Key_C) {
+        const QString selected = txtDef->textCursor().selectedText();
+        if (!selected.isEmpty())
+            copyToClipboard(selected);
+    }
+}
+
+void frmOntoEdit::mnuEditCopy_Click() { txtDef_KeyUp(Qt::Key_C, Qt::ControlModifier); }
+
+void frmOntoEdit::txtDef_DblClick() { mnuConceptEditDef_Click(); }
+
+void frmOntoEdit::reportCommandFailure(const db::DbError &e)
+{
+    ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+}
