@@ -1,5 +1,7 @@
 #include "frmNames.h"
 
+#include "TypedKeyFilter.h"
+
 #include "ontology/ConceptCommands.h"
 #include "ontology/Global.h"
 #include "ui/Forms.h"
@@ -9,7 +11,6 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,30 +21,6 @@
 namespace {
 
 const QString OK = QStringLiteral("OK");
-
-// Typed keys of the identifier box pass the identifier rule.
-class IdentifierKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto *k = static_cast<QKeyEvent *>(event);
-        if (k->text().size() != 1 || (k->modifiers() & Qt::ControlModifier) || k->key() == Qt::Key_Backspace ||
-            k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape)
-            return false;
-        const int typed = k->text().at(0).unicode();
-        const int key = KeyFilterConceptName(typed);
-        if (key == typed)
-            return false;
-        if (key != 0)
-            static_cast<QLineEdit *>(watched)->insert(QString(QChar(key)));
-        return true;
-    }
-};
 
 QLabel *heading(const QString &text, QWidget *parent)
 {
@@ -61,7 +38,7 @@ frmNames::frmNames() : ui::Form(new QDialog)
     QWidget *w = window();
     setCaption(QStringLiteral("Naming & Defining"));
     txtConcept = new QLineEdit(w);
-    txtConcept->installEventFilter(new IdentifierKeys(w));
+    installTypedKeyFilter(txtConcept, [](int key) { return KeyFilterConceptName(key); });
     txtDef = new QPlainTextEdit(w);
     txtName = new QLineEdit(w);
     lvwLangs = new QTreeWidget(w);

@@ -3,6 +3,8 @@
 
 #include "frmOntoEdit.h"
 
+#include "TypedKeyFilter.h"
+
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
@@ -91,21 +93,10 @@ private:
             m_form.txtCptSearch_LostFocus();
             return false;
         case QEvent::KeyPress: {
-            auto *k = static_cast<QKeyEvent *>(event);
             // Ctrl+V and Ctrl+C act when the key is let go, by the window's own rule;
             // the box's own clipboard handling would act a second time.
-            if (k->modifiers() & Qt::ControlModifier)
-                return k->key() == Qt::Key_V || k->key() == Qt::Key_C;
-            if (k->text().size() != 1 || k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Return ||
-                k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape || k->key() == Qt::Key_Tab)
-                return false;
-            const int typed = k->text().at(0).unicode();
-            const int key = m_form.txtCptSearch_KeyPress(typed);
-            if (key == typed)
-                return false;
-            if (key != 0)
-                m_form.txtCptSearch->insert(QString(QChar(key)));
-            return true;
+            auto *k = static_cast<QKeyEvent *>(event);
+            return (k->modifiers() & Qt::ControlModifier) && (k->key() == Qt::Key_V || k->key() == Qt::Key_C);
         }
         case QEvent::KeyRelease: {
             auto *k = static_cast<QKeyEvent *>(event);
@@ -127,6 +118,7 @@ void frmOntoEdit::wireConceptPanes()
     QWidget *w = window();
     auto *events = new PaneEvents(*this);
     txtCptSearch->installEventFilter(events);
+    installTypedKeyFilter(txtCptSearch, [this](int key) { return txtCptSearch_KeyPress(key); });
     txtDef->installEventFilter(events);
     txtDef->viewport()->installEventFilter(events);
     dblConcepts->viewport()->installEventFilter(events);
