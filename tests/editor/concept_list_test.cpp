@@ -263,3 +263,14 @@ TEST_F(ConceptListTest, CopyTakesTheSelectedDefinitionText)
     EXPECT_FALSE(main->mnuEditCut->isEnabled());
     EXPECT_FALSE(main->mnuEditPaste->isEnabled());
 }
+
+TEST_F(ConceptListTest, ClosingEmptiesThePanesAndTheirPanels)
+{
+    main->GoToConcept("COLOR");
+    main->mnuFileClose_Click();
+    EXPECT_EQ(main->CurrentConcept, "");
+    EXPECT_EQ(main->lstISA->count(), 0);
+    EXPECT_EQ(main->dblConcepts->rowCount(), 0);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(panel(i), "") << i;
+}

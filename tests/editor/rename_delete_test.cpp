@@ -141,8 +141,11 @@ TEST_F(RenameDeleteTest, DeleteTakesTheChainBelowButNothingElse)
     addConcept("VALVE", "TYRE");
     OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Definition, Type, Subset_ID) VALUES ('LONER', 'd', 1, 1)");
     rebuild();
+    const auto add = addDialog();
+    ASSERT_TRUE(pickParent(*add, "TYRE"));
     main->GoToConcept("WHEEL");
     deleteCurrent();
+    EXPECT_FALSE(pickParent(*add, "TYRE"));  // the open dialog reloaded its parents
     for (const char *gone : {"WHEEL", "TYRE", "VALVE"})
         EXPECT_FALSE(exists(QString::fromLatin1(gone))) << gone;
     EXPECT_TRUE(exists("CAR"));
