@@ -1,5 +1,7 @@
 #include "frmOntoEdit.h"
 
+#include "Heading.h"
+
 #include "app/frmAbout.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
@@ -86,15 +88,6 @@ private:
     frmOntoEdit &m_form;
 };
 
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 QListWidget *list(const QString &toolTip, QWidget *parent)
 {
     auto *l = new QListWidget(parent);
@@ -118,6 +111,7 @@ frmOntoEdit::frmOntoEdit() : ui::Form(new QMainWindow)
     buildMenus();
     buildToolbar();
     buildPanes();
+    buildPropertyCommands();
     wireConceptPanes();
     auto *drops = new DropTarget(*this);
     drops->setParent(window());

@@ -239,6 +239,73 @@ public:
     void mnuToolsListNotes_Click();
     void mnuToolsOptions_Click();
 
+    // ---- Relations, attributes, IS-A links, domains and ranges, the inherited pane and
+    // notes (frmOntoEdit_relations.cpp, _links.cpp, _inherit.cpp, _notes.cpp) ------------
+    // A relation or attribute dialog reports an addition here; any value refills the
+    // lists of the current concept.
+    ui::Channel lblNewRel;
+    ui::Channel lblNewAttr;
+    QAction *mnuRelAdd;
+    QAction *mnuRelDelete;
+    QAction *mnuRelGoTo;  // the "Go To..." submenu
+    QAction *mnuRelGoToRel;
+    QAction *mnuRelGoToConcept;
+    QAction *mnuAttrAdd;
+    QAction *mnuAttrDelete;
+    QAction *mnuISAAdd;
+    QAction *mnuISAEdit;
+    QAction *mnuISADelete;
+    QAction *mnuDomainAdd;
+    QAction *mnuDomainDelete;
+    QAction *mnuRangeAdd;
+    QAction *mnuRangeDelete;
+    QAction *mnuInheritGoToAttr;
+    QAction *mnuInheritGoToValue;
+    QAction *mnuInheritGoToFrom;
+    QAction *mnuInheritCopy;
+
+    // Each item of lstRels and lstAttrs keeps the key of its row (RowKeyRole), so delete
+    // and go-to act on that row whatever its texts hold.
+    static constexpr int RowKeyRole = Qt::UserRole;
+    static constexpr int RelationRole = Qt::UserRole + 1;  // the relation or attribute
+    static constexpr int TargetRole = Qt::UserRole + 2;    // the related concept, domain or range
+
+    // Fills lstISA with the parents of CurrentConcept.
+    void FillISAList();
+    void lstRels_MouseUp(Qt::MouseButton button);
+    void lstAttrs_MouseUp(Qt::MouseButton button);
+    void lstRels_DblClick();
+    void mnuRelAdd_Click();
+    void mnuRelDelete_Click();
+    void mnuRelGoToRel_Click();
+    void mnuRelGoToConcept_Click() { lstRels_DblClick(); }
+    void mnuAttrAdd_Click();
+    void mnuAttrDelete_Click();
+    void lblNewRel_Change();
+    void lblNewAttr_Change();
+
+    void lstISA_MouseUp(Qt::MouseButton button);
+    void mnuISAAdd_Click();
+    void mnuISAEdit_Click();
+    void mnuISADelete_Click();
+    void mnuDomainAdd_Click();
+    void mnuDomainDelete_Click();
+    void mnuRangeAdd_Click();
+    void mnuRangeDelete_Click();
+
+    void optOff_Click();
+    void optCumulative_Click();
+    void optExclusive_Click();
+    void chkInhAttrs_Click() { FillInheritedList(); }
+    void chkInhRels_Click() { FillInheritedList(); }
+    void lvwInherit_ColumnClick(int column);  // 1-based, as the columns are numbered
+    void lvwInherit_MouseUp(Qt::MouseButton button);
+    void mnuInheritGoToAttr_Click();
+    void mnuInheritGoToValue_Click();
+    void mnuInheritGoToFrom_Click();
+    void mnuInheritCopy_Click();
+
+
 protected:
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
@@ -258,4 +325,14 @@ private:
     void abandonNewOntology();
     void createPublishFolder(const QString &name);
     QString initialFolder() const;
+
+    // Relations, attributes, links, inheritance and notes.
+    struct Pick {
+        bool chosen = false;
+        QString conceptId;
+        QString value;
+    };
+    void buildPropertyCommands();
+    Pick runPicker(const QString &caption, bool rangeIsValue = false);
+    void goToInherited(int column);
 };

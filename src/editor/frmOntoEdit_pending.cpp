@@ -3,12 +3,6 @@
 
 #include "frmOntoEdit.h"
 
-void frmOntoEdit::mnuConceptNote_Click() {}     // filled by the notes editor
-void frmOntoEdit::ShowLocalProperties() {}      // filled by the relations pane
-void frmOntoEdit::FillInheritedList() {}        // filled by the inheritance pane
-bool frmOntoEdit::ConceptHasNote(const QString &) { return false; }                 // filled by the notes editor
-void frmOntoEdit::SignalRelationDialogs(const QString &) {}                         // filled by the relation dialog
-void frmOntoEdit::FollowCurrentConceptInRelationDialogs() {}                        // filled by the relation dialog
 void frmOntoEdit::SyncConceptToTermbases(const QString &, const QString &, int) {}  // filled by the termbase links
 
 void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
@@ -20,9 +14,8 @@ void frmOntoEdit::mnuTreeAttr_Click() {}          // filled by the partial-tree 
 void frmOntoEdit::mnuTreeSelConcept_Click() {}    // filled by the partial-tree windows
 void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
 void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
-void frmOntoEdit::mnuToolsTBEd_Click() {}         // filled by the termbase editor
 void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
 void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
-void frmOntoEdit::mnuToolsListNotes_Click() {}    // filled by the notes list
 void frmOntoEdit::mnuToolsOptions_Click() {}      // filled by the options dialog
+

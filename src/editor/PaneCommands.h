@@ -1,0 +1,38 @@
+#pragma once
+// Small pieces the pane commands of the main window share.
+
+#include "CommandError.h"
+#include "ui/MsgBox.h"
+
+#include <QListWidget>
+#include <functional>
+
+// The list's selected item; nullptr when none is selected.
+inline QListWidgetItem *selectedItem(const QListWidget &list)
+{
+    QListWidgetItem *item = list.currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+inline QString selectedText(const QListWidget &list)
+{
+    QListWidgetItem *item = selectedItem(list);
+    return item ? item->text() : QString();
+}
+
+// Asks the question and, unless the answer is No, deletes; a row that was no longer
+// there (deleteRow gives false) is reported by what it was. False when the answer was No.
+inline bool deleteAfterAsking(const QString &question, const QString &what, const std::function<bool()> &deleteRow)
+{
+    if (ui::msgBox(question, ui::Buttons::YesNo, ui::Icon::Exclamation, QStringLiteral("Confirm Delete")) ==
+        ui::Answer::No)
+        return false;
+    try {
+        if (!deleteRow())
+            ui::msgBox(QStringLiteral("Nothing was deleted: the ") + what + QStringLiteral(" is no longer there."),
+                       ui::Buttons::Ok, ui::Icon::Information);
+    } catch (const db::DbError &e) {
+        ReportCommandError(e);
+    }
+    return true;
+}

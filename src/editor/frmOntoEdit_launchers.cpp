@@ -1,0 +1,12 @@
+// The main window's launchers of other windows. Each window is one shared instance:
+// launching it again brings it to the front as it was.
+
+#include "frmOntoEdit.h"
+
+#include "frmNoteList.h"
+#include "tbeditor/frmTBEDitor.h"
+#include "ui/Forms.h"
+
+void frmOntoEdit::mnuToolsTBEd_Click() { ui::loadedOrNew<frmTBEDitor>()->show(); }
+
+void frmOntoEdit::mnuToolsListNotes_Click() { ui::loadedOrNew<frmNoteList>()->show(); }

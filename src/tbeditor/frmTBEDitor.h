@@ -1,0 +1,175 @@
+#pragma once
+// The termbase editor: the one window in which the user works on the open termbase,
+// modeless beside the main window. On the left the element tree with the value editor
+// under it; on the right the data categories (as a tree or as a list) in edit mode, or
+// the selected entry's page in browse mode.
+//
+// Its code is split by concern: the frame, its states and modes (frmTBEDitor.cpp), the
+// life cycle of the open termbase (frmTBEDitor_lifecycle.cpp), the data-category
+// catalogue (frmTBEDitor_catalogue.cpp), and the element tree and value editor in files
+// of their own.
+//
+// There is one such window: show it with ui::loadedOrNew<frmTBEDitor>()->show().
+
+#include "TreeNodes.h"
+#include "db/Cursor.h"
+#include "ui/Channel.h"
+#include "ui/FileDialog.h"
+#include "ui/Form.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QGroupBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace ui {
+class DataList;
+class StatusBar;
+class Toolbar;
+}  // namespace ui
+
+class frmTBEDitor : public ui::Form {
+public:
+    frmTBEDitor();
+    ~frmTBEDitor() override;
+
+    // ---- The frame ---------------------------------------------------------------------
+    QString BaseCaption;
+
+    ui::Toolbar *ToolBar1;
+    ui::StatusBar *StatusBar1;  // 1 working ontology, 2 term entries, 3 terms
+    QProgressBar *ProgressBar1;
+    ui::CommonDialog dlgCommonDialog;
+    ImageList imlIconsTree1;  // pictures of Tree1, Tree2 and ListView1
+
+    QMenu *mnuFile;
+    QAction *mnuFileOPen;
+    QAction *mnuFileClose;
+    QAction *mnuFileNew;
+    QAction *mnuFilePrint;
+    QAction *mnuFileProperties;
+    QAction *mnuFileExit;
+    QMenu *mnuEdit;
+    QAction *mnuEditFind;
+    QAction *mnuEditEditor;
+    QAction *mnuEditBrowser;
+    QMenu *mnuTools;
+    QAction *mnuToolsGenHTML;
+    QAction *mnuToolsOptions;
+    QMenu *mnuHelp;
+    // Pop-up menus of the element tree and of the data-category tree.
+    QMenu *mnuElem;
+    QAction *mnuElemGoTo;
+    QAction *mnuElemModify;
+    QAction *mnuElemDelete;
+    QMenu *mnuHelpDC;
+    QAction *mnuHelpDCShow;
+
+    QLabel *lblTree1;
+    QTreeWidget *Tree1;  // the termbase's elements
+    QLabel *lblTree2;
+    QTreeWidget *Tree2;      // the data categories as a tree
+    QTreeWidget *ListView1;  // the data categories as a list, by name
+    QFrame *picBrowser;
+    QTextBrowser *Browser;   // the selected entry's page
+
+    // The value editor under the element tree.
+    QGroupBox *fraEdit;
+    QPlainTextEdit *txtData;
+    QListWidget *lstData;
+    QListWidget *lstLang;
+    QListWidget *lstRefs;
+    ui::DataList *dbcConcepts;
+
+    // The ontology editor writes here when it adds, deletes or renames a concept: an
+    // operation digit followed by the concept's identifier.
+    ui::Channel lblOntoComm;
+
+    // ---- The open termbase as the window holds it -----------------------------------------
+    qint64 LastElemID = 0;  // every new element takes LastElemID + 1
+    qint64 EntryCount = 0;
+    qint64 TermCount = 0;
+    std::optional<db::TableCursor> RSConcepts;  // on CONCEPTS, index "Concept"
+    std::optional<db::TableCursor> RSTerms;     // on TERMS, index "elemID"
+    std::optional<db::QueryCursor> RSLangs;
+    std::shared_ptr<db::QueryCursor> datConcepts;  // the rows dbcConcepts lists
+    // The editing state: the selected element, the category being edited, and the
+    // pick of a cross-reference's target with the element it starts from.
+    qint64 CurrentElemID = 0;
+    QString CurrentCategory;
+    bool XRefMode = false;
+    qint64 XRefSourceID = 0;
+
+    // ---- Frame (frmTBEDitor.cpp) ---------------------------------------------------------
+    // Runs the command of the first button whose key equals key, letter case included.
+    void ToolBar1_ButtonClick(const QString &key);
+    void SetNoTermbaseState();
+    void SetTermbaseOpenState();
+    void SetEditMode();
+    void SetBrowseMode();
+    bool inBrowseMode() const;
+    void UpdateStatusCounts();
+    void mnuEditFind_Click();
+    void mnuEditEditor_Click();
+    void mnuEditBrowser_Click();
+    void mnuFilePrint_Click();
+
+    // ---- Life cycle (frmTBEDitor_lifecycle.cpp) -------------------------------------------
+    void mnuFileNew_Click();
+    void mnuFileOPen_Click();
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void mnuFileProperties_Click();
+    // Opens the file into the window; when it is refused or fails, path is emptied and the
+    // window stays without a termbase.
+    void OpenTermbase(QString &path);
+    void CloseTermbase();
+    void RequeryConceptList();
+    void FillLanguageList();
+
+    // ---- Data categories (frmTBEDitor_catalogue.cpp) ---------------------------------------
+    void LoadDataCategories();
+
+    // ---- Element tree and value editor ---------------------------------------------------
+    void BuildElementRoot();
+    void Tree1_NodeClick(QTreeWidgetItem *node);
+    void Tree2_NodeClick(QTreeWidgetItem *node);
+    void HideValueControls();
+    void lblOntoComm_Change();
+    void ShowFindDialog();
+    void ShowEntryPage();
+    void ShowDataCategoryHelp(const QString &categoryID);
+    void mnuElemGoTo_Click();
+    void mnuElemModify_Click();
+    void mnuElemDelete_Click();
+    void mnuHelpDCShow_Click();
+    void mnuToolsGenHTML_Click();
+    void mnuToolsOptions_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool &cancel) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildPanes();
+    void setTermbaseCommandsEnabled(bool enabled);
+    void setMode(bool browse);
+    void showCatalogue();
+    void resetWindow();
+    void createTermbase();
+    void makeFolders();
+    QString initialFolder() const;
+};
