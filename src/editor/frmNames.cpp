@@ -1,5 +1,6 @@
 #include "frmNames.h"
 
+#include "Heading.h"
 #include "TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
@@ -11,7 +12,6 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,15 +21,6 @@
 namespace {
 
 const QString OK = QStringLiteral("OK");
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 }  // namespace
 

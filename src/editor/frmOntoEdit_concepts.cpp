@@ -388,30 +388,21 @@ void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
     ui::popupMenu(*mnuConcept);
 }
 
-void frmOntoEdit::lstISA_DblClick()
+namespace {
+
+QString selectedText(const QListWidget *list)
 {
-    if (QListWidgetItem *item = lstISA->currentItem())
-        GoToConcept(item->text());
+    const QListWidgetItem *item = list->currentItem();
+    return item ? item->text() : QString();
 }
+
+}  // namespace
 
 // A child the list hides gets the same offer as any other concept gone to.
-void frmOntoEdit::lstSubclasses_DblClick()
-{
-    if (QListWidgetItem *item = lstSubclasses->currentItem())
-        GoToConcept(item->text());
-}
-
-void frmOntoEdit::lstAncestors_DblClick()
-{
-    if (QListWidgetItem *item = lstAncestors->currentItem())
-        GoToConcept(item->text());
-}
-
-void frmOntoEdit::lstDescendants_DblClick()
-{
-    if (QListWidgetItem *item = lstDescendants->currentItem())
-        GoToConcept(item->text());
-}
+void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(lstISA)); }
+void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(selectedText(lstSubclasses)); }
+void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(selectedText(lstAncestors)); }
+void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(selectedText(lstDescendants)); }
 
 // The definition is shown, never edited here: only its editor changes it, so what the
 // pane shows is always what is stored.
