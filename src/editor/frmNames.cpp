@@ -1,5 +1,8 @@
 #include "frmNames.h"
 
+#include "Heading.h"
+#include "TypedKeyFilter.h"
+
 #include "ontology/ConceptCommands.h"
 #include "ontology/Global.h"
 #include "ui/Forms.h"
@@ -9,8 +12,6 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,39 +22,6 @@ namespace {
 
 const QString OK = QStringLiteral("OK");
 
-// Typed keys of the identifier box pass the identifier rule.
-class IdentifierKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto *k = static_cast<QKeyEvent *>(event);
-        if (k->text().size() != 1 || (k->modifiers() & Qt::ControlModifier) || k->key() == Qt::Key_Backspace ||
-            k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape)
-            return false;
-        const int typed = k->text().at(0).unicode();
-        const int key = KeyFilterConceptName(typed);
-        if (key == typed)
-            return false;
-        if (key != 0)
-            static_cast<QLineEdit *>(watched)->insert(QString(QChar(key)));
-        return true;
-    }
-};
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 }  // namespace
 
 frmNames::frmNames() : ui::Form(new QDialog)
@@ -61,7 +29,7 @@ frmNames::frmNames() : ui::Form(new QDialog)
     QWidget *w = window();
     setCaption(QStringLiteral("Naming & Defining"));
     txtConcept = new QLineEdit(w);
-    txtConcept->installEventFilter(new IdentifierKeys(w));
+    installTypedKeyFilter(txtConcept, [](int key) { return KeyFilterConceptName(key); });
     txtDef = new QPlainTextEdit(w);
     txtName = new QLineEdit(w);
     lvwLangs = new QTreeWidget(w);

@@ -1,5 +1,6 @@
 #include "frmNewConcept.h"
 
+#include "TypedKeyFilter.h"
 #include "frmOntoEdit.h"
 #include "db/Text.h"
 #include "ontology/ConceptCommands.h"
@@ -13,7 +14,6 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,30 +24,6 @@
 namespace {
 
 const QString ErrorTitle = QStringLiteral("Error");
-
-// With the naming restriction on, each typed key follows the identifier rule.
-class NamingKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress || !OntologyInfo.Naming)
-            return false;
-        auto *k = static_cast<QKeyEvent *>(event);
-        if (k->text().size() != 1 || (k->modifiers() & Qt::ControlModifier) || k->key() == Qt::Key_Backspace ||
-            k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape)
-            return false;
-        const int typed = k->text().at(0).unicode();
-        const int key = NormalizeConceptKey(typed);
-        if (key == typed)
-            return false;
-        if (key != 0)
-            static_cast<QLineEdit *>(watched)->insert(QString(QChar(key)));
-        return true;
-    }
-};
 
 QString inUse(const QString &what, const QString &identifier)
 {
@@ -62,7 +38,8 @@ frmNewConcept::frmNewConcept() : ui::Form(new QDialog)
     QWidget *w = window();
     setCaption(QStringLiteral("Add Concept"));
     txtConcept = new QLineEdit(w);
-    txtConcept->installEventFilter(new NamingKeys(w));
+    // With the naming restriction on, each typed key follows the identifier rule.
+    installTypedKeyFilter(txtConcept, [](int key) { return OntologyInfo.Naming ? NormalizeConceptKey(key) : key; });
     txtDef = new QPlainTextEdit(w);
     auto *fraCptType = new QGroupBox(QStringLiteral("Concept Type"), w);
     auto *types = new QVBoxLayout(fraCptType);

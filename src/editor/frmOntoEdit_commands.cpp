@@ -42,8 +42,13 @@ void frmOntoEdit::mnuConceptAdd_Click()
     auto dialog = addConceptDialog();
     if (!dialog)
         dialog = std::make_shared<frmNewConcept>();
-    dialog->load();
-    dialog->show();
+    try {
+        dialog->load();  // lists the parents
+        dialog->show();
+    } catch (const db::DbError &e) {
+        dialog->unload();
+        reportCommandFailure(e);
+    }
 }
 
 void frmOntoEdit::lblNewCpt_Change()

@@ -3,6 +3,8 @@
 
 #include "frmOntoEdit.h"
 
+#include "TypedKeyFilter.h"
+
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
@@ -91,21 +93,10 @@ private:
             m_form.txtCptSearch_LostFocus();
             return false;
         case QEvent::KeyPress: {
-            auto *k = static_cast<QKeyEvent *>(event);
             // Ctrl+V and Ctrl+C act when the key is let go, by the window's own rule;
             // the box's own clipboard handling would act a second time.
-            if (k->modifiers() & Qt::ControlModifier)
-                return k->key() == Qt::Key_V || k->key() == Qt::Key_C;
-            if (k->text().size() != 1 || k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Return ||
-                k->key() == Qt::Key_Enter || k->key() == Qt::Key_Escape || k->key() == Qt::Key_Tab)
-                return false;
-            const int typed = k->text().at(0).unicode();
-            const int key = m_form.txtCptSearch_KeyPress(typed);
-            if (key == typed)
-                return false;
-            if (key != 0)
-                m_form.txtCptSearch->insert(QString(QChar(key)));
-            return true;
+            auto *k = static_cast<QKeyEvent *>(event);
+            return (k->modifiers() & Qt::ControlModifier) && (k->key() == Qt::Key_V || k->key() == Qt::Key_C);
         }
         case QEvent::KeyRelease: {
             auto *k = static_cast<QKeyEvent *>(event);
@@ -127,6 +118,7 @@ void frmOntoEdit::wireConceptPanes()
     QWidget *w = window();
     auto *events = new PaneEvents(*this);
     txtCptSearch->installEventFilter(events);
+    installTypedKeyFilter(txtCptSearch, [this](int key) { return txtCptSearch_KeyPress(key); });
     txtDef->installEventFilter(events);
     txtDef->viewport()->installEventFilter(events);
     dblConcepts->viewport()->installEventFilter(events);
@@ -396,30 +388,21 @@ void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
     ui::popupMenu(*mnuConcept);
 }
 
-void frmOntoEdit::lstISA_DblClick()
+namespace {
+
+QString selectedText(const QListWidget *list)
 {
-    if (QListWidgetItem *item = lstISA->currentItem())
-        GoToConcept(item->text());
+    const QListWidgetItem *item = list->currentItem();
+    return item ? item->text() : QString();
 }
+
+}  // namespace
 
 // A child the list hides gets the same offer as any other concept gone to.
-void frmOntoEdit::lstSubclasses_DblClick()
-{
-    if (QListWidgetItem *item = lstSubclasses->currentItem())
-        GoToConcept(item->text());
-}
-
-void frmOntoEdit::lstAncestors_DblClick()
-{
-    if (QListWidgetItem *item = lstAncestors->currentItem())
-        GoToConcept(item->text());
-}
-
-void frmOntoEdit::lstDescendants_DblClick()
-{
-    if (QListWidgetItem *item = lstDescendants->currentItem())
-        GoToConcept(item->text());
-}
+void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(lstISA)); }
+void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(selectedText(lstSubclasses)); }
+void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(selectedText(lstAncestors)); }
+void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(selectedText(lstDescendants)); }
 
 // The definition is shown, never edited here: only its editor changes it, so what the
 // pane shows is always what is stored.

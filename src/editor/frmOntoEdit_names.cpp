@@ -14,11 +14,36 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace {
 
 constexpr int NameIdRole = Qt::UserRole;
 
 qint64 nameIdOf(const QTreeWidgetItem *item) { return item->data(0, NameIdRole).toLongLong(); }
+
+struct NameAnswer {
+    bool confirmed = false;
+    QString name;
+    QString lang;
+};
+
+// The naming dialog in its name mode, shown for the concept; prepare selects the language
+// and fills the name before it is shown.
+NameAnswer askForName(frmOntoEdit &main, const std::function<void(frmNames &)> &prepare)
+{
+    const auto dialog = std::make_shared<frmNames>();
+    dialog->load();
+    dialog->lblStart.setCaption(QStringLiteral("Name"));
+    dialog->txtConcept->setText(main.CurrentConcept);
+    dialog->txtDef->setPlainText(main.txtDef->toPlainText());
+    prepare(*dialog);
+    dialog->showModal(main);
+    NameAnswer answer{dialog->lblStart.caption() == QStringLiteral("OK"), dialog->txtName->text(),
+                      dialog->selectedLanguage()};
+    dialog->unload();
+    return answer;
+}
 
 }  // namespace
 
@@ -39,19 +64,11 @@ void frmOntoEdit::mnuNameAdd_Click()
     if (CurrentConcept.isEmpty())
         return;
     try {
-        const auto dialog = std::make_shared<frmNames>();
-        dialog->load();
-        dialog->setCaption(QStringLiteral("Naming - ") + CurrentConcept);
-        dialog->lblStart.setCaption(QStringLiteral("Name"));
-        dialog->txtConcept->setText(CurrentConcept);
-        dialog->txtDef->setPlainText(txtDef->toPlainText());
-        dialog->showModal(*this);
-        const bool confirmed = dialog->lblStart.caption() == QStringLiteral("OK");
-        const QString name = dialog->txtName->text();
-        const QString lang = dialog->selectedLanguage();
-        dialog->unload();
-        if (confirmed && !name.isEmpty() && !lang.isEmpty()) {
-            AddConceptName(CurrentConcept, lang, name);
+        const NameAnswer answer = askForName(*this, [this](frmNames &d) {
+            d.setCaption(QStringLiteral("Naming - ") + CurrentConcept);
+        });
+        if (answer.confirmed && !answer.name.isEmpty() && !answer.lang.isEmpty()) {
+            AddConceptName(CurrentConcept, answer.lang, answer.name);
             FillNamesList();
         }
     } catch (const db::DbError &e) {
@@ -70,20 +87,13 @@ void frmOntoEdit::mnuNameEdit_Click()
         for (const ConceptName &n : NamesOf(CurrentConcept))
             if (n.id == id)
                 lang = n.lang;
-        const auto dialog = std::make_shared<frmNames>();
-        dialog->load();
-        dialog->lblStart.setCaption(QStringLiteral("Name"));
-        dialog->selectLanguage(lang);
-        dialog->txtName->setText(selected->text(1));
-        dialog->txtConcept->setText(CurrentConcept);
-        dialog->txtDef->setPlainText(txtDef->toPlainText());
-        dialog->showModal(*this);
-        const bool confirmed = dialog->lblStart.caption() == QStringLiteral("OK");
-        const QString name = dialog->txtName->text();
-        const QString picked = dialog->selectedLanguage();
-        dialog->unload();
-        if (confirmed && !picked.isEmpty())
-            ChangeConceptName(id, picked, name);
+        const QString name = selected->text(1);
+        const NameAnswer answer = askForName(*this, [&](frmNames &d) {
+            d.selectLanguage(lang);
+            d.txtName->setText(name);
+        });
+        if (answer.confirmed && !answer.lang.isEmpty())
+            ChangeConceptName(id, answer.lang, answer.name);
         FillNamesList();
     } catch (const db::DbError &e) {
         reportCommandFailure(e);

@@ -16,19 +16,19 @@ void insertConcept(const QString &identifier, const QString &definition, int typ
                        {identifier, storedDefinition(definition), type, OntologyInfo.ActiveSet});
 }
 
-void insertIsa(const QString &cpt, const QString &parent)
+void insertIsa(const QString &id, const QString &parent)
 {
-    OntologyDB.execute(QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"), {cpt, parent});
+    OntologyDB.execute(QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"), {id, parent});
 }
 
-bool hasParent(const QString &cpt)
+bool hasParent(const QString &id)
 {
-    return !OntologyDB.scalar(QStringLiteral("SELECT 1 FROM ISA WHERE Concept = ?"), {cpt}).isNull();
+    return !OntologyDB.scalar(QStringLiteral("SELECT 1 FROM ISA WHERE Concept = ?"), {id}).isNull();
 }
 
-bool isRoot(const QString &cpt)
+bool isRoot(const QString &id)
 {
-    return OntologyDB.scalar(QStringLiteral("SELECT Type FROM CONCEPTS WHERE Concept = ?"), {cpt}).toInt() == RootType;
+    return OntologyDB.scalar(QStringLiteral("SELECT Type FROM CONCEPTS WHERE Concept = ?"), {id}).toInt() == RootType;
 }
 
 // Deleting the row deletes, through the cascades, every row elsewhere that names it.
@@ -45,17 +45,17 @@ QString IdentifierLengthProblem(const QString &identifier, int type)
     if (type == AttributeType && identifier.size() > AttributeIdMaxLength)
         return QStringLiteral("The identifier of an attribute can have at most %1 characters.").arg(AttributeIdMaxLength);
     if (identifier.size() > ConceptIdMaxLength)
-        return QStringLiteral("A cpt identifier can have at most %1 characters.").arg(ConceptIdMaxLength);
+        return QStringLiteral("A concept identifier can have at most %1 characters.").arg(ConceptIdMaxLength);
     return {};
 }
 
 QString ProtectedConceptReason(const QString &identifier, const QString &action)
 {
     if (identifier.compare(RootConcept, Qt::CaseInsensitive) == 0)
-        return QStringLiteral("This is the top-level cpt.\r\nIt cannot be %1.").arg(action);
+        return QStringLiteral("This is the top-level concept.\r\nIt cannot be %1.").arg(action);
     for (const char *slot : {"DOMAIN", "RANGE"})
         if (identifier.compare(QLatin1String(slot), Qt::CaseInsensitive) == 0)
-            return QStringLiteral("This cpt holds the domains and ranges of the ontology.\r\nIt cannot be %1.")
+            return QStringLiteral("This concept holds the domains and ranges of the ontology.\r\nIt cannot be %1.")
                 .arg(action);
     return {};
 }
@@ -153,24 +153,24 @@ QStringList DeleteConcept(const QString &identifier, const QString &inverse)
     return deleted;
 }
 
-std::vector<ConceptName> NamesOf(const QString &cpt)
+std::vector<ConceptName> NamesOf(const QString &id)
 {
     std::vector<ConceptName> out;
     db::Statement st(OntologyDB,
                      QStringLiteral("SELECT Name_ID, Lang_ID, Name FROM Names WHERE Concept = ? ORDER BY Lang_ID, Name_ID"));
-    st.bind(1, cpt);
+    st.bind(1, id);
     while (st.step())
         out.push_back({st.column(0).toLongLong(), st.column(1).toString(), st.column(2).toString()});
     return out;
 }
 
-qint64 AddConceptName(const QString &cpt, const QString &lang, const QString &name)
+qint64 AddConceptName(const QString &id, const QString &lang, const QString &name)
 {
     db::Transaction tx(OntologyDB);
-    OntologyDB.execute(QStringLiteral("INSERT INTO Names (Concept, Lang_ID, Name) VALUES (?, ?, ?)"), {cpt, lang, name});
-    const qint64 id = OntologyDB.lastInsertId();
+    OntologyDB.execute(QStringLiteral("INSERT INTO Names (Concept, Lang_ID, Name) VALUES (?, ?, ?)"), {id, lang, name});
+    const qint64 nameId = OntologyDB.lastInsertId();
     tx.commit();
-    return id;
+    return nameId;
 }
 
 bool ChangeConceptName(qint64 id, const QString &lang, const QString &name)

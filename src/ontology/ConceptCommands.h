@@ -1,6 +1,6 @@
 #pragma once
 // The commands that change the set of concepts of the open ontology, and their names:
-// adding a cpt or a relation pair, renaming, redefining, deleting with the purge of
+// adding a concept or a relation pair, renaming, redefining, deleting with the purge of
 // what the deletion left without a parent, and the names by language. Each command is
 // one transaction: when a step fails, the file is as it was before the command and the
 // error reaches the caller. Nothing here asks the user anything; the windows check and
@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <vector>
 
-// Longest identifier the file stores, and longest one an attribute cpt may have,
+// Longest identifier the file stores, and longest one an attribute concept may have,
 // since an attribute's identifier is also stored in the shorter attribute column.
 constexpr int ConceptIdMaxLength = 255;
 constexpr int AttributeIdMaxLength = 50;
@@ -19,7 +19,7 @@ constexpr int AttributeType = 3;
 constexpr int RelationType = 4;
 constexpr int RootType = 100;
 
-// The sentence that refuses identifier for a cpt of this type, or "" when its
+// The sentence that refuses identifier for a concept of this type, or "" when its
 // length is fine.
 QString IdentifierLengthProblem(const QString &identifier, int type);
 
@@ -27,7 +27,7 @@ QString IdentifierLengthProblem(const QString &identifier, int type);
 // under which domains and ranges are stored. The sentence tells why; "" for any other.
 QString ProtectedConceptReason(const QString &identifier, const QString &action);
 
-// One cpt under one parent. An empty definition is stored as "Undefined"; the
+// One concept under one parent. An empty definition is stored as "Undefined"; the
 // subset is the active one.
 void AddConcept(const QString &identifier, const QString &definition, int type, const QString &parent);
 
@@ -39,20 +39,20 @@ struct NewRelation {
 // Both relation concepts, their parents and both INVERSES rows.
 void AddRelationPair(const NewRelation &relation, const NewRelation &inverse);
 
-// The name a new cpt gets in the default language under the automatic-naming
+// The name a new concept gets in the default language under the automatic-naming
 // option: none (0), the identifier (1) or its readable label (2). False when none.
 bool AddDefaultConceptName(const QString &identifier);
 
 void RenameConcept(const QString &from, const QString &to);
 void SetConceptDefinition(const QString &identifier, const QString &definition);
-// The stored definition; "" for a missing cpt or a Null definition.
+// The stored definition; "" for a missing concept or a Null definition.
 QString ConceptDefinition(const QString &identifier);
 
 // The inverse relation recorded for relation, or "".
 QString InverseOf(const QString &relation);
-// Deletes the cpt and, when given, its inverse relation; then, pass after pass,
-// every cpt below them that is left with no parent at all. Concepts that had no
-// parent before are not touched. The identifiers deleted, in order: the cpt, the
+// Deletes the concept and, when given, its inverse relation; then, pass after pass,
+// every concept below them that is left with no parent at all. Concepts that had no
+// parent before are not touched. The identifiers deleted, in order: the concept, the
 // inverse, then the purged ones.
 QStringList DeleteConcept(const QString &identifier, const QString &inverse = {});
 
@@ -62,8 +62,8 @@ struct ConceptName {
     QString name;
 };
 // By language code, then in the order they were added.
-std::vector<ConceptName> NamesOf(const QString &cpt);
-qint64 AddConceptName(const QString &cpt, const QString &lang, const QString &name);
+std::vector<ConceptName> NamesOf(const QString &id);
+qint64 AddConceptName(const QString &id, const QString &lang, const QString &name);
 // False when the row is gone.
 bool ChangeConceptName(qint64 id, const QString &lang, const QString &name);
 bool DeleteConceptName(qint64 id);
