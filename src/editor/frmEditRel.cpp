@@ -1,7 +1,7 @@
 #include "frmEditRel.h"
 
 #include "CommandError.h"
-#include "Heading.h"
+#include "ui/Heading.h"
 #include "db/Text.h"
 #include "frmOntoEdit.h"
 #include "ontology/Global.h"

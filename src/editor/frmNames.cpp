@@ -1,6 +1,6 @@
 #include "frmNames.h"
 
-#include "Heading.h"
+#include "ui/Heading.h"
 #include "TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"

@@ -1,6 +1,6 @@
 #include "frmOntoEdit.h"
 
-#include "Heading.h"
+#include "ui/Heading.h"
 
 #include "app/frmAbout.h"
 #include "ui/DataList.h"

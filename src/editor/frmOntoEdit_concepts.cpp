@@ -1,6 +1,7 @@
 // The concept list with its search box, and the panes of the current concept: how a
 // concept becomes current and how it is shown.
 
+#include "CommandError.h"
 #include "frmOntoEdit.h"
 
 #include "TypedKeyFilter.h"
@@ -419,7 +420,4 @@ void frmOntoEdit::mnuEditCopy_Click() { txtDef_KeyUp(Qt::Key_C, Qt::ControlModif
 
 void frmOntoEdit::txtDef_DblClick() { mnuConceptEditDef_Click(); }
 
-void frmOntoEdit::reportCommandFailure(const db::DbError &e)
-{
-    ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
-}
+void frmOntoEdit::reportCommandFailure(const db::DbError &e) { ReportCommandError(e); }

@@ -1,3 +1,4 @@
+#include "ui/Heading.h"
 #include "frmTBEDitor.h"
 
 #include "ontology/Global.h"
@@ -76,15 +77,6 @@ void addToolbarImages(ui::Toolbar &toolbar)
                     {"print", QStyle::SP_DialogSaveButton}};
     for (const Standard &s : standard)
         toolbar.addImage(QString::fromLatin1(s.key), QApplication::style()->standardIcon(s.pixmap));
-}
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
 }
 
 QTreeWidget *tree(QWidget *parent)

@@ -1,5 +1,5 @@
 #pragma once
-// The bold caption over a list or box in the editor's windows.
+// The bold caption over a list or box in the program's windows.
 
 #include <QLabel>
 
