@@ -196,12 +196,8 @@ void frmOntoEdit::buildMenus()
 
 void frmOntoEdit::buildToolbar()
 {
-    auto *w = static_cast<QMainWindow *>(window());
-    ToolBar1 = new ui::Toolbar(w);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    w->addToolBar(ToolBar1);
-    ToolBar1->onButtonClick([this](const QString &key) { ToolBar1_ButtonClick(key); });
+    ToolBar1 = ui::Toolbar::addTo(static_cast<QMainWindow *>(window()),
+                                  [this](const QString &key) { ToolBar1_ButtonClick(key); });
 }
 
 void frmOntoEdit::buildPanes()

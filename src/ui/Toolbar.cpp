@@ -1,5 +1,7 @@
 #include "Toolbar.h"
 
+#include <QMainWindow>
+
 #include <QAction>
 
 namespace ui {
@@ -61,6 +63,16 @@ QString Toolbar::buttonImage(const QString &key) const
         if (!b.key.isEmpty() && b.key == key)
             return b.image;
     return {};
+}
+
+Toolbar *Toolbar::addTo(QMainWindow *window, std::function<void(const QString &key)> handler)
+{
+    auto *bar = new Toolbar(window);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    window->addToolBar(bar);
+    bar->onButtonClick(std::move(handler));
+    return bar;
 }
 
 }  // namespace ui

@@ -15,6 +15,8 @@ namespace ui {
 class Toolbar : public QToolBar {
 public:
     explicit Toolbar(QWidget *parent = nullptr);
+    // The fixed toolbar "ToolBar1" of a main window, its clicks going to handler.
+    static Toolbar *addTo(class QMainWindow *window, std::function<void(const QString &key)> handler);
 
     // The images buttons refer to by key.
     void addImage(const QString &key, const QIcon &icon);
