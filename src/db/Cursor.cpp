@@ -14,6 +14,37 @@ namespace {
 DbError noCurrentRecord() { return DbError(err::NoCurrentRecord, QStringLiteral("No current record.")); }
 DbError recordDeleted() { return DbError(err::RecordDeleted, QStringLiteral("Record is deleted.")); }
 
+// Stores a new row from quoted column names and their values; returns its rowid.
+qint64 insertRow(const std::shared_ptr<Connection> &conn, const QString &table, const QStringList &cols,
+                 const QVariantList &values)
+{
+    QString sql = QStringLiteral("INSERT INTO ") + quoteIdent(table);
+    if (cols.isEmpty()) {
+        sql += QStringLiteral(" DEFAULT VALUES");
+    } else {
+        const QStringList marks(cols.size(), QStringLiteral("?"));
+        sql += QStringLiteral(" (%1) VALUES (%2)").arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    }
+    Statement st(conn, sql);
+    st.bindAll(values);
+    st.run();
+    return sqlite3_last_insert_rowid(conn->handle());
+}
+
+void updateRow(const std::shared_ptr<Connection> &conn, const QString &table, const QStringList &cols,
+               QVariantList values, qint64 rowid)
+{
+    if (cols.isEmpty())
+        return;
+    QStringList sets;
+    for (const QString &c : cols)
+        sets << c + QStringLiteral(" = ?");
+    Statement st(conn, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoteIdent(table), sets.join(QStringLiteral(", "))));
+    values << rowid;
+    st.bindAll(values);
+    st.run();
+}
+
 }  // namespace
 
 void ColumnSet::add(const QString &name)
@@ -316,27 +347,9 @@ void TableCursor::update()
         values << it.value();
     }
     if (m_edit == Edit::Adding) {
-        QString sql = QStringLiteral("INSERT INTO ") + quoteIdent(m_table);
-        if (cols.isEmpty()) {
-            sql += QStringLiteral(" DEFAULT VALUES");
-        } else {
-            QStringList marks(cols.size(), QStringLiteral("?"));
-            sql += QStringLiteral(" (%1) VALUES (%2)").arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
-        }
-        Statement st(m_conn, sql);
-        st.bindAll(values);
-        st.run();
-        m_lastModified = sqlite3_last_insert_rowid(m_conn->handle());
+        m_lastModified = insertRow(m_conn, m_table, cols, values);
     } else {
-        if (!cols.isEmpty()) {
-            QStringList sets;
-            for (const QString &c : cols)
-                sets << c + QStringLiteral(" = ?");
-            Statement st(m_conn, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoteIdent(m_table), sets.join(QStringLiteral(", "))));
-            values << m_rowid;
-            st.bindAll(values);
-            st.run();
-        }
+        updateRow(m_conn, m_table, cols, values, m_rowid);
         m_lastModified = m_rowid;
         // The cursor follows its row, also when its key was changed.
         Statement again(m_conn, QStringLiteral("SELECT rowid, * FROM ") + quoteIdent(m_table) + QStringLiteral(" WHERE rowid = ?"));
@@ -681,30 +694,12 @@ void QueryCursor::update()
         values << it.value();
     }
     if (m_edit == Edit::Adding) {
-        QString sql = QStringLiteral("INSERT INTO ") + quoteIdent(m_baseTable);
-        if (cols.isEmpty()) {
-            sql += QStringLiteral(" DEFAULT VALUES");
-        } else {
-            QStringList marks(cols.size(), QStringLiteral("?"));
-            sql += QStringLiteral(" (%1) VALUES (%2)").arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
-        }
-        Statement st(m_conn, sql);
-        st.bindAll(values);
-        st.run();
-        const qint64 rowid = sqlite3_last_insert_rowid(m_conn->handle());
+        const qint64 rowid = insertRow(m_conn, m_baseTable, cols, values);
         m_rows.emplace_back(size_t(m_columns.size()));
         m_rowids.push_back(rowid);
         refreshRow(qsizetype(m_rows.size()) - 1, rowid);
     } else {
-        if (!cols.isEmpty()) {
-            QStringList sets;
-            for (const QString &c : cols)
-                sets << c + QStringLiteral(" = ?");
-            Statement st(m_conn, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoteIdent(m_baseTable), sets.join(QStringLiteral(", "))));
-            values << m_rowids[size_t(m_pos)];
-            st.bindAll(values);
-            st.run();
-        }
+        updateRow(m_conn, m_baseTable, cols, values, m_rowids[size_t(m_pos)]);
         refreshRow(m_pos, m_rowids[size_t(m_pos)]);
     }
     m_buffer.clear();
