@@ -14,6 +14,14 @@ namespace {
 DbError noCurrentRecord() { return DbError(err::NoCurrentRecord, QStringLiteral("No current record.")); }
 DbError recordDeleted() { return DbError(err::RecordDeleted, QStringLiteral("Record is deleted.")); }
 
+// A cursor whose database was closed, or that was closed itself, fails cleanly.
+void requireOpen(const std::shared_ptr<Connection> &conn)
+{
+    if (!conn)
+        throw DbError(err::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
+    conn->ensureOpen();
+}
+
 // Stores a new row from quoted column names and their values; returns its rowid.
 qint64 insertRow(const std::shared_ptr<Connection> &conn, const QString &table, const QStringList &cols,
                  const QVariantList &values)
@@ -89,12 +97,7 @@ TableCursor::~TableCursor() = default;
 
 bool TableCursor::isOpen() const { return m_conn && m_conn->isOpen(); }
 
-void TableCursor::ensureOpen() const
-{
-    if (!m_conn)
-        throw DbError(err::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
-    m_conn->ensureOpen();
-}
+void TableCursor::ensureOpen() const { requireOpen(m_conn); }
 
 void TableCursor::close()
 {
@@ -479,12 +482,7 @@ void QueryCursor::load()
 
 bool QueryCursor::isOpen() const { return m_conn && m_conn->isOpen(); }
 
-void QueryCursor::ensureOpen() const
-{
-    if (!m_conn)
-        throw DbError(err::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
-    m_conn->ensureOpen();
-}
+void QueryCursor::ensureOpen() const { requireOpen(m_conn); }
 
 void QueryCursor::close()
 {
