@@ -1,5 +1,7 @@
 #include "frmWait.h"
 
+#include "ui/CommandBoundary.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -14,4 +16,5 @@ frmWait::frmWait() : ui::Form(new QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnT
     auto *layout = new QVBoxLayout(w);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addWidget(lblMess);
+    ui::registerWaitWindow(w);
 }
