@@ -160,6 +160,11 @@ void reportFailure(const QString &path, const QString &identifier, const QString
 
 }  // namespace
 
+db::QueryCursor OpenTermbaseLinkRows()
+{
+    return db::QueryCursor::dynaset(OntologyDB, QStringLiteral("SELECT * FROM TermBases"));
+}
+
 db::Database OpenTermbaseForLink(const QString &path)
 {
     db::Database termbase = db::Database::open(path, {false, false, {}, termbaseTables()});

@@ -5,6 +5,7 @@
 // CONCEPTS: linking makes that copy match the ontology, and every later addition,
 // deletion and rename of a concept is applied to it.
 
+#include "db/Cursor.h"
 #include "db/Database.h"
 
 #include <QString>
@@ -14,6 +15,9 @@
 namespace ui {
 class CommonDialog;
 }
+
+// The ontology's TermBases rows, editable: a link is added or released through its row.
+db::QueryCursor OpenTermbaseLinkRows();
 
 // Opens a file that is to be linked to the open ontology, or written for it, after making
 // sure it is a termbase: a file that is no database is NotADatabase (3343), a database
