@@ -341,5 +341,8 @@ private:
     };
     void buildPropertyCommands();
     Pick runPicker(const QString &caption, bool rangeIsValue = false);
+    // Moves the list to the first concept the search box's text begins; the panes are
+    // refilled only when that changes the concept shown, or always with showAgain.
+    void searchConceptList(bool showAgain);
     void goToInherited(int column);
 };

@@ -280,13 +280,20 @@ void frmOntoEdit::showListedRow(int row)
     ShowConcept();
 }
 
-void frmOntoEdit::txtCptSearch_Change()
+void frmOntoEdit::txtCptSearch_Change() { searchConceptList(false); }
+
+void frmOntoEdit::searchConceptList(bool showAgain)
 {
     const QString text = txtCptSearch->text();
     if (text.isEmpty() || text == SearchHint || !RSListConcepts)
         return;
     try {
-        showListedRow(RSListConcepts->findPrefix(text));
+        const int row = RSListConcepts->findPrefix(text);
+        // A key that leaves the list on the concept shown (or finds nothing) leaves the
+        // panes as they are: refilling them for every letter typed would stall typing.
+        if (!showAgain && (row < 0 || (row == dblConcepts->currentRow() && RSListConcepts->text(row) == CurrentConcept)))
+            return;
+        showListedRow(row);
     } catch (const db::DbError &e) {
         reportCommandFailure(e);
     }
@@ -295,7 +302,7 @@ void frmOntoEdit::txtCptSearch_Change()
 void frmOntoEdit::WriteSearch(const QString &text)
 {
     if (txtCptSearch->text() == text)
-        txtCptSearch_Change();
+        searchConceptList(true);
     else
         txtCptSearch->setText(text);
 }
