@@ -166,6 +166,42 @@ void frmOntoEdit::InitRSListConcepts()
 {
     RSListConcepts = ConceptList::listView(OntologyDB, OntologyInfo.ListTop, OntologyInfo.ActiveSet);
     dblConcepts->bind(RSListConcepts);
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptChanges(const QStringList &removed, const QStringList &added)
+{
+    // A list that hides some concepts cannot tell, once a concept is gone from the file,
+    // whether it showed it.
+    if (!RSListConcepts || (!removed.isEmpty() && !RSListConcepts->showsEveryConcept())) {
+        InitRSListConcepts();
+        return;
+    }
+    for (const QString &id : removed) {
+        const int row = RSListConcepts->conceptRemoved(id);
+        if (row >= 0)
+            dblConcepts->rowRemoved(row);
+    }
+    for (const QString &id : added) {
+        const int row = RSListConcepts->conceptAdded(id);
+        if (row >= 0)
+            dblConcepts->rowInserted(row);
+    }
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptRenamed(const QString &from, const QString &to)
+{
+    // A rename keeps the concept's type and subset: the list showed the old identifier
+    // exactly when it shows the new one.
+    if (RSListConcepts && !RSListConcepts->showsEveryConcept() && !RSListConcepts->shows(to))
+        FollowConceptChanges({}, {});
+    else
+        FollowConceptChanges({from}, {to});
+}
+
+void frmOntoEdit::showFirstListed()
+{
     ListedCount = RSListConcepts->rowCount();
     if (ListedCount < 1) {
         CurrentConcept = RootConcept;

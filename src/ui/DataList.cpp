@@ -8,24 +8,49 @@ class DataList::Model : public QAbstractListModel {
 public:
     explicit Model(DataList &list) : QAbstractListModel(&list), m_list(list) {}
 
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : m_list.rowCount();
-    }
+    // The view is told of rows as the source gains or loses them: it sees the count it
+    // was last told, never one that changed behind its back.
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_count; }
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (role != Qt::DisplayRole || !index.isValid() || !m_list.m_source)
             return {};
         return m_list.m_source->text(index.row());
     }
+    bool canFetchMore(const QModelIndex &parent) const override
+    {
+        return !parent.isValid() && m_list.m_source && m_list.m_source->canFetchMore();
+    }
+    void fetchMore(const QModelIndex &parent) override
+    {
+        if (parent.isValid() || !m_list.m_source)
+            return;
+        const int added = m_list.m_source->fetchMore();
+        if (added > 0)
+            rowsAdded(m_count, added);
+    }
+    void rowsAdded(int first, int count)
+    {
+        beginInsertRows({}, first, first + count - 1);
+        m_count += count;
+        endInsertRows();
+    }
+    void rowRemoved(int row)
+    {
+        beginRemoveRows({}, row, row);
+        --m_count;
+        endRemoveRows();
+    }
     void resetRows()
     {
         beginResetModel();
+        m_count = m_list.m_source ? m_list.m_source->rowCount() : 0;
         endResetModel();
     }
 
 private:
     DataList &m_list;
+    int m_count = 0;
 };
 
 DataList::DataList(QWidget *parent) : QListView(parent), m_model(new Model(*this))
@@ -59,6 +84,22 @@ void DataList::bind(std::shared_ptr<RowSource> source)
 }
 
 void DataList::refill() { reloadRows(); }
+
+void DataList::rowInserted(int row)
+{
+    m_settingFromCode = true;
+    m_model->rowsAdded(row, 1);
+    m_settingFromCode = false;
+    m_current = selectionModel()->currentIndex().isValid() ? selectionModel()->currentIndex().row() : -1;
+}
+
+void DataList::rowRemoved(int row)
+{
+    m_settingFromCode = true;
+    m_model->rowRemoved(row);
+    m_settingFromCode = false;
+    m_current = selectionModel()->currentIndex().isValid() ? selectionModel()->currentIndex().row() : -1;
+}
 
 void DataList::reloadRows()
 {
