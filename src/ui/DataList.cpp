@@ -1,6 +1,7 @@
 #include "DataList.h"
 
 #include <QAbstractListModel>
+#include <QHeaderView>
 
 namespace ui {
 
@@ -53,11 +54,22 @@ private:
     int m_count = 0;
 };
 
-DataList::DataList(QWidget *parent) : QListView(parent), m_model(new Model(*this))
+DataList::DataList(QWidget *parent) : QTableView(parent), m_model(new Model(*this))
 {
     setModel(m_model);
-    // Same-height rows let the view place a row without asking for the others.
-    setUniformItemSizes(true);
+    // One column of same-height rows, drawn as a plain list. A table places its rows by
+    // one fixed height, so a row added to a million moves the rows after it instead of
+    // laying every row out again, as a list view does.
+    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    setShowGrid(false);
+    setWordWrap(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {

@@ -8,13 +8,13 @@
 
 #include "RowSource.h"
 
-#include <QListView>
+#include <QTableView>
 #include <functional>
 #include <memory>
 
 namespace ui {
 
-class DataList : public QListView {
+class DataList : public QTableView {
 public:
     explicit DataList(QWidget *parent = nullptr);
     ~DataList() override;
