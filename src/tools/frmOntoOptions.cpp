@@ -2,6 +2,7 @@
 
 #include "UpDown.h"
 #include "ontology/Global.h"
+#include "ui/NotBuilt.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
@@ -106,6 +107,9 @@ void frmOntoOptions::buildSubsetsTab(QWidget *tab)
     QObject::connect(cmdRemove, &QPushButton::clicked, tab, [this] { cmdRemove_Click(); });
     QObject::connect(cmdActivate, &QPushButton::clicked, tab, [this] { cmdActivate_Click(); });
     QObject::connect(cmdTransfer, &QPushButton::clicked, tab, [this] { cmdTransfer_Click(); });
+    // The subset commands come with the subset tools; until then they are offered disabled.
+    for (QWidget *command : {cmdAdd, cmdRemove, cmdActivate, cmdTransfer})
+        ui::markNotBuilt(command);
 
     auto *grid = new QGridLayout(tab);
     grid->addWidget(new QLabel(QStringLiteral("Active Subset:"), tab), 0, 0);
