@@ -46,6 +46,8 @@ struct Facts {
         std::optional<db::TableCursor> own;
         db::TableCursor *rs = RSInherit ? &*RSInherit : &own.emplace(OntologyDB, QStringLiteral("Inherit"), QStringLiteral("Attr"));
         std::vector<InheritedRow> rows;
+        if (rs->isEmpty())
+            return rows;
         for (rs->moveFirst(); !rs->eof(); rs->moveNext())
             rows.push_back({rs->text(QStringLiteral("Attr")), rs->text(QStringLiteral("Value")),
                             rs->text(QStringLiteral("From"))});

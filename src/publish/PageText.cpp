@@ -29,8 +29,18 @@ QString htmlEscape(const QString &text)
 {
     QString out;
     out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         switch (c.unicode()) {
+        // Every line break becomes the page's own CR LF.
+        case '\r':
+            out += QLatin1String("\r\n");
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            break;
+        case '\n':
+            out += QLatin1String("\r\n");
+            break;
         case '&':
             out += QLatin1String("&amp;");
             break;

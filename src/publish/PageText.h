@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// Text from a database as HTML text or attribute value.
+// Text from a database as HTML text or attribute value; its line breaks become CR LF.
 QString htmlEscape(const QString &text);
 // A file name (an attached file, a picture) as an href or src attribute value.
 QString fileHref(const QString &fileName);
