@@ -202,7 +202,7 @@ void frmOntoEdit::OpenOntology(QString &path)
         const QString message = isForeignFile(e)
                                     ? QStringLiteral("Not a Lexvarin ontology - ") + path
                                     : QStringLiteral("Open Error") + QStringLiteral("\r\n") + e.description();
-        ui::msgBox(message, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(message);
         // The file was refused: nothing may be written back into it.
         closeOntology(path, false);
     }
@@ -231,8 +231,7 @@ void frmOntoEdit::closeOntology(QString &path, bool writeBack)
         try {
             WriteBackOntologyInfo();
         } catch (const db::DbError &e) {
-            ui::msgBox(QStringLiteral("The properties of the ontology could not be saved.\r\n") + e.description(),
-                       ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+            ui::errorBox(QStringLiteral("The properties of the ontology could not be saved.\r\n") + e.description());
         }
     }
 

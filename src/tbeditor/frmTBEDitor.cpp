@@ -1,3 +1,4 @@
+#include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
 #include "frmTBEDitor.h"
 
@@ -96,7 +97,7 @@ frmTBEDitor::frmTBEDitor() : ui::Form(new QMainWindow)
     buildToolbar();
     buildPanes();
     imlIconsTree1.add(QStringLiteral("termbase"), QIcon(QStringLiteral(":/icons/tbeditor.xpm")));
-    lblOntoComm.onChange([this] { lblOntoComm_Change(); });
+    lblOntoComm.onChange(ui::command(window(), [this] { lblOntoComm_Change(); }));
 }
 
 frmTBEDitor::~frmTBEDitor() = default;
@@ -106,9 +107,7 @@ void frmTBEDitor::buildMenus()
     auto *w = static_cast<QMainWindow *>(window());
     QMenuBar *bar = w->menuBar();
     const auto item = [this](QMenu *menu, const QString &caption, void (frmTBEDitor::*handler)()) {
-        QAction *a = menu->addAction(caption);
-        QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
-        return a;
+        return ui::addMenuItem(menu, caption, this, handler);
     };
 
     mnuFile = bar->addMenu(QStringLiteral("Term&Base"));
@@ -204,8 +203,8 @@ void frmTBEDitor::buildPanes()
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({ui::twipsToPixels(4200), ui::twipsToPixels(5400)});
     w->setCentralWidget(splitter);
-    QObject::connect(Tree1, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); });
-    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); });
+    QObject::connect(Tree1, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); }));
+    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); }));
 
     StatusBar1 = new ui::StatusBar(3, w);
     StatusBar1->setPanelText(1, QStringLiteral("Associated Ontology"));
