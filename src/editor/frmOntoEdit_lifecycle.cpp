@@ -71,10 +71,20 @@ void frmOntoEdit::createPublishFolder(const QString &name)
 
 void frmOntoEdit::mnuFileNew_Click()
 {
+    if (!OntologyPath.isEmpty())
+        mnuFileClose_Click();
+    if (!OntologyPath.isEmpty())
+        return;
     bool made = false;  // the new file exists and is not finished yet
+    // Whatever stops New, the program is left with no ontology: no path or folder of a
+    // file that is not open, so no later command tries to write back into it.
+    const auto leaveNoOntology = [&] {
+        if (made)
+            abandonNewOntology();
+        OntologyPath.clear();
+        OntologyFolder.clear();
+    };
     try {
-        if (!OntologyPath.isEmpty())
-            mnuFileClose_Click();
         dlgCommonDialog.cancelError = true;
         dlgCommonDialog.filter = OntologyFilter;
         dlgCommonDialog.filterIndex = 1;
@@ -111,19 +121,19 @@ void frmOntoEdit::mnuFileNew_Click()
                    ui::Buttons::Ok, ui::Icon::Information);
         OpenOntology(OntologyPath);
     } catch (const db::DbError &e) {
-        if (made)
-            abandonNewOntology();
+        leaveNoOntology();
         switch (e.number()) {
         case db::err::DialogCancelled:
             break;
         case db::err::ExistsAlready:
-            OntologyPath.clear();
-            OntologyFolder.clear();
             ui::msgBox(QStringLiteral("Ontology exists already!"));
             break;
         default:
             ui::msgBox(e.description());
         }
+    } catch (...) {
+        leaveNoOntology();
+        throw;
     }
 }
 

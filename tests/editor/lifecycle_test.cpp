@@ -407,6 +407,41 @@ TEST_F(LifecycleTest, ANewThatFailsAfterTheFileWasMadeTakesTheFileAway)
     EXPECT_EQ(fileBytes(ontologies("Zoo-publish")), QByteArray("in the way"));
 }
 
+// Whatever makes New fail once the file was chosen, nothing is left of it: the next Open,
+// New, Close and Exit have no properties to write back and say nothing about them.
+TEST_F(LifecycleTest, ANewThatFailsLeavesNoOntologyForTheNextCommands)
+{
+    struct Case {
+        const char *name;
+        QString chosen;
+        std::function<void()> spoil, mend;
+        const char *message;
+    } cases[] = {
+        {"no res.dat beside the program", ontologies("zoo.ont"), [&] { QFile::remove(dir.resDat()); },
+         [&] { QFile::copy(QStringLiteral(LX_RES_DAT), dir.resDat()); }, "res.dat"},
+        {"a folder the file cannot be made in", ontologies("gone/zoo.ont"), [] {}, [] {}, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.spoil();
+        const size_t before = boxes.asked().size();
+        files.answer(c.chosen);
+        boxes.expect(c.message);
+        main->mnuFileNew_Click();
+        expectNoneOpen();
+        EXPECT_FALSE(QFile::exists(c.chosen));
+
+        files.cancel();
+        main->mnuFileOPen_Click();
+        files.cancel();
+        main->mnuFileNew_Click();
+        main->mnuFileClose_Click();
+        expectNoneOpen();
+        EXPECT_EQ(boxes.asked().size(), before + 1) << boxes.prompts().join(" | ").toStdString();
+        c.mend();
+    }
+}
+
 TEST_F(LifecycleTest, APropertiesWriteThatFailsAtCloseIsReportedAndTheCloseFinishes)
 {
     newOntology("Zoo", "zoo.ont");
