@@ -442,6 +442,46 @@ TEST_F(LifecycleTest, ANewThatFailsLeavesNoOntologyForTheNextCommands)
     }
 }
 
+// A file the user may read but not write is refused at Open with one message that names
+// it; nothing is written into it or beside it, and no command later speaks of it.
+TEST_F(LifecycleTest, OpenRefusesAFileThatCannotBeWritten)
+{
+    newOntology("Zoo", "zoo.ont");
+    main->mnuFileClose_Click();
+    QDir().mkpath(ontologies("locked"));
+    QFile::copy(ontologies("zoo.ont"), ontologies("locked/zoo.ont"));
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    const QFileDevice::Permissions writable = readOnly | QFileDevice::WriteOwner;
+    struct Case {
+        const char *name;
+        QString path;
+        QString locked;  // what is made read-only
+    } cases[] = {
+        {"a read-only file", ontologies("zoo.ont"), ontologies("zoo.ont")},
+        {"a file in a read-only folder", ontologies("locked/zoo.ont"), ontologies("locked")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile(c.locked).setPermissions(readOnly);
+        const QByteArray before = fileBytes(c.path);
+        const QStringList besideBefore = QDir(QFileInfo(c.path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const size_t asked = boxes.asked().size();
+        boxes.expect("cannot be written");
+        openOntology(c.path);
+        ASSERT_EQ(boxes.asked().size(), asked + 1);
+        EXPECT_TRUE(boxes.asked().back().prompt.contains(c.path)) << "the message names the file";
+        expectNoneOpen();
+        main->mnuFileClose_Click();
+        files.cancel();
+        main->mnuFileNew_Click();
+        EXPECT_EQ(boxes.asked().size(), asked + 1) << "nothing more is said about the refused file";
+        QFile(c.locked).setPermissions(writable);
+        EXPECT_EQ(fileBytes(c.path), before);
+        EXPECT_EQ(QDir(QFileInfo(c.path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), besideBefore)
+            << "no folder of pages, no journal";
+    }
+}
+
 TEST_F(LifecycleTest, APropertiesWriteThatFailsAtCloseIsReportedAndTheCloseFinishes)
 {
     newOntology("Zoo", "zoo.ont");

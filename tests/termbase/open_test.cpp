@@ -118,6 +118,18 @@ TEST(OpenTermbase, AFailureHalfWayClosesEverythingAndWritesNothing)
     EXPECT_EQ(fileBytes(path), bytes);
 }
 
+TEST(OpenTermbase, RefusesAFileThatCannotBeWrittenAndWritesNothing)
+{
+    OpenTermbase t;
+    CloseTermbaseFile();
+    const QByteArray before = fileBytes(t.path);
+    QFile(t.path).setPermissions(QFileDevice::ReadOwner);
+    EXPECT_EQ(openFailure(t.path), db::err::ReadOnly);
+    expectNothingOpen();
+    QFile(t.path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(fileBytes(t.path), before);
+}
+
 TEST(OpenTermbase, RefusesATermbaseOfAnotherOntology)
 {
     WorkingOntology w;
