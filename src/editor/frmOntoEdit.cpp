@@ -309,6 +309,9 @@ void frmOntoEdit::buildPanes()
     w->setCentralWidget(splitter);
 
     StatusBar1 = new ui::StatusBar(4, w);
+    // Counts of large ontologies are shown whole, up to ten million concepts.
+    StatusBar1->fitPanel(3, QStringLiteral("10000000 listed"));
+    StatusBar1->fitPanel(4, QStringLiteral("10000000 total"));
     w->setStatusBar(StatusBar1);
 }
 

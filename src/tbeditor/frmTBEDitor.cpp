@@ -207,6 +207,9 @@ void frmTBEDitor::buildPanes()
     QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); }));
 
     StatusBar1 = new ui::StatusBar(3, w);
+    // Counts of large termbases are shown whole, up to ten million entries.
+    StatusBar1->fitPanel(2, QStringLiteral("10000000 Term Entries"));
+    StatusBar1->fitPanel(3, QStringLiteral("10000000 Terms"));
     StatusBar1->setPanelText(1, QStringLiteral("Associated Ontology"));
     w->setStatusBar(StatusBar1);
 
