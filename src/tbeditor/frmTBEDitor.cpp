@@ -1,10 +1,13 @@
+#include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
 #include "frmTBEDitor.h"
 
 #include "ontology/Global.h"
 #include "termbase/Global.h"
+#include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
+#include "ui/NotBuilt.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
 #include "ui/Twips.h"
@@ -95,7 +98,7 @@ frmTBEDitor::frmTBEDitor() : ui::Form(new QMainWindow)
     buildToolbar();
     buildPanes();
     imlIconsTree1.add(QStringLiteral("termbase"), QIcon(QStringLiteral(":/icons/tbeditor.xpm")));
-    lblOntoComm.onChange([this] { lblOntoComm_Change(); });
+    lblOntoComm.onChange(ui::command(window(), [this] { lblOntoComm_Change(); }));
 }
 
 frmTBEDitor::~frmTBEDitor() = default;
@@ -105,9 +108,7 @@ void frmTBEDitor::buildMenus()
     auto *w = static_cast<QMainWindow *>(window());
     QMenuBar *bar = w->menuBar();
     const auto item = [this](QMenu *menu, const QString &caption, void (frmTBEDitor::*handler)()) {
-        QAction *a = menu->addAction(caption);
-        QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
-        return a;
+        return ui::addMenuItem(menu, caption, this, handler);
     };
 
     mnuFile = bar->addMenu(QStringLiteral("Term&Base"));
@@ -203,10 +204,18 @@ void frmTBEDitor::buildPanes()
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({ui::twipsToPixels(4200), ui::twipsToPixels(5400)});
     w->setCentralWidget(splitter);
-    QObject::connect(Tree1, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); });
-    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); });
+    QObject::connect(Tree1, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); }));
+    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); }));
+    for (QTreeWidget *categories : {Tree2, ListView1}) {
+        categories->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(categories, &QWidget::customContextMenuRequested, w,
+                         ui::command(w, [this](const QPoint &) { Tree2_MouseUp(Qt::RightButton); }));
+    }
 
     StatusBar1 = new ui::StatusBar(3, w);
+    // Counts of large termbases are shown whole, up to ten million entries.
+    StatusBar1->fitPanel(2, QStringLiteral("10000000 Term Entries"));
+    StatusBar1->fitPanel(3, QStringLiteral("10000000 Terms"));
     StatusBar1->setPanelText(1, QStringLiteral("Associated Ontology"));
     w->setStatusBar(StatusBar1);
 
@@ -229,6 +238,7 @@ void frmTBEDitor::Form_Load()
             ToolBar1->addSeparatorButton();
         }
     }
+    markCommandsNotBuilt();
     // Edit and browse mode are one pressed button of two.
     auto *modes = new QActionGroup(ToolBar1);
     for (int index : {editorButton, browserButton}) {
@@ -289,7 +299,7 @@ void frmTBEDitor::setTermbaseCommandsEnabled(bool enabled)
 {
     for (int i = firstStateButton; i <= lastStateButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
+            ui::setCommandEnabled(b, enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
     Tree1->setEnabled(enabled);
     Tree2->setEnabled(enabled);
     ListView1->setEnabled(enabled);
@@ -330,7 +340,7 @@ void frmTBEDitor::setMode(bool browse)
         b->setChecked(true);
     for (int i = firstPageButton; i <= lastPageButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(browse);
+            ui::setCommandEnabled(b, browse);
     // The right-hand side shows what the selected element is in the new mode.
     Tree1_NodeClick(Tree1->currentItem());
 }

@@ -154,6 +154,7 @@ public:
     void mnuElemModify_Click();
     void mnuElemDelete_Click();
     void mnuHelpDCShow_Click();
+    void Tree2_MouseUp(Qt::MouseButton button);
     void mnuToolsGenHTML_Click();
     void mnuToolsOptions_Click();
 
@@ -164,6 +165,8 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    // Disables every menu item, pop-up entry and toolbar button whose command is not built yet.
+    void markCommandsNotBuilt();
     void buildPanes();
     void setTermbaseCommandsEnabled(bool enabled);
     void setMode(bool browse);
