@@ -4,10 +4,11 @@
 #include "CommandError.h"
 #include "frmOntoEdit.h"
 
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
+#include "ontology/ConceptTree.h"
 #include "ontology/Global.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
@@ -159,7 +160,7 @@ void frmOntoEdit::wireConceptPanes()
 
 void frmOntoEdit::CountConcepts()
 {
-    TotalCount = OntologyDB.scalar(QStringLiteral("SELECT COUNT(*) FROM CONCEPTS")).toLongLong();
+    TotalCount = ::CountConcepts();
 }
 
 void frmOntoEdit::InitRSListConcepts()
