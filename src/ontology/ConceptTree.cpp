@@ -39,8 +39,6 @@ std::vector<ChildRow> GetChildRows(const QString &parent)
     return rows;
 }
 
-qint64 CountConcepts() { return OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong(); }
-
 QStringList FindConceptsLike(const QString &pattern)
 {
     const QString prefix = literalPrefix(pattern);
