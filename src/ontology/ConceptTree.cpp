@@ -39,6 +39,14 @@ std::vector<ChildRow> GetChildRows(const QString &parent)
     return rows;
 }
 
+std::optional<int> FindConceptType(const QString &conceptId)
+{
+    const QVariant type = OntologyDB.scalar(QStringLiteral("SELECT Type FROM CONCEPTS WHERE Concept = ?"), {conceptId});
+    if (type.isNull())
+        return std::nullopt;
+    return type.toInt();
+}
+
 QStringList FindConceptsLike(const QString &pattern)
 {
     const QString prefix = literalPrefix(pattern);
@@ -77,7 +85,7 @@ bool IsaPaths::reachesTop(const QString &conceptId, const QString &top)
         m_reaches.clear();
     }
     // Kept on a stack of its own: a chain may be deeper than the program's stack allows,
-    // and a cycle in the links ends at a conceptId already on the way.
+    // and a cycle in the links ends at a concept already on the way.
     struct Frame {
         QString key;
         QStringList parents;
@@ -133,7 +141,7 @@ std::vector<QStringList> IsaPaths::pathsFromTop(const QString &top, const QStrin
         return paths;
     // Depth first upward through the parents that lie below top, on a stack of its own (a
     // chain may be deeper than the program's stack); each path found is read from the top
-    // down. The way up never meets a conceptId twice, so a cycle ends it.
+    // down. The way up never meets a concept twice, so a cycle ends it.
     struct Frame {
         QString conceptId;
         QStringList parents;

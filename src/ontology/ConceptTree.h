@@ -1,11 +1,12 @@
 #pragma once
-// What the conceptId trees read: a node's children with, in the same query, whether each of
+// What the concept trees read: a node's children with, in the same query, whether each of
 // them has children of its own; the concepts a typed search finds; and the IS-A paths
-// along which a tree opens to show a conceptId.
+// along which a tree opens to show a concept.
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 struct ChildRow {
@@ -13,11 +14,11 @@ struct ChildRow {
     bool hasChildren = false;
 };
 
-// The children of the conceptId in identifier order, each telling whether it has children.
+// The children of the concept in identifier order, each telling whether it has children.
 std::vector<ChildRow> GetChildRows(const QString &parent);
 
-// Every conceptId of the ontology.
-qint64 CountConcepts();
+// The concept's Type, or nothing when the concept is not (or no longer) in the file.
+std::optional<int> FindConceptType(const QString &conceptId);
 
 // The concepts whose identifier matches the search pattern ("*" any run, "?" one
 // character, "#" one digit, "[...]" a class; an unclosed "[" is itself), letters compared
@@ -25,19 +26,19 @@ qint64 CountConcepts();
 // before the first wildcard narrows the scan to one range of the key.
 QStringList FindConceptsLike(const QString &pattern);
 
-// The IS-A paths from a top conceptId down to a conceptId, read once per search: parent lists
+// The IS-A paths from a top concept down to a concept, read once per search: parent lists
 // are kept, so a search that reveals thousands of concepts reads each ancestor once.
 class IsaPaths {
 public:
-    // Every path top, ..., parent of conceptId (the conceptId itself not included) along which
-    // the conceptId lies below top, in the order of the conceptId's parents and, above each,
-    // of theirs. Empty when the conceptId is top or does not lie below it. At most maxPaths
+    // Every path top, ..., parent of concept (the concept itself not included) along which
+    // the concept lies below top, in the order of the concept's parents and, above each,
+    // of theirs. Empty when the concept is top or does not lie below it. At most maxPaths
     // paths: a lattice of many diamonds has more paths than anyone could open.
     std::vector<QStringList> pathsFromTop(const QString &top, const QString &conceptId, size_t maxPaths = 256);
 
 private:
     const QStringList &parentsOf(const QString &conceptId);
-    // Whether top is the conceptId or one of its ancestors.
+    // Whether top is the concept or one of its ancestors.
     bool reachesTop(const QString &conceptId, const QString &top);
 
     QHash<QString, QStringList> m_parents;
