@@ -162,11 +162,7 @@ void frmPartTree::lblTopNode_Change(const QString &topConcept)
     selectFromSearch(TreeModel->top());
 }
 
-void frmPartTree::lblFind_Change(const QString &conceptId)
-{
-    if (FindExactConcept(conceptId))
-        Tree1_Click();
-}
+void frmPartTree::lblFind_Change(const QString &conceptId) { FindExactConcept(conceptId); }
 
 void frmPartTree::SearchConcept()
 {
