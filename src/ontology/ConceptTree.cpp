@@ -7,16 +7,6 @@
 
 namespace {
 
-// The key text with ASCII letters folded, as the file compares keys.
-QString foldKey(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out)
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 32);
-    return out;
-}
-
 // The text before the first character that is a wildcard of the search patterns.
 QString literalPrefix(const QString &pattern)
 {
@@ -27,6 +17,15 @@ QString literalPrefix(const QString &pattern)
 }
 
 }  // namespace
+
+QString ConceptKey(const QString &conceptId)
+{
+    QString out = conceptId;
+    for (QChar &c : out)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 32);
+    return out;
+}
 
 std::vector<ChildRow> GetChildRows(const QString &parent)
 {
@@ -56,12 +55,12 @@ QStringList FindConceptsLike(const QString &pattern)
                                      : QStringLiteral("SELECT Concept FROM CONCEPTS WHERE Concept >= ? ORDER BY Concept"));
     if (!prefix.isEmpty())
         st.bind(1, prefix);
-    const QString folded = foldKey(prefix);
+    const QString folded = ConceptKey(prefix);
     while (st.step()) {
         const QString conceptId = st.column(0).toString();
-        // The key order folds ASCII letters as foldKey does, so the first identifier that
+        // The key order folds ASCII letters as ConceptKey does, so the first identifier that
         // no longer begins with the prefix ends the range.
-        if (!prefix.isEmpty() && foldKey(conceptId.left(prefix.size())) != folded)
+        if (!prefix.isEmpty() && ConceptKey(conceptId.left(prefix.size())) != folded)
             break;
         if (db::likeMatch(conceptId, pattern, Qt::CaseInsensitive))
             found << conceptId;
@@ -71,7 +70,7 @@ QStringList FindConceptsLike(const QString &pattern)
 
 const QStringList &IsaPaths::parentsOf(const QString &conceptId)
 {
-    const QString key = foldKey(conceptId);
+    const QString key = ConceptKey(conceptId);
     auto it = m_parents.find(key);
     if (it == m_parents.end())
         it = m_parents.insert(key, GetParents(conceptId));
@@ -91,14 +90,14 @@ bool IsaPaths::reachesTop(const QString &conceptId, const QString &top)
         QStringList parents;
         qsizetype next = 0;
     };
-    const QString start = foldKey(conceptId);
+    const QString start = ConceptKey(conceptId);
     if (auto known = m_reaches.constFind(start); known != m_reaches.cend())
         return *known;
-    const QString topKey = foldKey(top);
+    const QString topKey = ConceptKey(top);
     std::vector<Frame> stack;
     QHash<QString, bool> onWay;
     const auto enter = [&](const QString &c) {
-        const QString key = foldKey(c);
+        const QString key = ConceptKey(c);
         if (key == topKey) {
             m_reaches.insert(key, true);
             return;
@@ -119,7 +118,7 @@ bool IsaPaths::reachesTop(const QString &conceptId, const QString &top)
             continue;
         }
         const QString parent = f.parents.at(f.next++);
-        const QString key = foldKey(parent);
+        const QString key = ConceptKey(parent);
         if (auto known = m_reaches.constFind(key); known != m_reaches.cend()) {
             if (*known)
                 m_reaches.insert(f.key, true);
@@ -149,17 +148,17 @@ std::vector<QStringList> IsaPaths::pathsFromTop(const QString &top, const QStrin
     };
     std::vector<Frame> stack;
     QHash<QString, bool> onWay;
-    onWay.insert(foldKey(conceptId), true);
+    onWay.insert(ConceptKey(conceptId), true);
     stack.push_back({conceptId, parentsOf(conceptId)});
     while (!stack.empty() && paths.size() < maxPaths) {
         Frame &f = stack.back();
         if (f.next == f.parents.size()) {
-            onWay.remove(foldKey(f.conceptId));
+            onWay.remove(ConceptKey(f.conceptId));
             stack.pop_back();
             continue;
         }
         const QString parent = f.parents.at(f.next++);
-        const QString key = foldKey(parent);
+        const QString key = ConceptKey(parent);
         if (onWay.contains(key) || !reachesTop(parent, top))
             continue;
         if (db::sameText(parent, top)) {

@@ -14,6 +14,9 @@ struct ChildRow {
     bool hasChildren = false;
 };
 
+// The identifier as the file compares keys: ASCII letters folded to capitals.
+QString ConceptKey(const QString &conceptId);
+
 // The children of the concept in identifier order, each telling whether it has children.
 std::vector<ChildRow> GetChildRows(const QString &parent);
 

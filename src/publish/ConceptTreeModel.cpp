@@ -10,15 +10,6 @@ namespace {
 // A node with more children than this finds a child through an index of their texts.
 constexpr size_t IndexedChildren = 32;
 
-QString foldKey(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out)
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 32);
-    return out;
-}
-
 }  // namespace
 
 ConceptTreeModel::ConceptTreeModel(QObject *parent) : QAbstractItemModel(parent) {}
@@ -81,19 +72,19 @@ ConceptTreeModel::Node *ConceptTreeModel::findChild(Node *node, const QString &c
 {
     if (!node)
         return nullptr;
-    const QString key = foldKey(conceptId);
+    const QString key = ConceptKey(conceptId);
     if (node->children.size() > IndexedChildren) {
         if (!node->childIndex) {
             node->childIndex = std::make_unique<QHash<QString, int>>();
             node->childIndex->reserve(qsizetype(node->children.size()));
             for (const auto &c : node->children)
-                node->childIndex->insert(foldKey(c->text), c->row);
+                node->childIndex->insert(ConceptKey(c->text), c->row);
         }
         const auto it = node->childIndex->constFind(key);
         return it == node->childIndex->cend() ? nullptr : node->children[size_t(*it)].get();
     }
     for (const auto &c : node->children)
-        if (foldKey(c->text) == key)
+        if (ConceptKey(c->text) == key)
             return c.get();
     return nullptr;
 }

@@ -111,11 +111,14 @@ void ConceptTreeWindow::RevealConcept(const QString &conceptId)
 
 void ConceptTreeWindow::revealAll(const QStringList &concepts)
 {
-    // The file does not change while the window looks it up; each ancestor is read once.
+    // The file does not change while the window looks it up: one read transaction locks
+    // and checks it once, and each ancestor is read once.
+    db::Transaction read(OntologyDB);
     m_paths = IsaPaths();
     Tree1->deferLayout();
     for (const QString &c : concepts)
         RevealConcept(c);
+    read.commit();
 }
 
 ConceptTreeWindow::Node *ConceptTreeWindow::nextMatch(const QString &key,
@@ -189,9 +192,11 @@ ConceptTreeWindow::Node *ConceptTreeWindow::FindExactConcept(const QString &conc
         ui::msgBox(NotFound, ui::Buttons::Ok, ui::Icon::Exclamation);
         return nullptr;
     }
+    db::Transaction read(OntologyDB);
     m_paths = IsaPaths();
     Tree1->deferLayout();
     RevealConcept(conceptId);
+    read.commit();
     Node *next = nextMatch(QStringLiteral("exact:") + conceptId,
                            [&conceptId](const Node &n) { return db::sameText(n.text, conceptId); });
     if (!next) {

@@ -30,7 +30,6 @@
 namespace {
 
 constexpr int ShortestSearch = 3;
-constexpr int PasteLimit = 255;
 // The smallest window, and the least room the page keeps beside the tree.
 constexpr int MinWidth = 6000, MinHeight = 3500, PageRoom = 1500, TreeRoom = 500;
 
@@ -308,10 +307,9 @@ void frmOntoNav::cbxFind_KeyUp(int key, Qt::KeyboardModifiers shift)
     if (!(shift & Qt::ControlModifier))
         return;
     if (key == Qt::Key_V) {
-        const QString pasted = QApplication::clipboard()->text().left(PasteLimit);
-        for (const QChar c : pasted)
-            if (const int mapped = NormalizeConceptKey(c.unicode()))
-                cbxFind->setEditText(cbxFind->currentText() + QChar(mapped));
+        // Pasted text follows the strict identifier rule too, one character at a time.
+        for (const QChar c : pastedKeys(NormalizeConceptKey))
+            cbxFind->setEditText(cbxFind->currentText() + c);
     } else if (key == Qt::Key_C && !cbxFind->currentText().isEmpty()) {
         QApplication::clipboard()->setText(cbxFind->currentText());
     }
