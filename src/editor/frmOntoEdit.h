@@ -7,6 +7,7 @@
 // ontology (frmOntoEdit_lifecycle.cpp), and the concept list, panes and commands in files
 // of their own.
 
+#include "app/ConceptEditorLink.h"
 #include "db/Cursor.h"
 #include "ui/Channel.h"
 #include "ui/FileDialog.h"
@@ -37,7 +38,7 @@ class StatusBar;
 class Toolbar;
 }  // namespace ui
 
-class frmOntoEdit : public ui::Form {
+class frmOntoEdit : public ui::Form, public ConceptEditorLink {
 public:
     frmOntoEdit();
     ~frmOntoEdit() override;
@@ -178,7 +179,7 @@ public:
     void ShowDescendants();
     // Shows the concept itself, never another that merely begins like it; a concept the
     // list hides is offered through the options, a value that is no concept is said so.
-    void GoToConcept(const QString &name);
+    void GoToConcept(const QString &name) override;
     // What other windows do to show a concept: write it into the search box. The search
     // runs even when the box holds that text already.
     void WriteSearch(const QString &text);

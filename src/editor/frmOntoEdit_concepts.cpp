@@ -6,7 +6,7 @@
 #include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
@@ -38,7 +38,6 @@
 namespace {
 
 const QString SearchHint = QStringLiteral("Search...");
-constexpr int PasteLimit = 255;
 
 QString typeWord(int type)
 {
@@ -390,10 +389,8 @@ void frmOntoEdit::txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift)
     if (key == Qt::Key_V) {
         // Pasted text follows the strict identifier rule whatever the naming option, one
         // character at a time, and each one searches.
-        const QString pasted = QApplication::clipboard()->text().left(PasteLimit);
-        for (const QChar c : pasted)
-            if (const int mapped = NormalizeConceptKey(c.unicode()))
-                txtCptSearch->setText(txtCptSearch->text() + QChar(mapped));
+        for (const QChar c : pastedKeys(NormalizeConceptKey))
+            txtCptSearch->setText(txtCptSearch->text() + c);
     } else if (key == Qt::Key_C && !txtCptSearch->text().isEmpty()) {
         copyToClipboard(txtCptSearch->text());
     }
