@@ -322,7 +322,6 @@ private:
     void buildMenus();
     void wireConceptPanes();
     void showListedRow(int row);
-    void reportCommandFailure(const db::DbError &e);
     void SignalConceptDeleted();
     void copyToClipboard(const QString &text);
     void buildToolbar();
