@@ -167,6 +167,11 @@ public:
 
     void CountConcepts();
     void InitRSListConcepts();
+    // After concepts were added, renamed or deleted: the list takes in the change without
+    // being read again (or is read again when it cannot tell which rows it showed), and,
+    // as a list read anew does, shows its first concept.
+    void FollowConceptChanges(const QStringList &removed, const QStringList &added);
+    void FollowConceptRenamed(const QString &from, const QString &to);
     void ShowConceptCounts();
     void ClearConceptPanes();
     void ShowConcept();
@@ -343,5 +348,9 @@ private:
     };
     void buildPropertyCommands();
     Pick runPicker(const QString &caption, bool rangeIsValue = false);
+    // Moves the list to the first concept the search box's text begins; the panes are
+    // refilled only when that changes the concept shown, or always with showAgain.
+    void searchConceptList(bool showAgain);
+    void showFirstListed();
     void goToInherited(int column);
 };
