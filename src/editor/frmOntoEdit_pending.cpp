@@ -11,7 +11,6 @@ void frmOntoEdit::mnuTreeEvent_Click() {}         // filled by the partial-tree 
 void frmOntoEdit::mnuTreeRel_Click() {}           // filled by the partial-tree windows
 void frmOntoEdit::mnuTreeAttr_Click() {}          // filled by the partial-tree windows
 void frmOntoEdit::mnuTreeSelConcept_Click() {}    // filled by the partial-tree windows
-void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
 void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
 void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
 void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window

@@ -197,6 +197,15 @@ void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
 {
     if (m_progress.begin)
         m_progress.begin(panel, m_checked.lines);
+    // However the pass ends, its progress display closes.
+    const struct End {
+        const OxpProgress &progress;
+        ~End()
+        {
+            if (progress.end)
+                progress.end();
+        }
+    } end{m_progress};
     OxpFileReader reader(m_checked.path);
     while (reader.next()) {
         const qint64 n = reader.lineNumber();
@@ -219,8 +228,6 @@ void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
     if (reader.fingerprint() != m_checked.fingerprint)
         fail(0, QStringLiteral("The file %1 has changed since it was checked. Click 'Check File' again.")
                     .arg(m_checked.path));
-    if (m_progress.end)
-        m_progress.end();
 }
 
 void Importer::loadConcepts()
@@ -482,8 +489,6 @@ OxpImportResult Importer::run()
         if (m_options.relations && m_checked.count(OxpSlotKind::Domain) > 0)
             domainPhase();
     } catch (const Cancelled &) {
-        if (m_progress.end)
-            m_progress.end();
         OxpImportResult cancelled;
         cancelled.cancelled = true;
         return cancelled;

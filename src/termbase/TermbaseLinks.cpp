@@ -249,8 +249,12 @@ void CheckTermbaseLinks(ui::CommonDialog &dialog)
     }
 }
 
-bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
-                                   ui::CommonDialog &dialog)
+namespace {
+
+// Runs apply on every linked termbase bound to this ontology, after CheckTermbaseLinks.
+// False when the ontology has no linked termbase.
+bool forEachLinkedTermbase(ui::CommonDialog &dialog, const std::function<void(db::Database &)> &apply,
+                           const std::function<void(const QString &path, const db::DbError &)> &failed)
 {
     CheckTermbaseLinks(dialog);
     db::TableCursor links(OntologyDB, QStringLiteral("TermBases"));
@@ -272,10 +276,43 @@ bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &pre
                     links.deleteRow();
                 continue;
             }
-            applyChange(termbase, identifier, previous, change);
+            apply(termbase);
         } catch (const db::DbError &e) {
-            reportFailure(path, identifier, previous, change, e);
+            failed(path, e);
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
+                                   ui::CommonDialog &dialog)
+{
+    return forEachLinkedTermbase(
+        dialog, [&](db::Database &termbase) { applyChange(termbase, identifier, previous, change); },
+        [&](const QString &path, const db::DbError &e) { reportFailure(path, identifier, previous, change, e); });
+}
+
+bool AddConceptsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog)
+{
+    return forEachLinkedTermbase(
+        dialog,
+        [&](db::Database &termbase) {
+            const IdentifierSet own = identifiersOf(termbase);
+            db::Transaction tx(termbase);
+            db::Statement add(termbase, QStringLiteral("INSERT INTO CONCEPTS (Concept) VALUES (?)"));
+            for (const QString &id : identifiers)
+                if (!own.count(id))
+                    add.bind(1, id).run();
+            tx.commit();
+        },
+        [&](const QString &path, const db::DbError &e) {
+            ui::msgBox(QStringLiteral("TermBase %1 could not be given the %2 concepts added: %3\r\nThe other linked "
+                                      "termbases are updated.")
+                           .arg(path)
+                           .arg(identifiers.size())
+                           .arg(e.description()),
+                       ui::Buttons::Ok, ui::Icon::Exclamation);
+        });
 }

@@ -76,3 +76,9 @@ enum class ConceptChange { Added = 1, Deleted = 2, Renamed = 3 };
 // the ontology has no linked termbase, so that no termbase editor needs telling.
 bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
                                    ui::CommonDialog &dialog);
+
+// Many additions at once (an import): every linked termbase gets a row for each identifier
+// it lacks, opened once and written in one transaction, so a failure leaves that termbase
+// as it was; it is reported, and the other termbases are still updated. Returns false
+// as ApplyConceptChangeToTermbases does.
+bool AddConceptsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog);
