@@ -340,3 +340,29 @@ TEST(SyncConcepts, AMovedFileIsAskedForBeforeTheChangeAndWithoutLinksNobodyIsTol
     ui::CommonDialog dialog;
     EXPECT_FALSE(ApplyConceptChangeToTermbases("HORSE", "HORSE", ConceptChange::Added, dialog));
 }
+
+TEST(SyncConcepts, ManyAdditionsReachEveryTermbaseInOneWriteEach)
+{
+    WorkingOntology w;
+    const QString holding = w.create("holding.lxb", "Holding");
+    onFile(holding, "INSERT INTO CONCEPTS VALUES ('Puppy')");
+    // A termbase whose CONCEPTS refuses one of them: none of the additions stay in it.
+    const QString refusing = w.create("refusing.lxb", "Refusing");
+    onFile(refusing, "CREATE TRIGGER no_kitten BEFORE INSERT ON CONCEPTS WHEN NEW.Concept = 'KITTEN' "
+                     "BEGIN SELECT RAISE(ABORT, 'no kittens here'); END");
+    const QString sound = w.create("sound.lxb", "Sound");
+
+    ScriptedMessageBoxes boxes;
+    boxes.expect("TermBase " + refusing + " could not be given the 2 concepts added: no kittens here");
+    ui::CommonDialog dialog;
+    EXPECT_TRUE(AddConceptsToTermbases({"PUPPY", "KITTEN"}, dialog));
+    EXPECT_EQ(conceptsOf(holding).filter("PUPPY", Qt::CaseInsensitive), QStringList{"Puppy"})
+        << "one it had already is not added again";
+    EXPECT_TRUE(conceptsOf(holding).contains("KITTEN"));
+    EXPECT_FALSE(conceptsOf(refusing).contains("PUPPY")) << "the failing termbase is left as it was";
+    EXPECT_TRUE(conceptsOf(sound).contains("PUPPY"));
+    EXPECT_TRUE(conceptsOf(sound).contains("KITTEN"));
+
+    OntologyDB.execute("DELETE FROM TermBases");
+    EXPECT_FALSE(AddConceptsToTermbases({"FOAL"}, dialog)) << "without links nobody needs telling";
+}
