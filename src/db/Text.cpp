@@ -153,13 +153,15 @@ int compareText(const QString &a, const QString &b)
 
 QString textKey(const QString &text)
 {
-    // Most keys have nothing to fold: they share the text's storage.
-    const auto upper = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
-    if (upper == text.cend())
+    // Keys fold to upper case: identifiers mostly are upper case already, and then the key
+    // shares the text's storage.
+    const auto lower = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c >= u'a' && c <= u'z'; });
+    if (lower == text.cend())
         return text;
     QString key = text;
     for (QChar &c : key)
-        c = QChar(foldAscii(c.unicode()));
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
     return key;
 }
 

@@ -53,9 +53,12 @@ bool OxpFileReader::fill()
 
 bool OxpFileReader::next()
 {
-    m_line.clear();
+    m_line.truncate(0);
+    m_view = {};
+    m_decoded = false;
     m_tooLong = false;
     bool any = false;
+    bool spansChunks = false;
     for (;;) {
         if (m_pos >= m_buffer.size() && !fill())
             break;
@@ -70,32 +73,52 @@ bool OxpFileReader::next()
         if (!m_tooLong) {
             if (m_line.size() + end > OxpMaxLineBytes) {
                 m_tooLong = true;
-                m_line.clear();
-            } else {
+                m_line.truncate(0);
+            } else if (end == left || spansChunks) {
+                // Kept aside: the next read replaces the chunk.
                 m_line.append(begin, end);
+                spansChunks = true;
+            } else {
+                m_view = QByteArrayView(begin, end);
             }
         }
         m_pos += end;
         if (end == left)
             continue;  // the line goes on in the next chunk
+        if (spansChunks && !m_tooLong)
+            m_view = m_line;
         const char terminator = m_buffer.at(m_pos++);
         if (terminator == '\r') {
-            // A CR LF pair may be split between two chunks.
-            if (m_pos >= m_buffer.size())
+            // A CR LF pair may be split between two chunks; the line is copied already
+            // whenever that can happen.
+            if (m_pos >= m_buffer.size()) {
+                if (!spansChunks && !m_tooLong) {
+                    m_line = m_view.toByteArray();
+                    m_view = m_line;
+                }
                 fill();
+            }
             if (m_pos < m_buffer.size() && m_buffer.at(m_pos) == '\n')
                 ++m_pos;
         }
         ++m_number;
-        m_text = m_tooLong ? QString() : decodeLine(m_line);
         return true;
     }
     if (!any || (m_line.isEmpty() && !m_tooLong))
         return false;
     // The last line, without a line end.
+    m_view = m_tooLong ? QByteArrayView() : QByteArrayView(m_line);
     ++m_number;
-    m_text = m_tooLong ? QString() : decodeLine(m_line);
     return true;
+}
+
+const QString &OxpFileReader::text()
+{
+    if (!m_decoded) {
+        m_text = decodeLine(m_view);
+        m_decoded = true;
+    }
+    return m_text;
 }
 
 OxpFileFacts ScanOxpFile(const QString &path)

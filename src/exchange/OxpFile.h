@@ -28,7 +28,10 @@ public:
     // False at the end of the file.
     bool next();
     qint64 lineNumber() const { return m_number; }
-    const QString &text() const { return m_text; }
+    // The line's bytes, as they stand in the file (empty for a line too long).
+    QByteArrayView bytes() const { return m_view; }
+    // The line decoded; decoded only when asked for.
+    const QString &text();
     bool tooLong() const { return m_tooLong; }
 
     // Valid once next() has returned false.
@@ -45,8 +48,10 @@ private:
     bool m_started = false;
     qint64 m_number = 0;
     QString m_text;
+    bool m_decoded = false;
     bool m_tooLong = false;
-    QByteArray m_line;
+    QByteArray m_line;     // a line that runs over the end of a chunk
+    QByteArrayView m_view; // the current line: in the chunk itself, or in m_line
     QByteArray m_fingerprint;
 };
 

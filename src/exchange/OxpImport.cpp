@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -30,6 +31,8 @@ struct Concepts {
         // Added as a parent, with its child's Type: its own IS-A line, when one comes,
         // tells its Type.
         bool typeGuessed = false;
+        bool written = false;  // an added concept's row has been written
+        qint64 line = 0;       // where an added concept was first named
     };
     std::vector<Node> nodes;
     QHash<QString, int> byKey;
@@ -38,7 +41,7 @@ struct Concepts {
     int add(const QString &id, int type)
     {
         const int n = int(nodes.size());
-        nodes.push_back({id, type, false, true, false});
+        nodes.push_back({id, type, false, true, false, false, 0});
         byKey.insert(db::textKey(id), n);
         return n;
     }
@@ -126,6 +129,10 @@ private:
     void domainPhase();
     void refuseCycles(const std::vector<std::vector<int>> &stored, std::vector<NewLink> &links,
                       std::vector<Message> &messages);
+    // The concepts this import adds are written once their definitions are known: those
+    // with a DEFINITION line when it is met, the others, and the links, after that phase.
+    void writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line);
+    void writeAddedConceptsAndLinks();
 
     // Reads every line of the file; take sees the lines of one kind.
     template <class Take>
@@ -190,6 +197,8 @@ private:
     Concepts m_concepts;
     OxpImportResult m_result;
     QSet<qint64> m_reportedTooLong;
+    std::vector<NewLink> m_newLinks;
+    std::unique_ptr<db::Statement> m_addConcept;
 };
 
 template <class Take>
@@ -221,7 +230,7 @@ void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
             take(n, unread, true);
             continue;
         }
-        if (GetOxpSlotType(reader.text()) != kind)
+        if (OxpSlotTypeOfBytes(reader.bytes()) != kind)
             continue;
         take(n, ParseOxpLine(reader.text()), false);
     }
@@ -232,12 +241,15 @@ void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
 
 void Importer::loadConcepts()
 {
+    const qsizetype stored = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
+    m_concepts.byKey.reserve(stored + m_checked.count(OxpSlotKind::Concept));
+    m_concepts.nodes.reserve(size_t(stored + m_checked.count(OxpSlotKind::Concept)));
     db::Statement st(OntologyDB, QStringLiteral("SELECT Concept, Type, Definition IS NOT NULL AND "
                                                 "Definition <> 'Undefined' FROM CONCEPTS"));
     while (st.step()) {
         const QString id = st.column(0).toString();
         m_concepts.byKey.insert(db::textKey(id), int(m_concepts.nodes.size()));
-        m_concepts.nodes.push_back({id, st.column(1).toInt(), st.column(2).toBool(), false, false});
+        m_concepts.nodes.push_back({id, st.column(1).toInt(), st.column(2).toBool(), false, false, true, 0});
     }
 }
 
@@ -266,14 +278,13 @@ void Importer::conceptPhase()
             stored[size_t(child)].push_back(parent);
         }
     }
-    const size_t firstAdded = m_concepts.nodes.size();
-    std::vector<qint64> addedOnLine;
-    std::vector<NewLink> newLinks;
+    std::vector<NewLink> &newLinks = m_newLinks;
     std::vector<Message> messages;
     const auto node = [&](int i) -> Concepts::Node & { return m_concepts.nodes[size_t(i)]; };
     const auto addConcept = [&](const QString &id, int type, qint64 n) {
-        addedOnLine.push_back(n);
-        return m_concepts.add(id, type);
+        const int added = m_concepts.add(id, type);
+        node(added).line = n;
+        return added;
     };
 
     pass(QStringLiteral("Importing CONCEPT slots..."), OxpSlotKind::Concept,
@@ -319,17 +330,42 @@ void Importer::conceptPhase()
     for (const Message &m : messages)
         m_log += m.text;
 
-    db::Statement addRow(OntologyDB, QStringLiteral("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES (?, ?, ?)"));
-    for (size_t i = firstAdded; i < m_concepts.nodes.size(); ++i) {
-        const Concepts::Node &added = m_concepts.nodes[i];
-        writeRow(addedOnLine[i - firstAdded], [&] { addRow.bindAll({added.id, added.type, importSubset}).run(); });
-        m_result.addedConcepts << added.id;
-    }
+    for (const Concepts::Node &n : m_concepts.nodes)
+        if (n.added)
+            m_result.addedConcepts << n.id;
     m_result.conceptsAdded = m_result.addedConcepts.size();
-    db::Statement addLink(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
-    for (const NewLink &l : newLinks)
+}
+
+void Importer::writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line)
+{
+    if (!m_addConcept)
+        m_addConcept = std::make_unique<db::Statement>(
+            OntologyDB, QStringLiteral("INSERT INTO CONCEPTS (Concept, Definition, Type, Subset_ID) VALUES (?, ?, ?, ?)"));
+    writeRow(line, [&] { m_addConcept->bindAll({target.id, definition, target.type, importSubset}).run(); });
+    target.written = true;
+}
+
+void Importer::writeAddedConceptsAndLinks()
+{
+    for (Concepts::Node &n : m_concepts.nodes)
+        if (!n.written)
+            writeConcept(n, QVariant(), n.line);
+    // In key order the index of the links grows at its end, which is the fast way to write
+    // many of them; their stored order is nobody's concern.
+    std::vector<const NewLink *> links;
+    for (const NewLink &l : m_newLinks)
         if (!l.refused)
-            writeRow(l.line, [&] { addLink.bindAll({node(l.child).id, node(l.parent).id}).run(); });
+            links.push_back(&l);
+    const auto &nodes = m_concepts.nodes;
+    std::sort(links.begin(), links.end(), [&](const NewLink *a, const NewLink *b) {
+        if (const int c = db::compareText(nodes[size_t(a->child)].id, nodes[size_t(b->child)].id))
+            return c < 0;
+        return db::compareText(nodes[size_t(a->parent)].id, nodes[size_t(b->parent)].id) < 0;
+    });
+    db::Statement addLink(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
+    for (const NewLink *l : links)
+        writeRow(l->line, [&] { addLink.bindAll({nodes[size_t(l->child)].id, nodes[size_t(l->parent)].id}).run(); });
+    m_newLinks.clear();
 }
 
 void Importer::refuseCycles(const std::vector<std::vector<int>> &stored, std::vector<NewLink> &links,
@@ -423,7 +459,10 @@ void Importer::definitionPhase()
                          return;
                  }
              }
-             writeRow(n, [&] { setDefinition.bindAll({line.value, target.id}).run(); });
+             if (target.written)
+                 writeRow(n, [&] { setDefinition.bindAll({line.value, target.id}).run(); });
+             else
+                 writeConcept(target, line.value, n);
              target.defined = true;
              ++m_result.definitionsSet;
          });
@@ -486,6 +525,7 @@ OxpImportResult Importer::run()
             conceptPhase();
         if (m_options.definitions && m_checked.count(OxpSlotKind::Definition) > 0)
             definitionPhase();
+        writeAddedConceptsAndLinks();
         if (m_options.relations && m_checked.count(OxpSlotKind::Domain) > 0)
             domainPhase();
     } catch (const Cancelled &) {
@@ -520,7 +560,17 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
                          QStringLiteral(" -> the line is longer than %1 bytes").arg(OxpMaxLineBytes) + crlf;
             continue;
         }
-        const OxpLine line = ParseOxpLine(reader.text());
+        // Only lines with fields, and lines short enough for their characters to count, need
+        // decoding: the others are told apart by their bytes.
+        const QByteArrayView bytes = reader.bytes();
+        OxpLine line;
+        line.kind = OxpSlotTypeOfBytes(bytes);
+        constexpr qsizetype surelyLongEnough = 4 * 7;
+        if (line.kind == OxpSlotKind::Concept || line.kind == OxpSlotKind::Definition ||
+            line.kind == OxpSlotKind::Domain || bytes.size() < surelyLongEnough)
+            line = ParseOxpLine(reader.text());
+        else
+            line.wellFormed = bytes.startsWith('(') && bytes.endsWith(')');
         if (!line.wellFormed) {
             check.log += QStringLiteral("- Error on line #: ") + lineRef(n) + crlf;
             continue;

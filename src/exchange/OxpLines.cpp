@@ -22,22 +22,41 @@ constexpr std::array<Keyword, 5> keywords{{
 
 constexpr qsizetype shortestLine = 7;
 
-// The kind and position of the earliest keyword, or Property and -1.
-std::pair<OxpSlotKind, qsizetype> earliestKeyword(QStringView line)
+inline char16_t upperAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+inline char16_t unit(QChar c) { return c.unicode(); }
+inline char16_t unit(char c) { return char16_t(static_cast<unsigned char>(c)); }
+
+// Whether the keyword (its blanks included) stands at position at, letters compared
+// without regard to ASCII case.
+template <class View>
+bool keywordAt(const View &line, qsizetype at, QStringView keyword)
 {
-    OxpSlotKind kind = OxpSlotKind::Property;
-    qsizetype at = -1;
-    for (const Keyword &k : keywords) {
-        // Only the part before the earliest hit so far can hold an earlier one.
-        const QStringView scope = at < 0 ? line : line.left(at + k.text.size() - 1);
-        const qsizetype p = scope.indexOf(k.text, 0, Qt::CaseInsensitive);
-        if (p >= 0 && (at < 0 || p < at)) {
-            at = p;
-            kind = k.kind;
-        }
-    }
-    return {kind, at};
+    if (at + keyword.size() > line.size())
+        return false;
+    for (qsizetype i = 0; i < keyword.size(); ++i)
+        if (upperAscii(unit(line[at + i])) != keyword[i].unicode())
+            return false;
+    return true;
 }
+
+// The kind and position of the earliest keyword, or Property and -1. One pass over the
+// line: every keyword starts with a blank, so only the blanks are candidates. The bytes of
+// a line compare the same way: the keywords are ASCII, and no byte of another character
+// in UTF-8 or Windows-1252 reads as one of theirs.
+template <class View>
+std::pair<OxpSlotKind, qsizetype> earliestKeywordIn(const View &line)
+{
+    for (qsizetype at = 0; at + 1 < line.size(); ++at) {
+        if (unit(line[at]) != u' ')
+            continue;
+        for (const Keyword &k : keywords)
+            if (keywordAt(line, at, k.text))
+                return {k.kind, at};
+    }
+    return {OxpSlotKind::Property, -1};
+}
+
+std::pair<OxpSlotKind, qsizetype> earliestKeyword(QStringView line) { return earliestKeywordIn(line); }
 
 bool startsWithWord(QStringView text, QStringView word)
 {
@@ -146,6 +165,8 @@ QString OxpKindWord(OxpSlotKind kind)
 }
 
 OxpSlotKind GetOxpSlotType(QStringView line) { return earliestKeyword(line).first; }
+
+OxpSlotKind OxpSlotTypeOfBytes(QByteArrayView line) { return earliestKeywordIn(line).first; }
 
 bool IsImportableType(int type)
 {

@@ -10,6 +10,7 @@
 // are taken apart around that keyword and checked before anything uses them.
 
 #include <QString>
+#include <QByteArrayView>
 #include <QStringView>
 
 enum class OxpSlotKind { Concept = 1, Subclasses = 2, Definition = 3, Domain = 4, Range = 5, Property = 9 };
@@ -21,6 +22,8 @@ QString OxpKindWord(OxpSlotKind kind);
 // " DOMAIN ", " RANGE ", letter case ignored) that stands earliest in the line;
 // PROPERTY when none does.
 OxpSlotKind GetOxpSlotType(QStringView line);
+// The same for the bytes of a line in UTF-8 or Windows-1252, before they are decoded.
+OxpSlotKind OxpSlotTypeOfBytes(QByteArrayView line);
 
 struct OxpLine {
     OxpSlotKind kind = OxpSlotKind::Property;

@@ -1,0 +1,197 @@
+// The export file at scale: exporting every concept of a synthetic ontology, Check File
+// of that file and its import into a new ontology that holds only the seed, with the
+// sqlite3 program loading the same CONCEPTS rows (with their definitions) and ISA rows
+// into the same schema from CSV files as the peer of the import. Prints
+// "<operation> <concepts> <value> <unit>" and "ratio <operation> <concepts> <value>".
+//
+//   lx_exchange_bench <file.ont> [sqlite3 program]
+
+#include "exchange/OxpExport.h"
+#include "exchange/OxpImport.h"
+#include "ontology/Global.h"
+#include "ontology/OntologySchema.h"
+#include "ui/App.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+QString concepts;
+
+void figure(const char *operation, double value, const char *unit)
+{
+    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
+    std::fflush(stdout);
+}
+
+void ratio(const char *operation, double value)
+{
+    std::printf("ratio %s %s %.3g\n", operation, qPrintable(concepts), value);
+    std::fflush(stdout);
+}
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+QStringList column(const QString &sql)
+{
+    QStringList out;
+    db::Statement st(OntologyDB, sql);
+    while (st.step())
+        out << st.column(0).toString();
+    return out;
+}
+
+void open(const QString &path)
+{
+    OntologyDB.close();
+    OntologyPath = path;
+    OntologyFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+    OntologyDB = db::Database::open(path, {false, false, {}, ontologyTables()});
+    RootConcept = FindRootConcept();
+}
+
+QByteArray csvField(const QString &text)
+{
+    return '"' + text.toUtf8().replace('"', "\"\"") + '"';
+}
+
+// The rows the import added, as CSV files the sqlite3 program reads.
+void writeCsv(const QString &dir, const QSet<QString> &seedConcepts, const QSet<QString> &seedLinks)
+{
+    QFile conceptsCsv(dir + "/concepts.csv"), isaCsv(dir + "/isa.csv");
+    conceptsCsv.open(QIODevice::WriteOnly);
+    isaCsv.open(QIODevice::WriteOnly);
+    db::Statement c(OntologyDB, "SELECT Concept, Definition, Type FROM CONCEPTS");
+    while (c.step())
+        if (!seedConcepts.contains(c.column(0).toString()))
+            conceptsCsv.write(csvField(c.column(0).toString()) + ',' + csvField(c.column(1).toString()) + ',' +
+                              QByteArray::number(c.column(2).toInt()) + '\n');
+    db::Statement i(OntologyDB, "SELECT Concept, ISA FROM ISA");
+    while (i.step()) {
+        const QString child = i.column(0).toString(), parent = i.column(1).toString();
+        if (!seedLinks.contains(child + '\n' + parent))
+            isaCsv.write(csvField(child) + ',' + csvField(parent) + '\n');
+    }
+}
+
+double sqliteImportMs(const QString &sqlite3, const QString &file, const QString &dir)
+{
+    const QString script = QStringLiteral(
+        "PRAGMA foreign_keys = ON;\n"
+        "BEGIN;\n"
+        "CREATE TEMP TABLE sc (Concept TEXT, Definition TEXT, Type INTEGER);\n"
+        "CREATE TEMP TABLE si (Concept TEXT, ISA TEXT);\n"
+        ".mode csv\n"
+        ".import %1/concepts.csv sc\n"
+        ".import %1/isa.csv si\n"
+        "INSERT INTO CONCEPTS (Concept, Definition, Type, Subset_ID) SELECT Concept, NULLIF(Definition, ''), Type, 1 FROM sc;\n"
+        "INSERT INTO ISA (Concept, ISA) SELECT Concept, ISA FROM si;\n"
+        "COMMIT;\n").arg(dir);
+    QProcess p;
+    QElapsedTimer t;
+    t.start();
+    p.start(sqlite3, {QStringLiteral("-batch"), file});
+    p.write(script.toUtf8());
+    p.closeWriteChannel();
+    p.waitForFinished(-1);
+    const double ms = double(t.nsecsElapsed()) / 1e6;
+    const QByteArray err = p.readAllStandardError();
+    if (p.exitCode() != 0 || !err.isEmpty())
+        std::fprintf(stderr, "sqlite3: %s\n", err.constData());
+    return ms;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <file.ont> [sqlite3 program]\n", argv[0]);
+        return 2;
+    }
+    const QString source = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString sqlite3 = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("sqlite3");
+    QTemporaryDir dir(QFileInfo(source).absolutePath() + "/exchange-XXXXXX");
+    ui::setAppPath(QCoreApplication::applicationDirPath());
+
+    // Export: every concept, in the list's alphabetical order.
+    open(source);
+    const QStringList all = column("SELECT Concept FROM CONCEPTS ORDER BY Concept");
+    concepts = QString::number(all.size());
+    const QString file = dir.filePath("all.oxp");
+    QElapsedTimer t;
+    t.start();
+    ExportConceptsToOxp(file, all);
+    const double exportMs = double(t.nsecsElapsed()) / 1e6;
+    OntologyDB.close();
+
+    // A new ontology holding only the seed, and a copy of it for the sqlite3 program.
+    const QString target = dir.filePath("target.ont");
+    OntologyPath = target;
+    CreateOntologyDatabase(target);
+    OntologyDB.close();
+    QFile::copy(target, dir.filePath("peer.ont"));
+    open(target);
+    const QStringList seed = column("SELECT Concept FROM CONCEPTS");
+    const QSet<QString> seedConcepts(seed.begin(), seed.end());
+    QSet<QString> seedLinks;
+    {
+        db::Statement st(OntologyDB, "SELECT Concept, ISA FROM ISA");
+        while (st.step())
+            seedLinks.insert(st.column(0).toString() + '\n' + st.column(1).toString());
+    }
+
+    t.restart();
+    const OxpCheckResult check = CheckOxpFile(file, {});
+    const double checkMs = double(t.nsecsElapsed()) / 1e6;
+    const double lines = double(check.lines);
+    figure("export-all", exportMs / 1000.0, "s");
+    figure("export-all", lines / (exportMs / 1000.0), "lines/s");
+    figure("check-file", checkMs / 1000.0, "s");
+    figure("check-file", lines / (checkMs / 1000.0), "lines/s");
+    figure("peak-memory-after-check", peakMegabytes(), "MB");
+    if (!check.log.isEmpty())
+        std::fprintf(stderr, "check log: %s\n", qPrintable(check.log.left(2000)));
+
+    QString log;
+    OxpProgress passes;
+    QElapsedTimer pass;
+    QString passName;
+    passes.begin = [&](const QString &name, qint64) {
+        passName = name;
+        pass.start();
+    };
+    passes.end = [&] { std::fprintf(stderr, "  %s %.3f s\n", qPrintable(passName), double(pass.nsecsElapsed()) / 1e9); };
+    t.restart();
+    const OxpImportResult imported = ImportOxpFile(check, {}, log, passes);
+    const double importMs = double(t.nsecsElapsed()) / 1e6;
+    figure("import", importMs / 1000.0, "s");
+    figure("import", lines / (importMs / 1000.0), "lines/s");
+    figure("peak-memory-after-import", peakMegabytes(), "MB");
+    const qlonglong after = OntologyDB.scalar("SELECT count(*) FROM CONCEPTS").toLongLong();
+    if (after != all.size())
+        std::fprintf(stderr, "warning: %lld concepts after the import (%lld added), %lld exported\n", after,
+                     qlonglong(imported.conceptsAdded), qlonglong(all.size()));
+
+    writeCsv(dir.path(), seedConcepts, seedLinks);
+    OntologyDB.close();
+    const double peerMs = sqliteImportMs(sqlite3, dir.filePath("peer.ont"), dir.path());
+    figure("sqlite3-import", peerMs / 1000.0, "s");
+    ratio("import/sqlite3-import", importMs / peerMs);
+    return 0;
+}
