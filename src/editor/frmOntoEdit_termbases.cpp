@@ -2,8 +2,9 @@
 
 #include "frmOntoEdit.h"
 
+#include "TermbaseLinkQuestions.h"
+
 #include "tbeditor/frmTBEDitor.h"
-#include "termbase/TermbaseLinks.h"
 
 void frmOntoEdit::CheckTermbaseLinks() { ::CheckTermbaseLinks(dlgCommonDialog); }
 
@@ -11,4 +12,10 @@ void frmOntoEdit::SyncConceptToTermbases(const QString &identifier, const QStrin
 {
     if (ApplyConceptChangeToTermbases(identifier, previous, ConceptChange(operation), dlgCommonDialog))
         TellTermbaseEditors(operation, CurrentConcept);
+}
+
+void frmOntoEdit::SyncAddedConceptsToTermbases(const QStringList &identifiers)
+{
+    if (!identifiers.isEmpty() && ApplyAddedConceptsToTermbases(identifiers, dlgCommonDialog))
+        TellTermbaseEditors(int(ConceptChange::Added), identifiers.last());
 }

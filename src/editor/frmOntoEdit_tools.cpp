@@ -20,6 +20,7 @@ void frmOntoEdit::mnuFileImport_Click()
 {
     const auto import = std::make_shared<frmImport>();
     import->load();
+    import->conceptsAdded = [this](const QStringList &added) { SyncAddedConceptsToTermbases(added); };
     import->showModal(*this);
     import->unload();
     // The import may have added concepts: the list and the counts show them at once.

@@ -1,9 +1,8 @@
 #include "frmImport.h"
 
+#include "db/Error.h"
 #include "exchange/OxpFile.h"
 #include "ontology/DataFolders.h"
-#include "tbeditor/frmTBEDitor.h"
-#include "termbase/TermbaseLinks.h"
 #include "ui/CommandBoundary.h"
 #include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
@@ -225,8 +224,8 @@ void frmImport::cmdImport_Click()
         throw;
     }
     appendLog(phases + ImportHeaderText(startedAt, result));
-    if (!result.addedConcepts.isEmpty() && AddConceptsToTermbases(result.addedConcepts, dlgCommonDialog))
-        TellTermbaseEditors(1, result.addedConcepts.last());
+    if (!result.addedConcepts.isEmpty() && conceptsAdded)
+        conceptsAdded(result.addedConcepts);
 }
 
 void frmImport::cmdSaveLog_Click()

@@ -8,6 +8,7 @@
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -55,6 +56,10 @@ public:
 
     // The file Check File and Import read.
     QString importFile() const { return m_importFile; }
+
+    // Set by the window that shows the dialog: called after each import that added
+    // concepts, once it is committed, so the linked termbases get them at once.
+    std::function<void(const QStringList &added)> conceptsAdded;
 
 protected:
     void Form_Load() override;
