@@ -341,7 +341,9 @@ void Importer::writeConcept(Concepts::Node &target, const QVariant &definition, 
     if (!m_addConcept)
         m_addConcept = std::make_unique<db::Statement>(
             OntologyDB, QStringLiteral("INSERT INTO CONCEPTS (Concept, Definition, Type, Subset_ID) VALUES (?, ?, ?, ?)"));
-    writeRow(line, [&] { m_addConcept->bindAll({target.id, definition, target.type, importSubset}).run(); });
+    writeRow(line, [&] {
+        m_addConcept->bind(1, target.id).bind(2, definition).bind(3, target.type).bind(4, importSubset).run();
+    });
     target.written = true;
 }
 
@@ -350,21 +352,11 @@ void Importer::writeAddedConceptsAndLinks()
     for (Concepts::Node &n : m_concepts.nodes)
         if (!n.written)
             writeConcept(n, QVariant(), n.line);
-    // In key order the index of the links grows at its end, which is the fast way to write
-    // many of them; their stored order is nobody's concern.
-    std::vector<const NewLink *> links;
+    const auto &nodes = m_concepts.nodes;
+    db::Statement addLink(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
     for (const NewLink &l : m_newLinks)
         if (!l.refused)
-            links.push_back(&l);
-    const auto &nodes = m_concepts.nodes;
-    std::sort(links.begin(), links.end(), [&](const NewLink *a, const NewLink *b) {
-        if (const int c = db::compareText(nodes[size_t(a->child)].id, nodes[size_t(b->child)].id))
-            return c < 0;
-        return db::compareText(nodes[size_t(a->parent)].id, nodes[size_t(b->parent)].id) < 0;
-    });
-    db::Statement addLink(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
-    for (const NewLink *l : links)
-        writeRow(l->line, [&] { addLink.bindAll({nodes[size_t(l->child)].id, nodes[size_t(l->parent)].id}).run(); });
+            writeRow(l.line, [&] { addLink.bind(1, nodes[size_t(l.child)].id).bind(2, nodes[size_t(l.parent)].id).run(); });
     m_newLinks.clear();
 }
 
@@ -515,8 +507,30 @@ void Importer::domainPhase()
          });
 }
 
+// A larger page cache while many rows go into the indexes of a large ontology; the
+// file's own setting comes back afterwards.
+class BulkCache {
+public:
+    BulkCache() : m_previous(OntologyDB.scalar(QStringLiteral("PRAGMA cache_size")))
+    {
+        OntologyDB.execute(QStringLiteral("PRAGMA cache_size = -65536"));
+    }
+    ~BulkCache()
+    {
+        try {
+            OntologyDB.execute(QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong()));
+        } catch (const db::DbError &) {
+            // Only the speed of later work depends on it; the import's own outcome stands.
+        }
+    }
+
+private:
+    QVariant m_previous;
+};
+
 OxpImportResult Importer::run()
 {
+    const BulkCache cache;
     // One transaction: the phases write into it and nothing stays unless all of them end.
     db::Transaction tx(OntologyDB);
     loadConcepts();
