@@ -174,20 +174,15 @@ OxpProgress frmImport::progress()
 
 void frmImport::cmdOpenFile_Click()
 {
-    dlgCommonDialog.cancelError = true;
     dlgCommonDialog.filter = QStringLiteral("Ontology Export Files (*.oxp)|*.oxp|All files (*.*)|*.*|");
     dlgCommonDialog.filterIndex = 1;
     dlgCommonDialog.initDir = OntologiesFolder();
-    try {
-        dlgCommonDialog.showOpen();
-    } catch (const db::DbError &e) {
-        dlgCommonDialog.fileName.clear();
-        if (e.number() == db::err::DialogCancelled)
-            return;
-        throw;
-    }
-    m_importFile = dlgCommonDialog.fileName;
+    const bool chosen = dlgCommonDialog.showOpen();
+    const QString path = dlgCommonDialog.fileName;
     dlgCommonDialog.fileName.clear();
+    if (!chosen)
+        return;
+    m_importFile = path;
     txtImportFile->setText(m_importFile);
     cmdCheckFile->setEnabled(true);
     // A file not checked yet cannot be imported.
@@ -230,21 +225,14 @@ void frmImport::cmdImport_Click()
 
 void frmImport::cmdSaveLog_Click()
 {
-    dlgCommonDialog.cancelError = true;
     dlgCommonDialog.filter = QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*|");
     dlgCommonDialog.filterIndex = 1;
     dlgCommonDialog.initDir = OntologiesFolder();
-    QString path;
-    try {
-        dlgCommonDialog.showSave();
-        path = dlgCommonDialog.fileName;
-        dlgCommonDialog.fileName.clear();
-    } catch (const db::DbError &e) {
-        dlgCommonDialog.fileName.clear();
-        if (e.number() == db::err::DialogCancelled)
-            return;
-        throw;
-    }
+    const bool chosen = dlgCommonDialog.showSave();
+    const QString path = dlgCommonDialog.fileName;
+    dlgCommonDialog.fileName.clear();
+    if (!chosen)
+        return;
     if (QFileInfo::exists(path) &&
         ui::msgBox(QStringLiteral("File exists. Overwrite?"), ui::Buttons::YesNo, ui::Icon::Question,
                    QStringLiteral("Confirm overwrite")) != ui::Answer::Yes)
