@@ -1,5 +1,6 @@
 #include "OxpImport.h"
 
+#include "FlatIndex.h"
 #include "OxpFile.h"
 #include "db/Text.h"
 #include "ontology/Global.h"
@@ -35,14 +36,30 @@ struct Concepts {
         qint64 line = 0;       // where an added concept was first named
     };
     std::vector<Node> nodes;
-    QHash<QString, int> byKey;
+    FlatIndex byKey;
 
-    int find(const QString &id) const { return byKey.value(db::textKey(id), -1); }
+    // Identifiers that differ only in ASCII letter case hash alike, as the file compares them.
+    static quint64 keyOf(const QString &id)
+    {
+        quint64 h = 0xcbf29ce484222325ULL;
+        for (QChar c : id) {
+            char16_t u = c.unicode();
+            if (u >= u'a' && u <= u'z')
+                u = char16_t(u - 32);
+            h = (h ^ u) * 0x100000001b3ULL;
+        }
+        return h;
+    }
+    int find(const QString &id) const
+    {
+        return byKey.find(keyOf(id), [&](int n) { return db::sameText(nodes[size_t(n)].id, id); });
+    }
+    void index(const QString &id, int n) { byKey.insert(keyOf(id), n); }
     int add(const QString &id, int type)
     {
         const int n = int(nodes.size());
         nodes.push_back({id, type, false, true, false, false, 0});
-        byKey.insert(db::textKey(id), n);
+        index(id, n);
         return n;
     }
 };
@@ -248,7 +265,7 @@ void Importer::loadConcepts()
                                                 "Definition <> 'Undefined' FROM CONCEPTS"));
     while (st.step()) {
         const QString id = st.column(0).toString();
-        m_concepts.byKey.insert(db::textKey(id), int(m_concepts.nodes.size()));
+        m_concepts.index(id, int(m_concepts.nodes.size()));
         m_concepts.nodes.push_back({id, st.column(1).toInt(), st.column(2).toBool(), false, false, true, 0});
     }
 }
@@ -265,7 +282,7 @@ void Importer::conceptPhase()
         fail(0, text);
     }
     m_result.ranConcepts = true;
-    QSet<quint64> links;
+    FlatIndex links;  // (child, parent) pairs
     std::vector<std::vector<int>> stored(m_concepts.nodes.size());
     {
         db::Statement st(OntologyDB, QStringLiteral("SELECT Concept, ISA FROM ISA"));
@@ -274,7 +291,7 @@ void Importer::conceptPhase()
             const int parent = m_concepts.find(st.column(1).toString());
             if (child < 0 || parent < 0)
                 continue;
-            links.insert(pairKey(child, parent));
+            links.insert(pairKey(child, parent), 0);
             stored[size_t(child)].push_back(parent);
         }
     }
@@ -312,7 +329,7 @@ void Importer::conceptPhase()
              }
              if (links.contains(pairKey(child, parent)))
                  return;
-             links.insert(pairKey(child, parent));
+             links.insert(pairKey(child, parent), 0);
              newLinks.push_back({child, parent, n});
          });
 
@@ -463,12 +480,12 @@ void Importer::definitionPhase()
 void Importer::domainPhase()
 {
     m_result.ranDomains = true;
-    QSet<quint64> domains;
+    FlatIndex domains;  // (concept, domain) pairs
     {
         db::Statement st(OntologyDB, QStringLiteral("SELECT Concept1, Concept2 FROM RELATIONS WHERE Rel = ?"));
         st.bind(1, DomainSlot);
         while (st.step())
-            domains.insert(pairKey(m_concepts.find(st.column(0).toString()), m_concepts.find(st.column(1).toString())));
+            domains.insert(pairKey(m_concepts.find(st.column(0).toString()), m_concepts.find(st.column(1).toString())), 0);
     }
     db::Statement addDomain(OntologyDB, QStringLiteral("INSERT INTO RELATIONS (Concept1, Rel, \"Default\", Concept2) "
                                                        "VALUES (?, ?, ?, ?)"));
@@ -497,7 +514,7 @@ void Importer::domainPhase()
                               QStringLiteral(". DOMAIN slot not added.") + crlf;
                  return;
              }
-             domains.insert(pairKey(owner, domain));
+             domains.insert(pairKey(owner, domain), 0);
              writeRow(n, [&] {
                  addDomain.bindAll({m_concepts.nodes[size_t(owner)].id, DomainSlot, line.isDefault,
                                     m_concepts.nodes[size_t(domain)].id})

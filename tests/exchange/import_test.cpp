@@ -207,6 +207,11 @@ TEST(Import, CyclesAndTypesAcrossLinks)
     EXPECT_EQ(r.result.addedConcepts, (QStringList{"X", "Y", "Z", "E"}));
     EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM ISA WHERE Concept IN ('X', 'Y', 'Z', 'E', 'OBJECT')").toInt(),
               1 + 2 + 0 + 1 + 1);
+    // Identifiers that differ only in letter case are one concept, as the file compares them.
+    const QString cased = o.dir.write("c.oxp", "(Puppy IS-A VALUE object 1)\r\n(PUPPY IS-A VALUE OBJECT 1)\r\n");
+    EXPECT_EQ(checkAndImport(cased).result.addedConcepts, QStringList{"Puppy"});
+    EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM ISA WHERE Concept = 'puppy'").toInt(), 1);
+
     // A parent added before its own line takes its Type from that line.
     const QString typed = o.dir.write("t.oxp", "(KID IS-A VALUE NEWPARENT 13)\r\n(NEWPARENT IS-A VALUE DOMAIN 14)\r\n");
     const Imported t = checkAndImport(typed);
