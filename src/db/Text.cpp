@@ -1,6 +1,5 @@
 #include "Text.h"
 
-#include <algorithm>
 
 namespace db {
 
@@ -149,20 +148,6 @@ int compareText(const QString &a, const QString &b)
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
-}
-
-QString textKey(const QString &text)
-{
-    // Keys fold to upper case: identifiers mostly are upper case already, and then the key
-    // shares the text's storage.
-    const auto lower = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c >= u'a' && c <= u'z'; });
-    if (lower == text.cend())
-        return text;
-    QString key = text;
-    for (QChar &c : key)
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - 32);
-    return key;
 }
 
 QString fromWindows1252(QByteArrayView bytes)

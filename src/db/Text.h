@@ -13,10 +13,6 @@ namespace db {
 int compareText(const QString &a, const QString &b);
 inline bool sameText(const QString &a, const QString &b) { return compareText(a, b) == 0; }
 
-// The form of a text under which every text the files hold "the same" is equal: a key
-// for hash tables that must agree with the files' keys.
-QString textKey(const QString &text);
-
 // Older text files: bytes in the Windows-1252 code page (Latin-1 with printable
 // characters in 0x80-0x9F; the five codes it leaves undefined are kept as they are).
 QString fromWindows1252(QByteArrayView bytes);
