@@ -4,7 +4,7 @@
 // into the same schema from CSV files as the peer of the import. Prints
 // "<operation> <concepts> <value> <unit>" and "ratio <operation> <concepts> <value>".
 //
-//   lx_exchange_bench <file.ont> [sqlite3 program]
+//   lx_exchange_bench <file.ont> [sqlite3 program] [runs]
 
 #include "exchange/OxpExport.h"
 #include "exchange/OxpImport.h"
@@ -164,7 +164,7 @@ int main(int argc, char **argv)
     }
     OntologyDB.close();
 
-    const int runs = all.size() > 500000 ? 3 : 5;
+    const int runs = argc > 3 ? std::max(1, QByteArray(argv[3]).toInt()) : (all.size() > 500000 ? 3 : 5);
     std::vector<double> checkMs, importMs, peerMs;
     double lines = 0;
     for (int run = 0; run < runs; ++run) {

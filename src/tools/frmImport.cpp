@@ -195,7 +195,9 @@ void frmImport::cmdCheckFile_Click()
     txtLog->setPlainText(shown(CheckStartedText(QDateTime::currentDateTime())));
     txtLog->repaint();
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
+    // Import follows this check: a check that fails, or finds nothing, leaves nothing to import.
     m_checked.reset();
+    cmdImport->setEnabled(false);
     OxpCheckResult check = CheckOxpFile(m_importFile, options(), progress());
     appendLog(check.log + CheckSummaryText(check));
     if (check.hasImportable())

@@ -96,7 +96,7 @@ TEST_F(ImportDialogTest, AnotherFileOrAChangedFileIsNotImportedUnchecked)
     const QString first = exportFile("a.oxp", "(AA IS-A VALUE OBJECT 1)\r\n");
     const QString second = exportFile("b.oxp", "(BB IS-A VALUE OBJECT 1)\r\n");
     files.answer(first).answer(second);
-    boxes.expect("has changed since it was checked");
+    boxes.expect("has changed since it was checked").expect("Cannot read the file");
     runImport([&](frmImport &d) {
         d.cmdOpenFile->click();
         d.cmdCheckFile->click();
@@ -108,9 +108,13 @@ TEST_F(ImportDialogTest, AnotherFileOrAChangedFileIsNotImportedUnchecked)
         d.cmdImport->click();
         EXPECT_TRUE(d.txtLog->toPlainText().contains("has changed since it was checked"));
         EXPECT_FALSE(d.ProgressBar1->isVisible());
+        QFile::remove(second);
+        d.cmdCheckFile->click();
+        EXPECT_FALSE(d.cmdImport->isEnabled()) << "a check that failed leaves nothing to import";
         d.cmdClose->click();
     });
     EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Critical);
+    EXPECT_EQ(boxes.asked().back().title, "Error");
     for (const char *id : {"AA", "BB", "CC"})
         EXPECT_FALSE(mainLists(id)) << id;
 }
