@@ -186,6 +186,10 @@ QString OxpIdentifierProblem(const QString &identifier)
         return QStringLiteral("is longer than %1 characters").arg(ConceptIdMaxLength);
     if (identifier.contains(QLatin1Char('"')))
         return QStringLiteral("\"%1\" holds a double quote").arg(identifier);
+    // Nothing typed into the editor holds them, and a NUL cuts the text short in the file.
+    for (QChar c : identifier)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("holds the control character %1").arg(c.unicode());
     return {};
 }
 

@@ -45,7 +45,8 @@ OxpLine ParseOxpLine(QStringView line);
 // The Types a concept may have in the file; the root's Type (100) is not among them.
 bool IsImportableType(int type);
 
-// Why an identifier cannot be stored, or "" when it can.
+// Why an identifier cannot be stored, or "" when it can: it is empty, longer than the file
+// takes, or holds a double quote or a control character.
 QString OxpIdentifierProblem(const QString &identifier);
 
 // The lines as the writer makes them (C is the concept).

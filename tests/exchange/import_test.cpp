@@ -150,13 +150,16 @@ TEST(Import, HostileLinesAreRefusedWithTheirNumberAndImportNothing)
         QString logged;  // a part of the import log
     } cases[] = {
         {"a 10 MB line", "(" + QByteArray(10 << 20, 'A') + " IS-A VALUE B 1)", "Error parsing line #: 2 -> the line is longer"},
-        {"binary bytes", QByteArray("(\x00\x01 IS-A VALUE \xFF\xFE 1", 18), "Error parsing line #: 2"},
+        {"binary bytes", QByteArray("(\x00\x01 IS-A VALUE \xFF\xFE 1)", 20),
+         "Error parsing line #: 2 -> the concept holds the control character 0"},
         {"unbalanced parentheses", "((A IS-A VALUE B 1", "Error parsing line #: 2"},
         {"a self-link", "(SELF IS-A VALUE self 1)", "Error parsing line #: 2 -> SELF cannot be its own parent"},
         {"a parent for the root", "(ALL IS-A VALUE OBJECT 1)", "- Error on line #: 2 -> ALL is the root and can have no parent"},
         {"an empty identifier", "( IS-A VALUE OBJECT 1)", "Error parsing line #: 2 -> the concept is empty"},
         {"a 256-character identifier", "(" + QByteArray(256, 'L') + " IS-A VALUE OBJECT 1)",
          "Error parsing line #: 2 -> the concept is longer than 255 characters"},
+        {"a control character in an identifier", QByteArray("(A\x00" "B IS-A VALUE OBJECT 1)", 25),
+         "Error parsing line #: 2 -> the concept holds the control character 0"},
         {"a quote in an identifier", "(BAD\"ONE IS-A VALUE OBJECT 1)", "Error parsing line #: 2 -> the concept \"BAD\"ONE\" holds"},
         {"a non-digit Type", "(X IS-A VALUE OBJECT one)", "Error parsing line #: 2 -> the Type \"one\" is not a number"},
         {"an unknown Type", "(X IS-A VALUE OBJECT 6)", "Error parsing line #: 2 -> the Type 6 is not one of"},
