@@ -5,6 +5,7 @@
 //
 //   lx_concept_list_bench <file.ont>
 
+#include "Figures.h"
 #include "editor/frmNewConcept.h"
 #include "editor/frmOntoEdit.h"
 #include "ontology/ConceptList.h"
@@ -21,12 +22,9 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
-
-QString concepts;
 
 double median(std::vector<double> v)
 {
@@ -35,18 +33,8 @@ double median(std::vector<double> v)
     return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
+using bench::figure;
+using bench::peakMegabytes;
 
 double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
 
@@ -91,7 +79,7 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         opens.push_back(ms(t));
     }
-    concepts = QString::number(main->TotalCount);
+    bench::size() = QString::number(main->TotalCount);
     if (!main->RSListConcepts) {
         std::fprintf(stderr, "%s could not be opened\n", qPrintable(file));
         return 1;

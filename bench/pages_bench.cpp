@@ -5,6 +5,7 @@
 //
 //   lx_pages_bench <copy of file.ont> <output folder> [entries]
 
+#include "Figures.h"
 #include "ontology/Global.h"
 #include "publish/HTMLStuff.h"
 #include "termbase/Global.h"
@@ -19,24 +20,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
-QString concepts;  // the size printed on every line
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
+using bench::figure;
+using bench::peakMegabytes;
 
 double seconds(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e9; }
 
@@ -116,7 +104,7 @@ int main(int argc, char **argv)
     OntologyPath = file;
     OntologyFolder = QFileInfo(file).absolutePath() + QLatin1Char('/');
     RootConcept = FindRootConcept();
-    concepts = QString::number(OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong());
+    bench::size() = QString::number(OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong());
 
     QElapsedTimer t;
     t.start();

@@ -1,0 +1,31 @@
+#pragma once
+// How every benchmark prints a figure: one line "<operation> <size> <value> <unit>", and
+// the process's peak memory.
+
+#include <QString>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace bench {
+
+// The size printed on every line (the number of concepts, usually).
+inline QString &size()
+{
+    static QString s;
+    return s;
+}
+
+inline void figure(const char *operation, double value, const char *unit)
+{
+    std::printf("%s %s %.4g %s\n", operation, qPrintable(size()), value, unit);
+    std::fflush(stdout);
+}
+
+inline double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+}  // namespace bench
