@@ -28,4 +28,15 @@ inline double peakMegabytes()
     return double(usage.ru_maxrss) / 1024.0;
 }
 
+// Processor time the process has used so far (user and system), in seconds: on a machine
+// shared with other work, rates per processor second stay comparable where wall time
+// does not.
+inline double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto s = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return s(usage.ru_utime) + s(usage.ru_stime);
+}
+
 }  // namespace bench
