@@ -1,10 +1,12 @@
 #pragma once
-// How every benchmark prints a figure: one line "<operation> <size> <value> <unit>", and
-// the process's peak memory.
+// How every benchmark prints a figure, one line "<operation> <size> <value> <unit>", and
+// what it measures with: the median of runs, the peak memory, the processor time.
 
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
+#include <vector>
 
 namespace bench {
 
@@ -19,6 +21,13 @@ inline void figure(const char *operation, double value, const char *unit)
 {
     std::printf("%s %s %.4g %s\n", operation, qPrintable(size()), value, unit);
     std::fflush(stdout);
+}
+
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
 inline double peakMegabytes()
