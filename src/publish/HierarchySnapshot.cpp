@@ -1,22 +1,13 @@
 #include "HierarchySnapshot.h"
 
 #include "db/Text.h"
+#include "ontology/ConceptTree.h"
 #include "ontology/Inheritance.h"
 
 #include <algorithm>
 #include <numeric>
 
 namespace {
-
-// The key the file compares identifiers by: ASCII letters folded, nothing else.
-QString folded(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out)
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return out;
-}
 
 // The work table Inherit in memory: rows stay in the order they were added, which is
 // the order of their rowids in the file.
@@ -61,12 +52,12 @@ private:
 
 HierarchySnapshot::Id HierarchySnapshot::idOf(const QString &conceptId) const
 {
-    return m_index.value(folded(conceptId), NoId);
+    return m_index.value(ConceptKey(conceptId), NoId);
 }
 
 HierarchySnapshot::Id HierarchySnapshot::intern(const QString &conceptId)
 {
-    const QString key = folded(conceptId);
+    const QString key = ConceptKey(conceptId);
     const auto it = m_index.constFind(key);
     if (it != m_index.cend())
         return *it;
