@@ -125,10 +125,7 @@ ConceptTreeWindow::Node *ConceptTreeWindow::nextMatch(const QString &key,
                                                         const std::function<bool(const Node &)> &matches)
 {
     if (key != m_matchKey || TreeModel->generation() != m_matchGeneration || m_matches.empty()) {
-        m_matches.clear();
-        for (Node *n : TreeModel->nodesInOrder())
-            if (matches(*n))
-                m_matches.push_back(n);
+        m_matches = TreeModel->nodesWhere(matches);
         m_matchKey = key;
         m_matchGeneration = TreeModel->generation();
     }

@@ -173,6 +173,18 @@ TEST_F(TreeWindowsTest, SearchMessagesAndHistoryLimit)
     boxes.expect(QStringLiteral("not part of this tree"));
     tree->ToolBar1->button(QStringLiteral("find"))->trigger();
 
+    // Only the top matches: each repeat ends on it; with no node selected the search
+    // starts from the top.
+    type(*tree, QStringLiteral("EVE"));
+    for (int i = 0; i < 2; ++i) {
+        tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+        EXPECT_EQ(selectedPath(*tree), QStringList{"EVENT"});
+    }
+    tree->Tree1->setCurrentIndex({});
+    type(*tree, QStringLiteral("RUN"));
+    tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+    EXPECT_EQ(selectedPath(*tree), (QStringList{"EVENT", "RUN"}));
+
     for (int i = 0; i < 21; ++i) {
         boxes.expect(QStringLiteral("String not found"));
         type(*tree, QStringLiteral("NONE%1").arg(i));
