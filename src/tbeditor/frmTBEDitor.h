@@ -176,3 +176,7 @@ private:
     void makeFolders();
     QString initialFolder() const;
 };
+
+// Tells every open termbase editor that the ontology's concepts changed: operation 1
+// added, 2 deleted, 3 renamed, with the identifier the message names.
+void TellTermbaseEditors(int operation, const QString &identifier);
