@@ -126,8 +126,8 @@ TEST_F(TreeWindowsTest, SearchesRevealEveryMatchAndSelectThemInTurn)
         // A concept with two parents is shown under both; the search visits each node in
         // the order the nodes were added, then starts again.
         {"VAN", underCar},
-        {"VAN", underCargo},
         {"VAN", underCar + QStringList{"VAN-X"}},
+        {"VAN", underCargo},
         {"VAN", underCargo + QStringList{"VAN-X"}},
         {"VAN", underCar},
         // A child of the root is found although the root was never opened by hand.
