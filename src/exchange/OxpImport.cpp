@@ -6,7 +6,6 @@
 #include "ontology/Global.h"
 #include "ontology/LocalSlots.h"
 
-#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <memory>
@@ -18,6 +17,7 @@ const QString crlf = QStringLiteral("\r\n");
 constexpr int rootType = 100;
 constexpr int importSubset = 1;
 constexpr qint64 stepEvery = 4096;
+const QString shallowParsing = QStringLiteral("Performing shallow parsing...");
 
 QString lineRef(qint64 n) { return QString::number(n); }
 
@@ -221,8 +221,9 @@ private:
 template <class Take>
 void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
 {
+    // Check File's passes over the phases are part of its parse, and say so.
     if (m_progress.begin)
-        m_progress.begin(panel, m_checked.lines);
+        m_progress.begin(m_dryRun ? shallowParsing : panel, m_checked.lines);
     // However the pass ends, its progress display closes.
     const struct End {
         const OxpProgress &progress;
@@ -579,7 +580,7 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
     check.lines = facts.lines;
     check.fingerprint = facts.fingerprint;
     if (progress.begin)
-        progress.begin(QStringLiteral("Performing shallow parsing..."), check.lines);
+        progress.begin(shallowParsing, check.lines);
     OxpFileReader reader(path);
     qint64 read = 0;
     while (reader.next()) {
