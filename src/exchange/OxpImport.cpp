@@ -1,5 +1,6 @@
 #include "OxpImport.h"
 
+#include "BulkCache.h"
 #include "FlatIndex.h"
 #include "OxpFile.h"
 #include "db/Text.h"
@@ -524,27 +525,6 @@ void Importer::domainPhase()
              ++m_result.domainsAdded;
          });
 }
-
-// A larger page cache while many rows go into the indexes of a large ontology; the
-// file's own setting comes back afterwards.
-class BulkCache {
-public:
-    BulkCache() : m_previous(OntologyDB.scalar(QStringLiteral("PRAGMA cache_size")))
-    {
-        OntologyDB.execute(QStringLiteral("PRAGMA cache_size = -65536"));
-    }
-    ~BulkCache()
-    {
-        try {
-            OntologyDB.execute(QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong()));
-        } catch (const db::DbError &) {
-            // Only the speed of later work depends on it; the import's own outcome stands.
-        }
-    }
-
-private:
-    QVariant m_previous;
-};
 
 OxpImportResult Importer::run()
 {
