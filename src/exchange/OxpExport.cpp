@@ -1,5 +1,6 @@
 #include "OxpExport.h"
 
+#include "BulkCache.h"
 #include "OxpFile.h"
 #include "OxpLines.h"
 #include "db/Text.h"
@@ -193,6 +194,7 @@ OxpExportResult ExportConceptsToOxp(const QString &path, const QStringList &iden
     std::vector<QStringList> kept(inOrder ? 0 : identifiers.size());
     std::vector<char> found(size_t(identifiers.size()), 0);
     {
+        const BulkCache cache;
         // One read transaction: one consistent state of the file, locked once.
         db::Transaction read(OntologyDB);
         Sources all;

@@ -1,12 +1,12 @@
 #include "OxpImport.h"
 
+#include "BulkCache.h"
 #include "FlatIndex.h"
 #include "OxpFile.h"
 #include "db/Text.h"
 #include "ontology/Global.h"
 #include "ontology/LocalSlots.h"
 
-#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <memory>
@@ -18,6 +18,7 @@ const QString crlf = QStringLiteral("\r\n");
 constexpr int rootType = 100;
 constexpr int importSubset = 1;
 constexpr qint64 stepEvery = 4096;
+const QString shallowParsing = QStringLiteral("Performing shallow parsing...");
 
 QString lineRef(qint64 n) { return QString::number(n); }
 
@@ -221,8 +222,9 @@ private:
 template <class Take>
 void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
 {
+    // Check File's passes over the phases are part of its parse, and say so.
     if (m_progress.begin)
-        m_progress.begin(panel, m_checked.lines);
+        m_progress.begin(m_dryRun ? shallowParsing : panel, m_checked.lines);
     // However the pass ends, its progress display closes.
     const struct End {
         const OxpProgress &progress;
@@ -524,27 +526,6 @@ void Importer::domainPhase()
          });
 }
 
-// A larger page cache while many rows go into the indexes of a large ontology; the
-// file's own setting comes back afterwards.
-class BulkCache {
-public:
-    BulkCache() : m_previous(OntologyDB.scalar(QStringLiteral("PRAGMA cache_size")))
-    {
-        OntologyDB.execute(QStringLiteral("PRAGMA cache_size = -65536"));
-    }
-    ~BulkCache()
-    {
-        try {
-            OntologyDB.execute(QStringLiteral("PRAGMA cache_size = %1").arg(m_previous.toLongLong()));
-        } catch (const db::DbError &) {
-            // Only the speed of later work depends on it; the import's own outcome stands.
-        }
-    }
-
-private:
-    QVariant m_previous;
-};
-
 OxpImportResult Importer::run()
 {
     const BulkCache cache;
@@ -579,7 +560,7 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
     check.lines = facts.lines;
     check.fingerprint = facts.fingerprint;
     if (progress.begin)
-        progress.begin(QStringLiteral("Performing shallow parsing..."), check.lines);
+        progress.begin(shallowParsing, check.lines);
     OxpFileReader reader(path);
     qint64 read = 0;
     while (reader.next()) {

@@ -172,15 +172,22 @@ OxpProgress frmImport::progress()
     return p;
 }
 
-void frmImport::cmdOpenFile_Click()
+QString frmImport::chooseFile(ui::FileDialogMode mode, const QString &filter)
 {
-    dlgCommonDialog.filter = QStringLiteral("Ontology Export Files (*.oxp)|*.oxp|All files (*.*)|*.*|");
+    dlgCommonDialog.filter = filter;
     dlgCommonDialog.filterIndex = 1;
     dlgCommonDialog.initDir = OntologiesFolder();
-    const bool chosen = dlgCommonDialog.showOpen();
+    const bool chosen = mode == ui::FileDialogMode::Open ? dlgCommonDialog.showOpen() : dlgCommonDialog.showSave();
     const QString path = dlgCommonDialog.fileName;
     dlgCommonDialog.fileName.clear();
-    if (!chosen)
+    return chosen ? path : QString();
+}
+
+void frmImport::cmdOpenFile_Click()
+{
+    const QString path =
+        chooseFile(ui::FileDialogMode::Open, QStringLiteral("Ontology Export Files (*.oxp)|*.oxp|All files (*.*)|*.*|"));
+    if (path.isEmpty())
         return;
     m_importFile = path;
     txtImportFile->setText(m_importFile);
@@ -227,13 +234,9 @@ void frmImport::cmdImport_Click()
 
 void frmImport::cmdSaveLog_Click()
 {
-    dlgCommonDialog.filter = QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*|");
-    dlgCommonDialog.filterIndex = 1;
-    dlgCommonDialog.initDir = OntologiesFolder();
-    const bool chosen = dlgCommonDialog.showSave();
-    const QString path = dlgCommonDialog.fileName;
-    dlgCommonDialog.fileName.clear();
-    if (!chosen)
+    const QString path =
+        chooseFile(ui::FileDialogMode::Save, QStringLiteral("Text Files (*.txt)|*.txt|All files (*.*)|*.*|"));
+    if (path.isEmpty())
         return;
     if (QFileInfo::exists(path) &&
         ui::msgBox(QStringLiteral("File exists. Overwrite?"), ui::Buttons::YesNo, ui::Icon::Question,

@@ -65,6 +65,8 @@ protected:
     void Form_Load() override;
 
 private:
+    // The path chosen in the open or save dialog, or "" when it was cancelled.
+    QString chooseFile(ui::FileDialogMode mode, const QString &filter);
     OxpImportOptions options();
     OxpProgress progress();
     void appendLog(const QString &text);

@@ -110,7 +110,20 @@ TEST(Import, CheckFileCountsAndSummary)
                                      "(A IS-A VALUE B\r\n"
                                      "(A COLOR VALUE is-a thing)\r\n");
     OxpImportOptions options;
-    const OxpCheckResult c = CheckOxpFile(path, options);
+    QStringList passes;
+    qint64 ended = 0;
+    const OxpProgress progress{[&](const QString &pass, qint64 lines) {
+                                   passes << pass + " " + QString::number(lines);
+                               },
+                               {}, [&] { ++ended; }};
+    const OxpCheckResult c = CheckOxpFile(path, options, progress);
+    EXPECT_EQ(passes, QStringList(4, "Performing shallow parsing... 10")) << "the parse and its look at each phase";
+    EXPECT_EQ(ended, 4);
+    passes.clear();
+    QString log;
+    ImportOxpFile(c, options, log, progress);
+    EXPECT_EQ(passes, (QStringList{"Importing CONCEPT slots... 10", "Importing DEFINITION slots... 10",
+                                   "Importing DOMAIN slots... 10"}));
     EXPECT_EQ(c.lines, 10);
     EXPECT_EQ(c.log, "- Error on line #: 7" + crlf + "- Error on line #: 8" + crlf + "- Error on line #: 9" + crlf +
                          "- Error on line #: 10 -> VALUE does not follow IS-A" + crlf);
