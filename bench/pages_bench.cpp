@@ -28,20 +28,26 @@ using bench::peakMegabytes;
 
 double seconds(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e9; }
 
-// The non-excluded concept with the most descendants: a child of the root.
+// The non-excluded concept with the most descendants: the top of a branch, right below
+// the root or an excluded top concept.
 QString largestPage(const HierarchySnapshot &s)
 {
     QString best;
     qsizetype most = -1;
-    for (const QString &c : s.children(RootConcept)) {
-        if (IsExcludedFromStructures(c))
-            continue;
-        const qsizetype n = s.sortedDescendants(c).size();
-        if (n > most) {
-            most = n;
-            best = c;
+    QStringList tops{RootConcept};
+    for (qsizetype i = 0; i < tops.size(); ++i)
+        for (const QString &c : s.children(tops.at(i))) {
+            if (IsExcludedFromStructures(c)) {
+                if (!tops.contains(c))
+                    tops << c;
+                continue;
+            }
+            const qsizetype n = s.sortedDescendants(c).size();
+            if (n > most) {
+                most = n;
+                best = c;
+            }
         }
-    }
     return best;
 }
 

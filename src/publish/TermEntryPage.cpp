@@ -31,18 +31,68 @@ void fatal(const QString &message)
 // The children of an element, in the order they were made.
 enum class Children { NotTerms, NotSections, Sections, Terms };
 
+bool isWanted(const QString &category, Children which)
+{
+    switch (which) {
+    case Children::NotTerms:
+        return category != QLatin1String("1");
+    case Children::NotSections:
+        return category != QLatin1String("0.4");
+    case Children::Sections:
+        return category == QLatin1String("0.4");
+    case Children::Terms:
+        return category == QLatin1String("1");
+    }
+    return false;
+}
+
+// The element tree of the entry a page is being written for, read in one query: a page
+// reads the children of every element it shows.
+using LoadedTree = QHash<qint64, std::vector<ElementRow>>;
+const LoadedTree *loadedTree = nullptr;
+
+class LoadEntryTree {
+public:
+    explicit LoadEntryTree(qint64 entry)
+    {
+        // UNION drops rows met again, so a damaged tree whose parents run in a circle ends.
+        db::Statement st(TermbaseDB, QStringLiteral(
+                                         "WITH RECURSIVE t(elemID, categoryID, parentID) AS ("
+                                         "SELECT elemID, categoryID, parentID FROM elements WHERE parentID = ? UNION "
+                                         "SELECT e.elemID, e.categoryID, e.parentID FROM elements e JOIN t ON e.parentID = t.elemID) "
+                                         "SELECT elemID, categoryID, parentID FROM t ORDER BY elemID"));
+        st.bind(1, entry);
+        while (st.step())
+            m_tree[st.column(2).toLongLong()].push_back({st.column(0).toLongLong(), st.column(1).toString()});
+        loadedTree = &m_tree;
+    }
+    ~LoadEntryTree() { loadedTree = nullptr; }
+    LoadEntryTree(const LoadEntryTree &) = delete;
+    LoadEntryTree &operator=(const LoadEntryTree &) = delete;
+
+private:
+    LoadedTree m_tree;
+};
+
 std::vector<ElementRow> children(qint64 parent, Children which)
 {
-    static const QString base = QStringLiteral("SELECT elemID, categoryID FROM elements WHERE parentID = ? AND ");
-    static const QString sql[] = {base + QStringLiteral("categoryID <> '1' ORDER BY elemID"),
-                                  base + QStringLiteral("categoryID <> '0.4' ORDER BY elemID"),
-                                  base + QStringLiteral("categoryID = '0.4' ORDER BY elemID"),
-                                  base + QStringLiteral("categoryID = '1' ORDER BY elemID")};
-    db::Statement st(TermbaseDB, sql[int(which)]);
-    st.bind(1, parent);
     std::vector<ElementRow> rows;
-    while (st.step())
-        rows.push_back({st.column(0).toLongLong(), st.column(1).toString()});
+    if (loadedTree) {
+        const auto it = loadedTree->constFind(parent);
+        if (it != loadedTree->cend())
+            for (const ElementRow &e : *it)
+                if (isWanted(e.categoryID, which))
+                    rows.push_back(e);
+        return rows;
+    }
+    db::Statement st(TermbaseDB, QStringLiteral("SELECT elemID, categoryID FROM elements WHERE parentID = ? "
+                                                "ORDER BY elemID"));
+    st.bind(1, parent);
+    while (st.step()) {
+        ElementRow e{st.column(0).toLongLong(), st.column(1).toString()};
+        if (isWanted(e.categoryID, which))
+            rows.push_back(std::move(e));
+    }
     return rows;
 }
 
@@ -296,6 +346,7 @@ void WriteTermEntryPage(const QString &EntryName, qint64 EntryElemID, const QStr
                         bool IncludeAncestors, bool IncludeDescendants, bool IncludeInheritedRelations,
                         bool IncludeInheritedAttributes, const HierarchySnapshot *snapshot)
 {
+    const LoadEntryTree tree(EntryElemID);
     PageBuffer page;
     page.writeHead(EntryName);
     const QString entryData =
