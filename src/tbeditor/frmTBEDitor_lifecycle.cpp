@@ -17,6 +17,7 @@
 #include "ui/MsgBox.h"
 #include "ui/RowSource.h"
 #include "ui/StatusBar.h"
+#include "ui/Toolbar.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -211,8 +212,8 @@ void frmTBEDitor::OpenTermbase(QString &path)
         FillLanguageList();
         LoadDataCategories();
         BuildElementRoot();
-        Tree1->setCurrentItem(Tree1->topLevelItem(0));
-        Tree1_NodeClick(Tree1->topLevelItem(0));
+        selectNode(Tree1Nodes->rootNode());
+        Tree1_NodeClick(Tree1Nodes->rootNode());
         Tree1->setFocus();
         setCaption(BaseCaption + QStringLiteral(" - ") + TermbaseInfo.Name);
         UpdateStatusCounts();
@@ -261,7 +262,7 @@ void frmTBEDitor::resetWindow()
     lstLang->clear();
     for (int panel = 1; panel <= 3; ++panel)
         StatusBar1->setPanelText(panel, QString());
-    Tree1->clear();
+    Tree1Nodes->clear();
     Tree2->clear();
     ListView1->clear();
     Browser->clear();
@@ -269,6 +270,9 @@ void frmTBEDitor::resetWindow()
     CurrentCategory.clear();
     XRefMode = false;
     XRefSourceID = 0;
+    ChosenCategory.clear();
+    if (!Tree1->isEnabled() || !ToolBar1->isEnabled())
+        UnlockEditorUI();
     LastElemID = 0;
     EntryCount = 0;
     TermCount = 0;

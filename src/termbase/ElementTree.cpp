@@ -1,0 +1,293 @@
+#include "ElementTree.h"
+
+#include "DataCategories.h"
+#include "Global.h"
+#include "ui/Like.h"
+
+#include <QSet>
+
+namespace {
+
+QString dcName(const QString &categoryID) { return GetDataCategoryName(categoryID); }
+
+// The value when its row is there, else the category's name.
+QString valueOr(const QVariant &value, const QString &categoryID)
+{
+    return value.isNull() ? dcName(categoryID) : value.toString();
+}
+
+bool between(const QString &id, const char *low, const char *high)
+{
+    return id >= QLatin1String(low) && id <= QLatin1String(high);
+}
+
+bool isOneOf(const QString &id, std::initializer_list<const char *> ids)
+{
+    for (const char *one : ids)
+        if (id == QLatin1String(one))
+            return true;
+    return false;
+}
+
+ElementLook languageSectionLook(const QVariant &langID)
+{
+    if (langID.isNull())
+        return {QStringLiteral("world"), dcName(QStringLiteral("0.4"))};
+    static const struct {
+        const char *langID;
+        const char *label;
+        const char *picture;
+    } known[] = {{"en", "English", "lsen"}, {"es", "Spanish", "lses"},   {"de", "German", "lsde"},
+                 {"fr", "French", "lsfr"},  {"ca", "Catalan", "lsca"},   {"it", "Italian", "lsit"},
+                 {"sv", "Swedish", "lssv"}, {"no", "Norwegian", "lsno"}, {"nl", "Dutch", "lsnl"},
+                 {"da", "Danish", "lsda"}};
+    const QString id = langID.toString();
+    for (const auto &k : known)
+        if (id == QLatin1String(k.langID))
+            return {QString::fromLatin1(k.picture), QString::fromLatin1(k.label)};
+    return {QStringLiteral("lsgen"), id};
+}
+
+// The columns every read of child rows returns, from the element e and its rows; the
+// pointer's target is the first pointer row of the element, as its index orders them.
+const QString labelColumns = QStringLiteral(
+    "e.elemID, e.categoryID, tc.Concept, ul.langID, t.term, rv.value, tv.value, "
+    "(SELECT r2.value FROM pointers p LEFT JOIN ref_values r2 ON r2.elemID = p.targetID "
+    " WHERE p.elemID = e.elemID ORDER BY p.targetID LIMIT 1), "
+    "(SELECT t2.value FROM pointers p LEFT JOIN text_values t2 ON t2.elemID = p.targetID "
+    " WHERE p.elemID = e.elemID ORDER BY p.targetID LIMIT 1), "
+    "EXISTS (SELECT 1 FROM elements c WHERE c.parentID = e.elemID) ");
+const QString labelJoins = QStringLiteral(
+    "LEFT JOIN TE_CONCEPTS tc ON tc.elemID = e.elemID "
+    "LEFT JOIN elements_use_lang ul ON ul.elemID = e.elemID "
+    "LEFT JOIN TERMS t ON t.elemID = e.elemID "
+    "LEFT JOIN ref_values rv ON rv.elemID = e.elemID "
+    "LEFT JOIN text_values tv ON tv.elemID = e.elemID ");
+
+// The label of the children sorted by label, as far as it lies in the element's own
+// rows; only term entries are found under the entries' container in practice.
+const QString sortLabel = QStringLiteral(
+    "(CASE WHEN e.categoryID = '0.3' THEN COALESCE(tc.Concept, dn.name) "
+    " WHEN e.categoryID = '1' THEN COALESCE(t.term, dn.name) "
+    " WHEN e.categoryID IN ('x5.5', 'x11.1') THEN COALESCE(rv.value, dn.name) "
+    " WHEN e.categoryID IN ('10.18', 'xx4', 'x10.2.2', 'x10.20', 'x10.21.1', 'x10.21.2') "
+    "  THEN COALESCE(tv.value, dn.name) "
+    " ELSE COALESCE(dn.name, '') END)");
+
+ElementNodeRow rowOf(db::Statement &st)
+{
+    ElementLabelRows rows;
+    rows.categoryID = st.column(1).toString();
+    rows.entryConcept = st.column(2);
+    rows.langID = st.column(3);
+    rows.term = st.column(4);
+    rows.ownRef = st.column(5);
+    rows.ownText = st.column(6);
+    rows.targetRef = st.column(7);
+    rows.targetText = st.column(8);
+    const ElementLook look = LookOfElement(rows);
+    ElementNodeRow node;
+    node.elemID = st.column(0).toLongLong();
+    node.categoryID = rows.categoryID;
+    node.picture = look.picture;
+    node.label = look.label;
+    node.hasChildren = st.column(9).toLongLong() != 0;
+    return node;
+}
+
+}  // namespace
+
+QString ElementKey(qint64 elemID)
+{
+    return elemID == RootElementID ? QStringLiteral("n1") : QStringLiteral("n ") + QString::number(elemID);
+}
+
+qint64 ElementIdOfKey(const QString &key) { return key.mid(1).trimmed().toLongLong(); }
+
+ElementLook LookOfElement(const ElementLabelRows &r)
+{
+    const QString &id = r.categoryID;
+    const auto like = [&id](const char *pattern) { return ui::Like(id, QString::fromLatin1(pattern)); };
+    const auto dc = [&id] { return dcName(id); };
+
+    if (id == QLatin1String("2.1") || like("2.2.?") || like("2.3.?") || like("2.4.?") || like("2.8.?") ||
+        like("2.9.?") || like("3.?"))
+        return {QStringLiteral("attribute"), dc()};
+    if (id == QLatin1String("0.3"))
+        return {QStringLiteral("concept"), valueOr(r.entryConcept, id)};
+    if (id == QLatin1String("0.4"))
+        return languageSectionLook(r.langID);
+    if (id == QLatin1String("1"))
+        return {QStringLiteral("term"), valueOr(r.term, id)};
+    if (id == QLatin1String("8"))
+        return {QStringLiteral("note"), dc()};
+    if (id == QLatin1String("x3"))
+        return {QStringLiteral("responsibles"), dc()};
+    if (id == QLatin1String("x5.5"))
+        return {QStringLiteral("binary"), valueOr(r.ownRef, id)};
+    if (between(id, "5.5.1", "5.5.5") || id == QLatin1String("5.3x")) {
+        static const struct {
+            const char *id;
+            const char *picture;
+        } files[] = {{"5.3x", "context"}, {"5.5.1", "figure"}, {"5.5.2", "audio"},
+                     {"5.5.3", "video"},  {"5.5.4", "table"},  {"5.5.5", "binary"}};
+        QString picture = QStringLiteral("binary");  // a file category of the range without a picture of its own
+        for (const auto &f : files)
+            if (id == QLatin1String(f.id))
+                picture = QString::fromLatin1(f.picture);
+        return {picture, valueOr(r.targetRef, id)};
+    }
+    if (between(id, "10.2.2.1", "10.2.2.9") || isOneOf(id, {"10.20", "4", "10.21.1", "10.21.2"})) {
+        if (like("10.2.2.*"))
+            return {QStringLiteral("responsible"),
+                    r.targetText.isNull() ? dc() : dc() + QStringLiteral(": ") + r.targetText.toString()};
+        const QString picture = id == QLatin1String("10.20") ? QStringLiteral("pub")
+                                : id == QLatin1String("4")   ? QStringLiteral("subjectfield")
+                                                             : QStringLiteral("url");
+        return {picture, valueOr(r.targetText, id)};
+    }
+    if (between(id, "9.2.1", "9.2.4") || isOneOf(id, {"3.5x", "3.2x", "10.6.1", "10.18.5", "10.18.6"}))
+        return {QStringLiteral("xref"), dc()};
+    if (id == QLatin1String("10.18"))
+        return {QStringLiteral("xref"), valueOr(r.ownText, id)};
+    if (id == QLatin1String("x10.3"))
+        return {QStringLiteral("subset"), dc()};
+    if (isOneOf(id, {"xx4", "x10.2.2", "x10.20", "x10.21.1", "x10.21.2"})) {
+        const QString picture = id == QLatin1String("xx4")       ? QStringLiteral("subjectfield")
+                                : id == QLatin1String("x10.2.2") ? QStringLiteral("responsible")
+                                : id == QLatin1String("x10.20")  ? QStringLiteral("pub")
+                                                                 : QStringLiteral("url");
+        return {picture, valueOr(r.ownText, id)};
+    }
+    if (id == QLatin1String("x4.2"))
+        return {QStringLiteral("classifsystem"), dc()};
+    if (isOneOf(id, {"x7.2", "x9.1"}))
+        return {QStringLiteral("conceptsystem"), dc()};
+    if (id == QLatin1String("x11.1"))
+        return {QStringLiteral("context"), valueOr(r.ownRef, id)};
+    if (isOneOf(id, {"x1", "x2", "x4", "x5", "x6", "x7", "x8", "x9", "x10", "x11"}))
+        return {QStringLiteral("container"), dc()};
+    if (like("0*"))
+        return {QStringLiteral("folder"), dc()};
+    return {QStringLiteral("attribute"), dc()};
+}
+
+std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order, const ElementNodeRow *after,
+                                              int limit, bool backwards)
+{
+    // The page is chosen on the element and its order key alone; the label columns are
+    // read for the rows of the page only.
+    QString key;
+    QString position;
+    switch (order) {
+    case ChildOrder::Stored:
+        key = QStringLiteral("''");
+        position = backwards ? QStringLiteral("e.elemID < ?4") : QStringLiteral("e.elemID > ?4");
+        break;
+    case ChildOrder::ByCategory:
+        key = QStringLiteral("e.categoryID");
+        position = backwards ? QStringLiteral("(e.categoryID < ?5 COLLATE BINARY OR "
+                                              "(e.categoryID = ?5 COLLATE BINARY AND e.elemID < ?4))")
+                             : QStringLiteral("(e.categoryID > ?5 COLLATE BINARY OR "
+                                              "(e.categoryID = ?5 COLLATE BINARY AND e.elemID > ?4))");
+        break;
+    case ChildOrder::ByLabel:
+        key = sortLabel;
+        position = backwards ? QStringLiteral("(k.sk < ?5 COLLATE NOCASE OR (k.sk = ?5 COLLATE NOCASE AND k.elemID < ?4))")
+                             : QStringLiteral("(k.sk > ?5 COLLATE NOCASE OR (k.sk = ?5 COLLATE NOCASE AND k.elemID > ?4))");
+        break;
+    }
+    const QString direction = backwards ? QStringLiteral(" DESC") : QString();
+    const QString collation = order == ChildOrder::ByLabel ? QStringLiteral(" COLLATE NOCASE") : QStringLiteral(" COLLATE BINARY");
+    QString sql;
+    if (order == ChildOrder::ByLabel) {
+        // The label needs the element's own rows; filtered after they are joined.
+        sql = QStringLiteral("SELECT k.elemID, k.sk FROM (SELECT e.elemID, ") + sortLabel +
+              QStringLiteral(" AS sk FROM elements e ") + labelJoins +
+              QStringLiteral("LEFT JOIN datcats_names dn ON dn.categoryID = e.categoryID AND dn.langID = ?3 "
+                             "WHERE e.parentID = ?1) k ") +
+              (after ? QStringLiteral("WHERE ") + position : QString()) + QStringLiteral(" ORDER BY k.sk") + collation +
+              direction + QStringLiteral(", k.elemID") + direction + QStringLiteral(" LIMIT ?2");
+    } else {
+        sql = QStringLiteral("SELECT e.elemID, ") + key + QStringLiteral(" FROM elements e WHERE e.parentID = ?1") +
+              (after ? QStringLiteral(" AND ") + position : QString()) + QStringLiteral(" ORDER BY ") +
+              (order == ChildOrder::ByCategory ? QStringLiteral("e.categoryID") + collation + direction + QStringLiteral(", ")
+                                               : QString()) +
+              QStringLiteral("e.elemID") + direction + QStringLiteral(" LIMIT ?2");
+    }
+    db::Statement page(TermbaseDB, sql);
+    const auto bindNamed = [&](const char *name, const QVariant &value) {
+        if (sql.contains(QLatin1String(name)))
+            page.bind(QString::fromLatin1(name).mid(1).toInt(), value);
+    };
+    bindNamed("?1", parentID);
+    bindNamed("?2", limit);
+    bindNamed("?3", TermbaseInfo.DCLang);
+    if (after) {
+        bindNamed("?4", after->elemID);
+        bindNamed("?5", order == ChildOrder::ByCategory ? after->categoryID : after->sortKey);
+    }
+    std::vector<std::pair<qint64, QString>> keys;
+    while (page.step())
+        keys.emplace_back(page.column(0).toLongLong(), page.column(1).toString());
+
+    std::vector<ElementNodeRow> rows;
+    rows.reserve(keys.size());
+    db::Statement one(TermbaseDB, QStringLiteral("SELECT ") + labelColumns + QStringLiteral("FROM elements e ") + labelJoins +
+                                      QStringLiteral("WHERE e.elemID = ?"));
+    for (const auto &[id, sortKey] : keys) {
+        one.reset();
+        one.bind(1, id);
+        if (!one.step())
+            continue;  // gone between the two reads: nothing to draw
+        ElementNodeRow row = rowOf(one);
+        row.sortKey = sortKey;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::optional<ElementNodeRow> ReadElementNode(qint64 elemID)
+{
+    db::Statement one(TermbaseDB,
+                      QStringLiteral("SELECT ") + labelColumns + QStringLiteral(", ") + sortLabel +
+                          QStringLiteral(" FROM elements e ") + labelJoins +
+                          QStringLiteral("LEFT JOIN datcats_names dn ON dn.categoryID = e.categoryID AND dn.langID = ? "
+                                         "WHERE e.elemID = ?"));
+    one.bind(1, TermbaseInfo.DCLang);
+    one.bind(2, elemID);
+    if (!one.step())
+        return std::nullopt;
+    ElementNodeRow row = rowOf(one);
+    row.sortKey = one.column(10).toString();
+    return row;
+}
+
+ElementChain ElementChainOf(qint64 elemID)
+{
+    ElementChain chain;
+    QSet<qint64> seen;
+    db::Statement parentOf(TermbaseDB, QStringLiteral("SELECT parentID FROM elements WHERE elemID = ?"));
+    qint64 current = elemID;
+    while (current != RootElementID) {
+        if (seen.contains(current)) {
+            chain.damaged = true;
+            break;
+        }
+        seen.insert(current);
+        parentOf.reset();
+        parentOf.bind(1, current);
+        if (!parentOf.step()) {
+            chain.damaged = true;
+            break;
+        }
+        chain.ids.push_back(current);
+        const QVariant parent = parentOf.column(0);
+        if (parent.isNull()) {
+            chain.damaged = true;
+            break;
+        }
+        current = parent.toLongLong();
+    }
+    return chain;
+}
