@@ -140,6 +140,11 @@ void ElementTreeModel::readChildren(const QModelIndex &index)
         renumber(node, 0);
         endRemoveRows();
     }
+    const qint64 around = std::exchange(m_readAround, 0);
+    if (around != 0 && node->order == ChildOrder::ByLabel) {
+        readChildrenAround(index, around);
+        return;
+    }
     append(node, ReadChildElements(node->element.elemID, node->order, nullptr, PageSize));
 }
 
@@ -344,15 +349,31 @@ Qt::ItemFlags ElementTreeModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
-bool ElementTreeModel::canFetchMore(const QModelIndex &parent) const
+bool ElementTreeModel::hasMore(const QModelIndex &parent) const
 {
     const Node *node = nodeOf(parent);
     return node->moreAfter && !node->children.empty() && !node->children.back()->placeholder;
 }
 
+std::vector<QModelIndex> ElementTreeModel::nodesWithMore() const
+{
+    std::vector<QModelIndex> out;
+    std::vector<const Node *> stack{m_root.get()};
+    while (!stack.empty()) {
+        const Node *node = stack.back();
+        stack.pop_back();
+        if (node->moreAfter && !node->children.empty())
+            out.push_back(indexOf(node));
+        for (const auto &child : node->children)
+            if (!child->children.empty())
+                stack.push_back(child.get());
+    }
+    return out;
+}
+
 void ElementTreeModel::fetchMore(const QModelIndex &parent)
 {
-    if (!canFetchMore(parent))
+    if (!hasMore(parent))
         return;
     Node *node = nodeOf(parent);
     append(node, ReadChildElements(node->element.elemID, node->order, &node->children.back()->element, PageSize));
@@ -369,18 +390,35 @@ ElementTreeView::ElementTreeView(QWidget *parent) : QTreeView(parent)
         if (onNodeClick)
             onNodeClick(index);
     });
-    // Rows before the first one read come in when the view is scrolled to its top.
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (value != verticalScrollBar()->minimum() || !model())
-            return;
-        for (QModelIndex at = indexAt(QPoint(1, 1)); at.isValid(); at = at.parent())
-            if (elements()->canFetchEarlier(at.parent())) {
-                const QModelIndex first = at;
-                elements()->fetchEarlier(at.parent());
-                scrollTo(first, QAbstractItemView::PositionAtTop);
-                break;
-            }
-    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { readRowsInView(); });
+}
+
+void ElementTreeView::readRowsInView()
+{
+    if (!model())
+        return;
+    for (const QModelIndex &node : elements()->nodesWithMore()) {
+        if (!isExpanded(node))
+            continue;
+        const QRect last = visualRect(elements()->index(elements()->rowCount(node) - 1, 0, node));
+        if (last.isValid() && last.top() < viewport()->height())
+            elements()->fetchMore(node);
+    }
+    if (verticalScrollBar()->value() != verticalScrollBar()->minimum())
+        return;
+    for (QModelIndex at = indexAt(QPoint(1, 1)); at.isValid(); at = at.parent())
+        if (elements()->canFetchEarlier(at.parent())) {
+            const QModelIndex first = at;
+            elements()->fetchEarlier(at.parent());
+            scrollTo(first, QAbstractItemView::PositionAtTop);
+            break;
+        }
+}
+
+void ElementTreeView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    readRowsInView();
 }
 
 bool ElementTreeView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)

@@ -29,8 +29,10 @@ public:
     QModelIndex addRoot(const QString &text);
     QModelIndex rootNode() const;
 
-    // Drops the node's first child (the placeholder) and reads the first page of its children.
+    // Drops the node's first child (the placeholder) and reads the first page of its
+    // children, or, once after readAroundNext, the page that holds that element.
     void readChildren(const QModelIndex &node);
+    void readAroundNext(qint64 elemID) { m_readAround = elemID; }
     // Drops every child and gives the node its placeholder again.
     void dropChildren(const QModelIndex &node);
     // Reads the node's own row again (label, picture, whether it has children) and drops
@@ -39,6 +41,9 @@ public:
     // Reads the node's children again, as the page that holds the element, so that it can
     // be shown however far it lies in the order; invalid when the node has no such child.
     QModelIndex readChildrenAround(const QModelIndex &node, qint64 elemID);
+    // Rows after the last one read, and the nodes that have them.
+    bool hasMore(const QModelIndex &node) const;
+    std::vector<QModelIndex> nodesWithMore() const;
     // Rows before the first one read (after readChildrenAround).
     bool canFetchEarlier(const QModelIndex &node) const;
     void fetchEarlier(const QModelIndex &node);
@@ -67,7 +72,9 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    bool canFetchMore(const QModelIndex &parent) const override;
+    // The view lays the tree out often and would read more rows of every open node each
+    // time: the tree reads them itself, when the last one read comes into view.
+    bool canFetchMore(const QModelIndex &) const override { return false; }
     void fetchMore(const QModelIndex &parent) override;
 
 private:
@@ -82,6 +89,7 @@ private:
 
     const ImageList &m_images;
     std::unique_ptr<Node> m_root;
+    qint64 m_readAround = 0;
 };
 
 // The view of the element tree: a click, a right-button release and the start of a
@@ -97,7 +105,12 @@ public:
     // False refuses the edit.
     std::function<bool(const QModelIndex &)> beforeLabelEdit;
 
+    // Reads the next rows of every open node whose last row read is in view, and the rows
+    // before the first one of a node scrolled to the top.
+    void readRowsInView();
+
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

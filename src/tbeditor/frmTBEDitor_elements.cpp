@@ -80,7 +80,10 @@ void frmTBEDitor::RevealElement(qint64 elemID)
         const QString key = ElementKey(*it);
         if (Tree1Nodes->key(current) == key)
             break;
+        // A long branch is read at once as the page that holds the element.
+        Tree1Nodes->readAroundNext(*it);
         expandNode(current);
+        Tree1Nodes->readAroundNext(0);
         QModelIndex child = Tree1Nodes->childByKey(current, key);
         // A long branch holds only the pages read so far: read the page that holds it.
         if (!child.isValid())

@@ -65,14 +65,16 @@ const QString labelJoins = QStringLiteral(
     "LEFT JOIN text_values tv ON tv.elemID = e.elemID ");
 
 // The label of the children sorted by label, as far as it lies in the element's own
-// rows; only term entries are found under the entries' container in practice.
+// rows; only term entries are found under the entries' container in practice. Each row
+// is looked up only for the categories that need it.
 const QString sortLabel = QStringLiteral(
-    "(CASE WHEN e.categoryID = '0.3' THEN COALESCE(tc.Concept, dn.name) "
-    " WHEN e.categoryID = '1' THEN COALESCE(t.term, dn.name) "
-    " WHEN e.categoryID IN ('x5.5', 'x11.1') THEN COALESCE(rv.value, dn.name) "
+    "(CASE WHEN e.categoryID = '0.3' THEN (SELECT Concept FROM TE_CONCEPTS WHERE elemID = e.elemID) "
+    " WHEN e.categoryID = '1' THEN (SELECT term FROM TERMS WHERE elemID = e.elemID) "
+    " WHEN e.categoryID IN ('x5.5', 'x11.1') THEN (SELECT value FROM ref_values WHERE elemID = e.elemID) "
     " WHEN e.categoryID IN ('10.18', 'xx4', 'x10.2.2', 'x10.20', 'x10.21.1', 'x10.21.2') "
-    "  THEN COALESCE(tv.value, dn.name) "
-    " ELSE COALESCE(dn.name, '') END)");
+    "  THEN (SELECT value FROM text_values WHERE elemID = e.elemID) END)");
+const QString sortKey = QStringLiteral("COALESCE(") + sortLabel +
+                        QStringLiteral(", (SELECT name FROM datcats_names WHERE categoryID = e.categoryID AND langID = ?3), '')");
 
 ElementNodeRow rowOf(db::Statement &st)
 {
@@ -192,7 +194,7 @@ std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order,
                                               "(e.categoryID = ?5 COLLATE BINARY AND e.elemID > ?4))");
         break;
     case ChildOrder::ByLabel:
-        key = sortLabel;
+        key = sortKey;
         position = backwards ? QStringLiteral("(k.sk < ?5 COLLATE NOCASE OR (k.sk = ?5 COLLATE NOCASE AND k.elemID < ?4))")
                              : QStringLiteral("(k.sk > ?5 COLLATE NOCASE OR (k.sk = ?5 COLLATE NOCASE AND k.elemID > ?4))");
         break;
@@ -202,10 +204,8 @@ std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order,
     QString sql;
     if (order == ChildOrder::ByLabel) {
         // The label needs the element's own rows; filtered after they are joined.
-        sql = QStringLiteral("SELECT k.elemID, k.sk FROM (SELECT e.elemID, ") + sortLabel +
-              QStringLiteral(" AS sk FROM elements e ") + labelJoins +
-              QStringLiteral("LEFT JOIN datcats_names dn ON dn.categoryID = e.categoryID AND dn.langID = ?3 "
-                             "WHERE e.parentID = ?1) k ") +
+        sql = QStringLiteral("SELECT k.elemID, k.sk FROM (SELECT e.elemID, ") + sortKey +
+              QStringLiteral(" AS sk FROM elements e WHERE e.parentID = ?1) k ") +
               (after ? QStringLiteral("WHERE ") + position : QString()) + QStringLiteral(" ORDER BY k.sk") + collation +
               direction + QStringLiteral(", k.elemID") + direction + QStringLiteral(" LIMIT ?2");
     } else {
@@ -250,12 +250,10 @@ std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order,
 std::optional<ElementNodeRow> ReadElementNode(qint64 elemID)
 {
     db::Statement one(TermbaseDB,
-                      QStringLiteral("SELECT ") + labelColumns + QStringLiteral(", ") + sortLabel +
-                          QStringLiteral(" FROM elements e ") + labelJoins +
-                          QStringLiteral("LEFT JOIN datcats_names dn ON dn.categoryID = e.categoryID AND dn.langID = ? "
-                                         "WHERE e.elemID = ?"));
-    one.bind(1, TermbaseInfo.DCLang);
-    one.bind(2, elemID);
+                      QStringLiteral("SELECT ") + labelColumns + QStringLiteral(", ") + sortKey +
+                          QStringLiteral(" FROM elements e ") + labelJoins + QStringLiteral("WHERE e.elemID = ?1"));
+    one.bind(1, elemID);
+    one.bind(3, TermbaseInfo.DCLang);
     if (!one.step())
         return std::nullopt;
     ElementNodeRow row = rowOf(one);
