@@ -14,6 +14,17 @@ struct ElementTreeModel::Node {
     bool moreAfter = false;
     bool moreBefore = false;
     std::vector<std::unique_ptr<Node>> children;
+    // Children sorted by label that the concepts' order does not bring: read with the node.
+    std::vector<SortedChild> others;
+
+    std::vector<ElementNodeRow> page(const ElementNodeRow *after, int limit, bool backwards = false) const
+    {
+        return ReadChildElements(element.elemID, order, after, limit, backwards, others);
+    }
+    void readOthers()
+    {
+        others = order == ChildOrder::ByLabel ? ReadChildrenOutOfConceptOrder(element.elemID) : std::vector<SortedChild>();
+    }
 };
 
 ElementTreeModel::ElementTreeModel(const ImageList &images, QObject *parent)
@@ -128,6 +139,7 @@ void ElementTreeModel::removeAllChildren(Node *node)
     endRemoveRows();
     node->moreAfter = false;
     node->moreBefore = false;
+    node->others.clear();
 }
 
 void ElementTreeModel::readChildren(const QModelIndex &index)
@@ -145,7 +157,8 @@ void ElementTreeModel::readChildren(const QModelIndex &index)
         readChildrenAround(index, around);
         return;
     }
-    append(node, ReadChildElements(node->element.elemID, node->order, nullptr, PageSize));
+    node->readOthers();
+    append(node, node->page(nullptr, PageSize));
 }
 
 void ElementTreeModel::dropChildren(const QModelIndex &index)
@@ -183,12 +196,11 @@ QModelIndex ElementTreeModel::readChildrenAround(const QModelIndex &index, qint6
     removeAllChildren(node);
     if (!target)
         return {};
-    std::vector<ElementNodeRow> before =
-        ReadChildElements(node->element.elemID, node->order, &*target, PageSize / 2, true);
+    node->readOthers();
+    std::vector<ElementNodeRow> before = node->page(&*target, PageSize / 2, true);
     std::vector<ElementNodeRow> rows(before.rbegin(), before.rend());
     // The page goes on from the row before the element, so it starts with the element.
-    const std::vector<ElementNodeRow> from =
-        ReadChildElements(node->element.elemID, node->order, rows.empty() ? nullptr : &rows.back(), PageSize);
+    const std::vector<ElementNodeRow> from = node->page(rows.empty() ? nullptr : &rows.back(), PageSize);
     const bool moreBefore = int(before.size()) == PageSize / 2;
     const bool moreAfter = int(from.size()) == PageSize;
     rows.insert(rows.end(), from.begin(), from.end());
@@ -209,8 +221,7 @@ void ElementTreeModel::fetchEarlier(const QModelIndex &index)
     Node *node = nodeOf(index);
     if (!canFetchEarlier(index))
         return;
-    std::vector<ElementNodeRow> before =
-        ReadChildElements(node->element.elemID, node->order, &node->children.front()->element, PageSize, true);
+    std::vector<ElementNodeRow> before = node->page(&node->children.front()->element, PageSize, true);
     node->moreBefore = int(before.size()) == PageSize;
     if (before.empty())
         return;
@@ -376,7 +387,7 @@ void ElementTreeModel::fetchMore(const QModelIndex &parent)
     if (!hasMore(parent))
         return;
     Node *node = nodeOf(parent);
-    append(node, ReadChildElements(node->element.elemID, node->order, &node->children.back()->element, PageSize));
+    append(node, node->page(&node->children.back()->element, PageSize));
 }
 
 // ---- The view --------------------------------------------------------------------------

@@ -174,74 +174,119 @@ ElementLook LookOfElement(const ElementLabelRows &r)
     return {QStringLiteral("attribute"), dc()};
 }
 
+std::vector<SortedChild> ReadChildrenOutOfConceptOrder(qint64 parentID)
+{
+    db::Statement st(TermbaseDB, QStringLiteral("SELECT e.elemID, ") + sortKey +
+                                     QStringLiteral(" FROM elements e WHERE e.parentID = ?1 AND (e.categoryID <> '0.3' OR "
+                                                    "NOT EXISTS (SELECT 1 FROM TE_CONCEPTS t WHERE t.elemID = e.elemID))"));
+    st.bind(1, parentID);
+    st.bind(3, TermbaseInfo.DCLang);
+    std::vector<SortedChild> out;
+    while (st.step())
+        out.push_back({st.column(0).toLongLong(), st.column(1).toString()});
+    return out;
+}
+
+namespace {
+
+// Labels compare as the file compares them: ASCII letters without regard to case.
+QByteArray foldedKey(const QString &key)
+{
+    QByteArray bytes = key.toUtf8();
+    for (char &c : bytes)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return bytes;
+}
+
+bool labelOrderLess(const SortedChild &a, const SortedChild &b)
+{
+    const int c = foldedKey(a.key).compare(foldedKey(b.key));
+    return c != 0 ? c < 0 : a.elemID < b.elemID;
+}
+
+// The keys of a page of children sorted by label: the term entries walked in the order
+// of the concepts' index, merged with the few other children the caller read once.
+std::vector<SortedChild> labelPage(qint64 parentID, const ElementNodeRow *after, int limit, bool backwards,
+                                   const std::vector<SortedChild> &others)
+{
+    QString sql = QStringLiteral("SELECT tc.elemID, tc.Concept FROM TE_CONCEPTS tc CROSS JOIN elements e "
+                                 "ON e.elemID = tc.elemID AND e.parentID = ?1 AND e.categoryID = '0.3' ");
+    if (after)
+        sql += backwards ? QStringLiteral("WHERE tc.Concept <= ?5 AND NOT (tc.Concept = ?5 AND tc.elemID >= ?4) ")
+                         : QStringLiteral("WHERE tc.Concept >= ?5 AND NOT (tc.Concept = ?5 AND tc.elemID <= ?4) ");
+    sql += backwards ? QStringLiteral("ORDER BY tc.Concept DESC, tc.elemID DESC LIMIT ?2")
+                     : QStringLiteral("ORDER BY tc.Concept, tc.elemID LIMIT ?2");
+    db::Statement st(TermbaseDB, sql);
+    st.bind(1, parentID);
+    st.bind(2, limit);
+    if (after) {
+        st.bind(4, after->elemID);
+        st.bind(5, after->sortKey);
+    }
+    std::vector<SortedChild> page;
+    while (st.step())
+        page.push_back({st.column(0).toLongLong(), st.column(1).toString()});
+    const SortedChild from{after ? after->elemID : 0, after ? after->sortKey : QString()};
+    for (const SortedChild &o : others)
+        if (!after || (backwards ? labelOrderLess(o, from) : labelOrderLess(from, o)))
+            page.push_back(o);
+    if (backwards)
+        std::sort(page.begin(), page.end(), [](const SortedChild &a, const SortedChild &b) { return labelOrderLess(b, a); });
+    else
+        std::sort(page.begin(), page.end(), labelOrderLess);
+    if (int(page.size()) > limit)
+        page.resize(size_t(limit));
+    return page;
+}
+
+}  // namespace
+
 std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order, const ElementNodeRow *after,
-                                              int limit, bool backwards)
+                                              int limit, bool backwards, const std::vector<SortedChild> &others)
 {
     // The page is chosen on the element and its order key alone; the label columns are
     // read for the rows of the page only.
-    QString key;
-    QString position;
-    switch (order) {
-    case ChildOrder::Stored:
-        key = QStringLiteral("''");
-        position = backwards ? QStringLiteral("e.elemID < ?4") : QStringLiteral("e.elemID > ?4");
-        break;
-    case ChildOrder::ByCategory:
-        key = QStringLiteral("e.categoryID");
-        position = backwards ? QStringLiteral("(e.categoryID < ?5 COLLATE BINARY OR "
-                                              "(e.categoryID = ?5 COLLATE BINARY AND e.elemID < ?4))")
-                             : QStringLiteral("(e.categoryID > ?5 COLLATE BINARY OR "
-                                              "(e.categoryID = ?5 COLLATE BINARY AND e.elemID > ?4))");
-        break;
-    case ChildOrder::ByLabel:
-        key = sortKey;
-        position = backwards ? QStringLiteral("(k.sk < ?5 COLLATE NOCASE OR (k.sk = ?5 COLLATE NOCASE AND k.elemID < ?4))")
-                             : QStringLiteral("(k.sk > ?5 COLLATE NOCASE OR (k.sk = ?5 COLLATE NOCASE AND k.elemID > ?4))");
-        break;
-    }
-    const QString direction = backwards ? QStringLiteral(" DESC") : QString();
-    const QString collation = order == ChildOrder::ByLabel ? QStringLiteral(" COLLATE NOCASE") : QStringLiteral(" COLLATE BINARY");
-    QString sql;
+    std::vector<SortedChild> keys;
     if (order == ChildOrder::ByLabel) {
-        // The label needs the element's own rows; filtered after they are joined.
-        sql = QStringLiteral("SELECT k.elemID, k.sk FROM (SELECT e.elemID, ") + sortKey +
-              QStringLiteral(" AS sk FROM elements e WHERE e.parentID = ?1) k ") +
-              (after ? QStringLiteral("WHERE ") + position : QString()) + QStringLiteral(" ORDER BY k.sk") + collation +
-              direction + QStringLiteral(", k.elemID") + direction + QStringLiteral(" LIMIT ?2");
+        keys = labelPage(parentID, after, limit, backwards, others);
     } else {
-        sql = QStringLiteral("SELECT e.elemID, ") + key + QStringLiteral(" FROM elements e WHERE e.parentID = ?1") +
-              (after ? QStringLiteral(" AND ") + position : QString()) + QStringLiteral(" ORDER BY ") +
-              (order == ChildOrder::ByCategory ? QStringLiteral("e.categoryID") + collation + direction + QStringLiteral(", ")
-                                               : QString()) +
-              QStringLiteral("e.elemID") + direction + QStringLiteral(" LIMIT ?2");
+        const QString direction = backwards ? QStringLiteral(" DESC") : QString();
+        QString sql = QStringLiteral("SELECT e.elemID, e.categoryID FROM elements e WHERE e.parentID = ?1");
+        if (after && order == ChildOrder::Stored)
+            sql += backwards ? QStringLiteral(" AND e.elemID < ?4") : QStringLiteral(" AND e.elemID > ?4");
+        if (after && order == ChildOrder::ByCategory)
+            sql += backwards ? QStringLiteral(" AND (e.categoryID < ?5 COLLATE BINARY OR "
+                                              "(e.categoryID = ?5 COLLATE BINARY AND e.elemID < ?4))")
+                             : QStringLiteral(" AND (e.categoryID > ?5 COLLATE BINARY OR "
+                                              "(e.categoryID = ?5 COLLATE BINARY AND e.elemID > ?4))");
+        sql += QStringLiteral(" ORDER BY ");
+        if (order == ChildOrder::ByCategory)
+            sql += QStringLiteral("e.categoryID COLLATE BINARY") + direction + QStringLiteral(", ");
+        sql += QStringLiteral("e.elemID") + direction + QStringLiteral(" LIMIT ?2");
+        db::Statement page(TermbaseDB, sql);
+        page.bind(1, parentID);
+        page.bind(2, limit);
+        if (after) {
+            page.bind(4, after->elemID);
+            if (order == ChildOrder::ByCategory)
+                page.bind(5, after->categoryID);
+        }
+        while (page.step())
+            keys.push_back({page.column(0).toLongLong(), QString()});
     }
-    db::Statement page(TermbaseDB, sql);
-    const auto bindNamed = [&](const char *name, const QVariant &value) {
-        if (sql.contains(QLatin1String(name)))
-            page.bind(QString::fromLatin1(name).mid(1).toInt(), value);
-    };
-    bindNamed("?1", parentID);
-    bindNamed("?2", limit);
-    bindNamed("?3", TermbaseInfo.DCLang);
-    if (after) {
-        bindNamed("?4", after->elemID);
-        bindNamed("?5", order == ChildOrder::ByCategory ? after->categoryID : after->sortKey);
-    }
-    std::vector<std::pair<qint64, QString>> keys;
-    while (page.step())
-        keys.emplace_back(page.column(0).toLongLong(), page.column(1).toString());
 
     std::vector<ElementNodeRow> rows;
     rows.reserve(keys.size());
     db::Statement one(TermbaseDB, QStringLiteral("SELECT ") + labelColumns + QStringLiteral("FROM elements e ") + labelJoins +
                                       QStringLiteral("WHERE e.elemID = ?"));
-    for (const auto &[id, sortKey] : keys) {
+    for (const SortedChild &key : keys) {
         one.reset();
-        one.bind(1, id);
+        one.bind(1, key.elemID);
         if (!one.step())
             continue;  // gone between the two reads: nothing to draw
         ElementNodeRow row = rowOf(one);
-        row.sortKey = sortKey;
+        row.sortKey = key.key;
         rows.push_back(std::move(row));
     }
     return rows;

@@ -55,10 +55,23 @@ struct ElementNodeRow {
 // text, ties by elemID.
 enum class ChildOrder { Stored, ByCategory, ByLabel };
 
+// A child by its place in the label order.
+struct SortedChild {
+    qint64 elemID = 0;
+    QString key;
+};
+
+// The children of a node sorted by label that are not term entries with a concept: the
+// term entries come in the order of their concepts' index, these few are merged in.
+// Read once when the node is read.
+std::vector<SortedChild> ReadChildrenOutOfConceptOrder(qint64 parentID);
+
 // Up to limit children of parentID that come after `after` in the order (from the first
-// when after is nullptr); with backwards, the ones before it, nearest first.
+// when after is nullptr); with backwards, the ones before it, nearest first. Children
+// sorted by label need the node's others (ReadChildrenOutOfConceptOrder).
 std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order, const ElementNodeRow *after,
-                                              int limit, bool backwards = false);
+                                              int limit, bool backwards = false,
+                                              const std::vector<SortedChild> &others = {});
 
 // The element as a child row of its parent; nullopt when there is no such element.
 std::optional<ElementNodeRow> ReadElementNode(qint64 elemID);

@@ -142,15 +142,17 @@ TEST_F(ElementTreeTest, TermEntriesComeInTheOrderOfTheirConcepts)
 {
     for (const char *c : {"DOG", "CAT"})
         entry(c);
-    OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('ant', 1, 1)");
-    TermbaseDB.execute("INSERT INTO CONCEPTS (Concept) VALUES ('ant')");
+    TermbaseDB.execute("INSERT INTO CONCEPTS (Concept) VALUES ('ant'), ('zebu-less')");
     entry("ant");
+    // An entry whose concept is gone is labelled by its category, and sorted by that label.
+    element("0.3", EntriesContainerID);
+    entry("zebu-less");
     editor->RevealElement(3);
     editor->expandNode(node(3));
     QStringList labels;
     for (int i = 0; i < nodes().rowCount(node(3)); ++i)
         labels << nodes().text(nodes().index(i, 0, node(3)));
-    EXPECT_EQ(labels, (QStringList{"ant", "CAT", "DOG"})) << "by label, letter case aside";
+    EXPECT_EQ(labels, (QStringList{"ant", "CAT", "DOG", "term entry", "zebu-less"})) << "by label, letter case aside";
 }
 
 TEST_F(ElementTreeTest, ALongBranchIsReadAPageAtATimeAndRevealsAnyOfItsRows)
