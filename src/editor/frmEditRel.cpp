@@ -1,15 +1,17 @@
 #include "frmEditRel.h"
 
-#include "CommandError.h"
+#include "db/Error.h"
+#include "ui/CommandBoundary.h"
+#include "ui/MsgBox.h"
 #include "ui/Heading.h"
 #include "db/Text.h"
 #include "frmOntoEdit.h"
+#include "ontology/ConceptList.h"
 #include "ontology/Global.h"
 #include "ontology/LocalSlots.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
-#include "ui/RowSource.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -22,8 +24,6 @@
 namespace {
 
 const QString ErrorTitle = QStringLiteral("Error");
-const QString CandidatesSql = QStringLiteral("SELECT Concept, Type from CONCEPTS ");
-const QString NotSlotTypes = QStringLiteral("WHERE Type <> 3 AND Type <> 4 ORDER By Concept");
 
 QString modeOfCaption(const QString &caption)
 {
@@ -79,12 +79,12 @@ frmEditRel::frmEditRel() : ui::Form(new QDialog)
     dblConcepts->setMinimumHeight(160);
     w->resize(320, 480);
 
-    QObject::connect(cmdAdd, &QPushButton::clicked, w, [this] { cmdAdd_Click(); });
-    QObject::connect(cmdClose, &QPushButton::clicked, w, [this] { cmdClose_Click(); });
-    QObject::connect(chkNothing, &QCheckBox::clicked, w, [this] { chkNothing_Click(); });
-    QObject::connect(txtConcept1, &QLineEdit::textChanged, w, [this] { followConcept(); });
-    lblStart.onChange([this] { lblStart_Change(); });
-    lblRefresh.onChange([this] { lblRefresh_Change(); });
+    QObject::connect(cmdAdd, &QPushButton::clicked, w, ui::command(w, [this] { cmdAdd_Click(); }));
+    QObject::connect(cmdClose, &QPushButton::clicked, w, ui::command(w, [this] { cmdClose_Click(); }));
+    QObject::connect(chkNothing, &QCheckBox::clicked, w, ui::command(w, [this] { chkNothing_Click(); }));
+    QObject::connect(txtConcept1, &QLineEdit::textChanged, w, ui::command(w, [this] { followConcept(); }));
+    lblStart.onChange(ui::command(w, [this] { lblStart_Change(); }));
+    lblRefresh.onChange(ui::command(w, [this] { lblRefresh_Change(); }));
 }
 
 frmEditRel::~frmEditRel() = default;
@@ -136,14 +136,11 @@ void frmEditRel::lblStart_Change()
         ConceptType = ConceptExists(conceptId) ? GetConceptType(conceptId) : 0;
         Mode = modeOfCaption(caption());
         const bool sameType = Mode == QLatin1String("AddISA") || Mode == QLatin1String("EditISA");
-        m_datConcepts = std::make_shared<db::QueryCursor>(db::QueryCursor::snapshot(
-            OntologyDB, CandidatesSql + (sameType ? QStringLiteral("WHERE Type = ? ORDER By Concept") : NotSlotTypes),
-            sameType ? QVariantList{ConceptType} : QVariantList{}));
-        dblConcepts->bind(std::make_shared<ui::QueryCursorRows>(m_datConcepts, QStringLiteral("Concept")));
+        dblConcepts->bind(sameType ? ConceptList::ofType(OntologyDB, ConceptType) : ConceptList::relatable(OntologyDB));
         FillRelationList();
         followConcept();
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        ui::errorBox(e.description());
     }
 }
 
@@ -156,9 +153,7 @@ void frmEditRel::FillRelationList()
         type = 3;
     else
         return;
-    m_datRels = std::make_shared<db::QueryCursor>(db::QueryCursor::snapshot(
-        OntologyDB, QStringLiteral("SELECT Concept From CONCEPTS WHERE Type = ? ORDER BY Concept"), {type}));
-    dblRels->bind(std::make_shared<ui::QueryCursorRows>(m_datRels, QStringLiteral("Concept")));
+    dblRels->bind(ConceptList::ofType(OntologyDB, type));
 }
 
 void frmEditRel::lblRefresh_Change()
@@ -209,17 +204,13 @@ void frmEditRel::cmdAdd_Click()
                    ui::Icon::Information, ErrorTitle);
         return;
     }
-    try {
-        if (Mode == QLatin1String("AddRel"))
-            addRelation(conceptId, related);
-        else if (Mode == QLatin1String("AddAttr"))
-            addAttribute(conceptId);
-        else {
-            m_picked = true;
-            hide();
-        }
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
+    if (Mode == QLatin1String("AddRel"))
+        addRelation(conceptId, related);
+    else if (Mode == QLatin1String("AddAttr"))
+        addAttribute(conceptId);
+    else {
+        m_picked = true;
+        hide();
     }
 }
 
@@ -237,7 +228,7 @@ void frmEditRel::addRelation(const QString &conceptId, const QString &related)
                    ui::Buttons::Ok, ui::Icon::Critical);
         return;
     case AddOutcome::Exists:
-        ui::msgBox(QStringLiteral("Relation exists."), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+        ui::errorBox(QStringLiteral("Relation exists."));
         break;
     default:
         if (auto main = ui::forms().first<frmOntoEdit>()) {
@@ -276,7 +267,7 @@ void frmEditRel::addAttribute(const QString &conceptId)
                    ui::Buttons::Ok, ui::Icon::Exclamation, ErrorTitle);
         return;
     case AddOutcome::Exists:
-        ui::msgBox(QStringLiteral("Attribute-value pair exists."), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+        ui::errorBox(QStringLiteral("Attribute-value pair exists."));
         break;
     default:
         break;
@@ -290,8 +281,9 @@ void frmEditRel::addAttribute(const QString &conceptId)
 
 void frmEditRel::cmdClose_Click()
 {
-    m_datRels.reset();
-    m_datConcepts.reset();
+    // The lists let go of the file with the dialog.
+    dblRels->bind(nullptr);
+    dblConcepts->bind(nullptr);
     unload();
 }
 

@@ -1,5 +1,6 @@
 #include "frmNames.h"
 
+#include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
 #include "TypedKeyFilter.h"
 
@@ -42,17 +43,17 @@ frmNames::frmNames() : ui::Form(new QDialog)
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
 
-    QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [this] { cmdCancel_Click(); });
-    QObject::connect(lvwLangs, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *row) { lvwLangs_ItemClick(row); });
-    QObject::connect(lvwLangs, &QTreeWidget::itemChanged, w, [this](QTreeWidgetItem *row) {
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this] { cmdCancel_Click(); }));
+    QObject::connect(lvwLangs, &QTreeWidget::itemClicked, w, ui::command(w, [this](QTreeWidgetItem *row) { lvwLangs_ItemClick(row); }));
+    QObject::connect(lvwLangs, &QTreeWidget::itemChanged, w, ui::command(w, [this](QTreeWidgetItem *row) {
         // A check mark cannot be taken away: the row is chosen again instead.
         if (!m_checking)
             lvwLangs_ItemClick(row);
-    });
+    }));
     QObject::connect(lvwLangs->header(), &QHeaderView::sectionClicked, w,
-                     [this](int section) { lvwLangs_ColumnClick(section + 1); });
-    lblStart.onChange([this] { lblStart_Change(); });
+                     ui::command(w, [this](int section) { lvwLangs_ColumnClick(section + 1); }));
+    lblStart.onChange(ui::command(w, [this] { lblStart_Change(); }));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -74,12 +75,11 @@ void frmNames::Form_Load()
 {
     lvwLangs->header()->resizeSection(0, ui::twipsToPixels(1350));
     lvwLangs->header()->resizeSection(1, ui::twipsToPixels(700));
-    db::Statement langs(OntologyDB, QStringLiteral("SELECT Language, Lang_ID, Show FROM Languages"));
     m_checking = true;
-    while (langs.step()) {
-        if (!langs.column(2).toBool())
+    for (const LanguageRow &language : GetLanguages()) {
+        if (!language.show)
             continue;
-        auto *row = new QTreeWidgetItem(lvwLangs, {langs.column(0).toString(), langs.column(1).toString()});
+        auto *row = new QTreeWidgetItem(lvwLangs, {language.name, language.id});
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
         row->setCheckState(0, Qt::Unchecked);
     }

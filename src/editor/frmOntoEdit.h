@@ -321,12 +321,13 @@ private:
     void buildMenus();
     void wireConceptPanes();
     void showListedRow(int row);
-    void reportCommandFailure(const db::DbError &e);
     void SignalConceptDeleted();
     void copyToClipboard(const QString &text);
     void buildToolbar();
     void buildPanes();
     void setOntologyUIEnabled(bool enabled);
+    // Disables every menu item and toolbar button whose command is not built yet.
+    void markCommandsNotBuilt();
     void openChosenOntology();
     void closeOntology(QString &path, bool writeBack);
     void abandonNewOntology();

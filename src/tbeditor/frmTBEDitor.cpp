@@ -1,3 +1,4 @@
+#include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
 #include "frmTBEDitor.h"
 
@@ -8,6 +9,7 @@
 #include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
+#include "ui/NotBuilt.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
 #include "ui/Twips.h"
@@ -24,7 +26,7 @@
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStyle>
-#include <QTextBrowser>
+#include "publish/PageView.h"
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -98,7 +100,7 @@ frmTBEDitor::frmTBEDitor() : ui::Form(new QMainWindow)
     buildToolbar();
     buildPanes();
     addElementPictures(imlIconsTree1);
-    lblOntoComm.onChange([this] { lblOntoComm_Change(); });
+    lblOntoComm.onChange(ui::command(window(), [this] { lblOntoComm_Change(); }));
 }
 
 frmTBEDitor::~frmTBEDitor() = default;
@@ -108,9 +110,7 @@ void frmTBEDitor::buildMenus()
     auto *w = static_cast<QMainWindow *>(window());
     QMenuBar *bar = w->menuBar();
     const auto item = [this](QMenu *menu, const QString &caption, void (frmTBEDitor::*handler)()) {
-        QAction *a = menu->addAction(caption);
-        QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
-        return a;
+        return ui::addMenuItem(menu, caption, this, handler);
     };
 
     mnuFile = bar->addMenu(QStringLiteral("Term&Base"));
@@ -181,7 +181,7 @@ void frmTBEDitor::buildPanes()
     ListView1->setRootIsDecorated(false);
     picBrowser = new QFrame(right);
     picBrowser->setFrameShape(QFrame::StyledPanel);
-    Browser = new QTextBrowser(picBrowser);
+    Browser = new PageView(picBrowser);
     auto *browserLayout = new QVBoxLayout(picBrowser);
     browserLayout->setContentsMargins(1, 1, 1, 1);
     browserLayout->addWidget(Browser);
@@ -218,8 +218,16 @@ void frmTBEDitor::buildPanes()
     QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(w, [this](QTreeWidgetItem *node, int) { Tree2_NodeClick(node); }));
     QObject::connect(ListView1, &QTreeWidget::itemClicked, w,
                      ui::command(w, [this](QTreeWidgetItem *item, int) { ListView1_ItemClick(item); }));
+    for (QTreeWidget *categories : {Tree2, ListView1}) {
+        categories->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(categories, &QWidget::customContextMenuRequested, w,
+                         ui::command(w, [this](const QPoint &) { Tree2_MouseUp(Qt::RightButton); }));
+    }
 
     StatusBar1 = new ui::StatusBar(3, w);
+    // Counts of large termbases are shown whole, up to ten million entries.
+    StatusBar1->fitPanel(2, QStringLiteral("10000000 Term Entries"));
+    StatusBar1->fitPanel(3, QStringLiteral("10000000 Terms"));
     StatusBar1->setPanelText(1, QStringLiteral("Associated Ontology"));
     w->setStatusBar(StatusBar1);
 
@@ -242,6 +250,7 @@ void frmTBEDitor::Form_Load()
             ToolBar1->addSeparatorButton();
         }
     }
+    markCommandsNotBuilt();
     // Edit and browse mode are one pressed button of two.
     auto *modes = new QActionGroup(ToolBar1);
     for (int index : {editorButton, browserButton}) {
@@ -302,7 +311,7 @@ void frmTBEDitor::setTermbaseCommandsEnabled(bool enabled)
 {
     for (int i = firstStateButton; i <= lastStateButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
+            ui::setCommandEnabled(b, enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
     Tree1->setEnabled(enabled);
     Tree2->setEnabled(enabled);
     ListView1->setEnabled(enabled);
@@ -343,7 +352,7 @@ void frmTBEDitor::setMode(bool browse)
         b->setChecked(true);
     for (int i = firstPageButton; i <= lastPageButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(browse);
+            ui::setCommandEnabled(b, browse);
     // The right-hand side shows what the selected element is in the new mode.
     CurrentElemID = 0;
     if (!browse)

@@ -33,7 +33,7 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
-class QTextBrowser;
+class PageView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -87,7 +87,7 @@ public:
     QTreeWidget *Tree2;      // the data categories as a tree
     QTreeWidget *ListView1;  // the data categories as a list, by name
     QFrame *picBrowser;
-    QTextBrowser *Browser;   // the selected entry's page
+    PageView *Browser;       // the selected entry's page, or an attached file
 
     // The value editor under the element tree.
     QGroupBox *fraEdit;
@@ -198,6 +198,7 @@ public:
     void mnuElemModify_Click();
     void mnuElemDelete_Click();
     void mnuHelpDCShow_Click();
+    void Tree2_MouseUp(Qt::MouseButton button);
     void mnuToolsGenHTML_Click();
     void mnuToolsOptions_Click();
 
@@ -208,6 +209,8 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    // Disables every menu item, pop-up entry and toolbar button whose command is not built yet.
+    void markCommandsNotBuilt();
     void buildPanes();
     void setTermbaseCommandsEnabled(bool enabled);
     void setMode(bool browse);

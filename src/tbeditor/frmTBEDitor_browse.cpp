@@ -6,7 +6,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTextBrowser>
+#include "publish/HTMLStuff.h"
+#include "publish/PageFileNames.h"
+#include "publish/PageView.h"
+#include "termbase/Global.h"
+
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -39,7 +44,7 @@ void frmTBEDitor::showFileInBrowser(const QString &path)
                          QStringLiteral("\">"));
         break;
     case FileView::Page:
-        Browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+        Browser->showPage(file.absoluteFilePath());
         break;
     case FileView::Text: {
         QFile text(path);
@@ -54,4 +59,15 @@ void frmTBEDitor::showFileInBrowser(const QString &path)
     }
 }
 
-void frmTBEDitor::showEntryPageOf(const QModelIndex &, qint64) {}
+void frmTBEDitor::showEntryPageOf(const QModelIndex &node, qint64 clickedID)
+{
+    const QString folder = TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish");
+    const QString entryName = Tree1Nodes->text(node);
+    const QString page = QDir(folder).filePath(PageFileName(entryName));
+    // A page written before is shown as it is; Refresh writes it anew.
+    if (!QFileInfo::exists(page)) {
+        QDir().mkpath(folder);  // the folder goes with the termbase's Name, which may have changed
+        WriteTermEntryPage(entryName, clickedID, folder, TermbaseInfo.CSBrowser, true, true, true, true);
+    }
+    Browser->showPage(page);
+}

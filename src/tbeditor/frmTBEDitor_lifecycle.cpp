@@ -24,7 +24,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QTextBrowser>
+#include "publish/PageView.h"
 #include <QTreeWidget>
 
 namespace {
@@ -192,10 +192,9 @@ void frmTBEDitor::OpenTermbase(QString &path)
     try {
         OpenedTermbase opened = OpenTermbaseFile(file);
         if (opened.refused) {
-            ui::msgBox(QStringLiteral("This TermBase's Working Ontology is ") + opened.workingOntology +
+            ui::errorBox(QStringLiteral("This TermBase's Working Ontology is ") + opened.workingOntology +
                            QStringLiteral(". You can't use it with current current Working ontology (") + OntologyPath +
-                           QStringLiteral(")."),
-                       ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+                           QStringLiteral(")."));
             path.clear();
             TermbaseFolder.clear();
             return;
@@ -206,6 +205,7 @@ void frmTBEDitor::OpenTermbase(QString &path)
         RSConcepts = std::move(opened.RSConcepts);
         RSTerms = std::move(opened.RSTerms);
 
+        Browser->setPageFolder(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"));
         showCatalogue();
         SetTermbaseOpenState();
         RequeryConceptList();
@@ -213,6 +213,10 @@ void frmTBEDitor::OpenTermbase(QString &path)
         LoadDataCategories();
         BuildElementRoot();
         selectNode(Tree1Nodes->rootNode());
+        // The root's click marks the categories and sets the toolbar for it, whatever
+        // the element of the termbase before.
+        CurrentElemID = 0;
+        CurrentCategory.clear();
         Tree1_NodeClick(Tree1Nodes->rootNode());
         Tree1->setFocus();
         setCaption(BaseCaption + QStringLiteral(" - ") + TermbaseInfo.Name);
@@ -228,7 +232,7 @@ void frmTBEDitor::OpenTermbase(QString &path)
                                     : QStringLiteral("Error ") + QString::number(e.number()) + QStringLiteral(" - ") +
                                           e.description();
         if (isForeignFile(e))
-            ui::msgBox(message, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+            ui::errorBox(message);
         else
             ui::msgBox(message);
         // Nothing of the refused file is written back, and no command is left enabled
@@ -246,8 +250,7 @@ void frmTBEDitor::CloseTermbase()
     } catch (const db::DbError &e) {
         // The file is closed all the same: the window must not go on showing a termbase
         // it no longer holds.
-        ui::msgBox(QStringLiteral("The properties of the termbase could not be saved.\r\n") + e.description(),
-                   ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("The properties of the termbase could not be saved.\r\n") + e.description());
     }
     resetWindow();
 }
@@ -316,15 +319,14 @@ void frmTBEDitor::mnuFileProperties_Click()
 
 void frmTBEDitor::RequeryConceptList()
 {
-    datConcepts = std::make_shared<db::QueryCursor>(
-        db::QueryCursor::dynaset(TermbaseDB, QStringLiteral("SELECT * FROM CONCEPTS ORDER BY Concept")));
+    datConcepts = std::make_shared<db::QueryCursor>(OpenConceptListCursor());
     dbcConcepts->bind(std::make_shared<ui::QueryCursorRows>(datConcepts, QStringLiteral("Concept")));
 }
 
 void frmTBEDitor::FillLanguageList()
 {
     lstLang->clear();
-    RSLangs.emplace(db::QueryCursor::dynaset(TermbaseDB, QStringLiteral("SELECT * FROM langs ORDER BY langs.\"order\"")));
+    RSLangs.emplace(OpenLanguagesCursor());
     const int langID = RSLangs->columns().require(QStringLiteral("langID"));
     for (qsizetype row = 0; row < RSLangs->recordCount(); ++row)
         lstLang->addItem(RSLangs->valueAt(row, langID).toString());

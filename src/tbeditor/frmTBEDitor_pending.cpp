@@ -1,13 +1,24 @@
-// Commands of the termbase editor whose work is built elsewhere. Each body is replaced by
-// the work that fills it; until then the command does nothing.
+// Commands of the termbase editor whose work is built elsewhere. Until a command is built,
+// its body is empty here and every menu item, pop-up entry and toolbar button that runs it
+// is disabled; building it moves the body into a proper file and takes its lines out of here.
 
 #include "frmTBEDitor.h"
 
+#include "ui/NotBuilt.h"
+#include "ui/Toolbar.h"
+
 void frmTBEDitor::ShowFindDialog() {}                                   // filled by the find window
 void frmTBEDitor::ShowEntryPage() {}                                    // filled by the entry preview
-void frmTBEDitor::ShowDataCategoryHelp(const QString &) {}              // filled by the data-category help
 void frmTBEDitor::mnuElemModify_Click() {}                              // filled by the element editing
 void frmTBEDitor::mnuElemDelete_Click() {}                              // filled by the element editing
-void frmTBEDitor::mnuHelpDCShow_Click() {}                              // filled by the data-category help
 void frmTBEDitor::mnuToolsGenHTML_Click() {}                            // filled by the termbase reports
 void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
+
+void frmTBEDitor::markCommandsNotBuilt()
+{
+    for (const char *key : {"find", "delete", "refresh"})
+        ui::markNotBuilt(ToolBar1->button(QString::fromLatin1(key)));
+    for (QAction *command : {mnuEditFind, mnuElemModify, mnuElemDelete, mnuToolsGenHTML,
+                             mnuToolsOptions})
+        ui::markNotBuilt(command);
+}

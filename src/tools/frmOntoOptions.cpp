@@ -2,6 +2,9 @@
 
 #include "UpDown.h"
 #include "ontology/Global.h"
+#include "termbase/TermbaseLinks.h"
+#include "ui/CommandBoundary.h"
+#include "ui/NotBuilt.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
@@ -73,8 +76,8 @@ frmOntoOptions::frmOntoOptions() : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), w);
-    QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [this] { cmdCancel_Click(); });
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(window(), [this] { cmdOK_Click(); }));
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(window(), [this] { cmdCancel_Click(); }));
 
     StatusBar1 = new ui::StatusBar(2, w);
     ProgressBar1 = new QProgressBar(w);
@@ -102,10 +105,13 @@ void frmOntoOptions::buildSubsetsTab(QWidget *tab)
     cmdRemove = new QPushButton(QStringLiteral("&Remove"), tab);
     cmdActivate = new QPushButton(QStringLiteral("&Activate"), tab);
     cmdTransfer = new QPushButton(QStringLiteral("&Transfer..."), tab);
-    QObject::connect(cmdAdd, &QPushButton::clicked, tab, [this] { cmdAdd_Click(); });
-    QObject::connect(cmdRemove, &QPushButton::clicked, tab, [this] { cmdRemove_Click(); });
-    QObject::connect(cmdActivate, &QPushButton::clicked, tab, [this] { cmdActivate_Click(); });
-    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, [this] { cmdTransfer_Click(); });
+    QObject::connect(cmdAdd, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdAdd_Click(); }));
+    QObject::connect(cmdRemove, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdRemove_Click(); }));
+    QObject::connect(cmdActivate, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdActivate_Click(); }));
+    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdTransfer_Click(); }));
+    // The subset commands come with the subset tools; until then they are offered disabled.
+    for (QWidget *command : {cmdAdd, cmdRemove, cmdActivate, cmdTransfer})
+        ui::markNotBuilt(command);
 
     auto *grid = new QGridLayout(tab);
     grid->addWidget(new QLabel(QStringLiteral("Active Subset:"), tab), 0, 0);
@@ -124,8 +130,8 @@ void frmOntoOptions::buildDatabasesTab(QWidget *tab)
     ListView2->setToolTip(QStringLiteral("Databases using this ontology"));
     cmdLink = button(QStringLiteral("&Link..."), QStringLiteral("Assign existing database to this ontology"), tab);
     cmdRelease = button(QStringLiteral("&Release"), QStringLiteral("Release selected database"), tab);
-    QObject::connect(cmdLink, &QPushButton::clicked, tab, [this] { cmdLink_Click(); });
-    QObject::connect(cmdRelease, &QPushButton::clicked, tab, [this] { cmdRelease_Click(); });
+    QObject::connect(cmdLink, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdLink_Click(); }));
+    QObject::connect(cmdRelease, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdRelease_Click(); }));
 
     auto *side = new QVBoxLayout;
     side->addWidget(cmdLink);
@@ -143,7 +149,7 @@ void frmOntoOptions::buildMiscTab(QWidget *tab)
     txtNoParents->setMaximumWidth(40);
     UpDown1 = new UpDown(txtNoParents, lowestMaxParents, highestMaxParents, fraParents);
     UpDown1->onChange = [this] { UpDown1_Change(); };
-    QObject::connect(txtNoParents, &QLineEdit::textChanged, fraParents, [this] { txtNoParents_Change(); });
+    QObject::connect(txtNoParents, &QLineEdit::textChanged, fraParents, ui::command(window(), [this] { txtNoParents_Change(); }));
     auto *parents = new QHBoxLayout(fraParents);
     parents->addWidget(new QLabel(QStringLiteral("Maximum:"), fraParents));
     parents->addWidget(txtNoParents);
@@ -187,7 +193,7 @@ void frmOntoOptions::buildLanguagesTab(QWidget *tab)
     optAsIs = new QRadioButton(QStringLiteral("Same as Identifier"), Frame3);
     optConvert = new QRadioButton(QStringLiteral("Remove naming restrictions"), Frame3);
     // Only a click of the user's: filling the dialog ticks the box without a word.
-    QObject::connect(chkAddNames, &QCheckBox::clicked, Frame3, [this] { chkAddNames_Click(); });
+    QObject::connect(chkAddNames, &QCheckBox::clicked, Frame3, ui::command(window(), [this] { chkAddNames_Click(); }));
     auto *naming = new QVBoxLayout(Frame3);
     naming->addWidget(chkAddNames);
     naming->addWidget(optAsIs);
@@ -208,7 +214,7 @@ void frmOntoOptions::Form_Load()
 {
     RSSubsets.emplace(OntologyDB, QStringLiteral("Subsets"), QStringLiteral("Subset_ID"));
     FillSubsetList();
-    RSTermBases.emplace(db::QueryCursor::dynaset(OntologyDB, QStringLiteral("SELECT * FROM TermBases")));
+    RSTermBases.emplace(OpenTermbaseLinkRows());
     FillLinkedTermbases();
     fillLanguages();
     showOptions();
@@ -226,14 +232,11 @@ void frmOntoOptions::fillLanguages()
     lvwLangs->clear();
     lvwLangs->setColumnWidth(0, ui::twipsToPixels(1410));
     lvwLangs->setColumnWidth(1, ui::twipsToPixels(700));
-    db::Statement st(OntologyDB, QStringLiteral("SELECT Lang_ID, Language, Show FROM Languages"));
-    while (st.step()) {
-        const QString id = st.column(0).toString();
-        const QString name = st.column(1).toString();
-        auto *item = new QTreeWidgetItem(lvwLangs, {name, id});
+    for (const LanguageRow &language : GetLanguages()) {
+        auto *item = new QTreeWidgetItem(lvwLangs, {language.name, language.id});
         item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
-        item->setCheckState(0, st.column(2).toBool() ? Qt::Checked : Qt::Unchecked);
-        cbxLangs->addItem(name, id);
+        item->setCheckState(0, language.show ? Qt::Checked : Qt::Unchecked);
+        cbxLangs->addItem(language.name, language.id);
     }
     cbxLangs->setCurrentIndex(cbxLangs->findData(OntologyInfo.DefLang));
 }
@@ -376,18 +379,11 @@ void RunOntologyOptions(ui::Form &owner)
         dialog->showModal(owner);
         if (dialog->confirmed()) {
             const ChosenOptions chosen = chosenOptions(*dialog);
-            db::Transaction tx(OntologyDB);
-            // Each flag goes to its own language, whatever order the list was read in.
-            db::Statement show(OntologyDB, QStringLiteral("UPDATE Languages SET Show = ? WHERE Lang_ID = ?"));
-            for (const auto &[id, on] : chosen.shown) {
-                show.bind(1, on).bind(2, id);
-                show.run();
-            }
-            tx.commit();
+            SetShownLanguages(chosen.shown);
             OntologyInfo = chosen.info;
         }
     } catch (const db::DbError &e) {
-        ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(e.description());
     }
     dialog->unload();
 }

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QTextBrowser>
+#include "publish/PageView.h"
 
 namespace {
 
@@ -216,5 +216,39 @@ TEST_F(CrossReferenceTest, BrowseModeShowsAttachedFilesAndRunsNone)
                         editor->Browser->toPlainText().contains(QDir(back).absolutePath()));
         EXPECT_TRUE(editor->fraEdit->isHidden());
     }
+    editor->SetEditMode();
+}
+
+TEST_F(CrossReferenceTest, BrowseModeShowsTheEntryPageWrittenOnceUnderItsMappedName)
+{
+    const QString publish = TermbaseFolder + "Kin-publish/";
+    TermbaseDB.execute("INSERT INTO CONCEPTS (Concept) VALUES ('../A/B')");
+    const qint64 odd = entry("../A/B");
+    term(section(odd, "en"), "slashed", "en");
+    const qint64 cat = entry("CAT");
+    {
+        QFile old(publish + "CAT.html");
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("<html><body>written before</body></html>");
+    }
+    struct Case {
+        qint64 entry;
+        const char *file;   // in the publish folder
+        const char *shown;  // on the page
+    } cases[] = {
+        {dog, "DOG.html", "hound"},
+        {odd, "_2E_2E_2FA_2FB.html", "slashed"},  // the name never leaves the folder
+        {cat, "CAT.html", "written before"},      // an existing page is shown unchanged
+    };
+    editor->SetBrowseMode();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        click(c.entry);
+        EXPECT_TRUE(QFile::exists(publish + c.file));
+        EXPECT_EQ(QFileInfo(editor->Browser->currentPage().path).fileName(), c.file);
+        EXPECT_TRUE(editor->Browser->toPlainText().contains(c.shown));
+        click(3);
+    }
+    EXPECT_EQ(QDir(TermbaseFolder).entryList(QDir::Files).filter(".html").size(), 0) << "no page outside its folder";
     editor->SetEditMode();
 }
