@@ -179,6 +179,9 @@ void run(int entries)
         QApplication::processEvents();
         expands.push_back(ms(t));
     }
+    // The first read walks every entry once for the few children the concepts' order
+    // does not bring; reading the branch again unchanged reuses what it found.
+    figure("expand-body-first", expands.front(), "ms");
     figure("expand-body", median(expands), "ms");
     figure("memory-after-expanding-body", residentMegabytes() - before, "MB");
 

@@ -21,11 +21,20 @@ struct ElementTreeModel::Node {
     {
         return ReadChildElements(element.elemID, order, after, limit, backwards, others);
     }
-    void readOthers()
-    {
-        others = order == ChildOrder::ByLabel ? ReadChildrenOutOfConceptOrder(element.elemID) : std::vector<SortedChild>();
-    }
 };
+
+void ElementTreeModel::readOthers(Node *node)
+{
+    node->others.clear();
+    if (node->order != ChildOrder::ByLabel)
+        return;
+    // Finding them walks every child; a branch read again unchanged keeps them.
+    const ChildrenSignature signature = ReadChildrenSignature(node->element.elemID);
+    auto cached = m_others.find(node->element.elemID);
+    if (cached == m_others.end() || !(cached->signature == signature))
+        cached = m_others.insert(node->element.elemID, {signature, ReadChildrenOutOfConceptOrder(node->element.elemID)});
+    node->others = cached->others;
+}
 
 ElementTreeModel::ElementTreeModel(const ImageList &images, QObject *parent)
     : QAbstractItemModel(parent), m_images(images), m_root(std::make_unique<Node>())
@@ -157,7 +166,7 @@ void ElementTreeModel::readChildren(const QModelIndex &index)
         readChildrenAround(index, around);
         return;
     }
-    node->readOthers();
+    readOthers(node);
     append(node, node->page(nullptr, PageSize));
 }
 
@@ -196,7 +205,7 @@ QModelIndex ElementTreeModel::readChildrenAround(const QModelIndex &index, qint6
     removeAllChildren(node);
     if (!target)
         return {};
-    node->readOthers();
+    readOthers(node);
     std::vector<ElementNodeRow> before = node->page(&*target, PageSize / 2, true);
     std::vector<ElementNodeRow> rows(before.rbegin(), before.rend());
     // The page goes on from the row before the element, so it starts with the element.

@@ -11,6 +11,7 @@
 #include "termbase/ElementTree.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QTreeView>
 #include <functional>
 #include <memory>
@@ -86,10 +87,16 @@ private:
     void append(Node *node, std::vector<ElementNodeRow> rows);
     void removeAllChildren(Node *node);
     static void renumber(Node *node, size_t from);
+    void readOthers(Node *node);
 
     const ImageList &m_images;
     std::unique_ptr<Node> m_root;
     qint64 m_readAround = 0;
+    struct Others {
+        ChildrenSignature signature;
+        std::vector<SortedChild> others;
+    };
+    QHash<qint64, Others> m_others;
 };
 
 // The view of the element tree: a click, a right-button release and the start of a

@@ -187,6 +187,17 @@ std::vector<SortedChild> ReadChildrenOutOfConceptOrder(qint64 parentID)
     return out;
 }
 
+ChildrenSignature ReadChildrenSignature(qint64 parentID)
+{
+    ChildrenSignature s;
+    s.termbase = TermbasePath;
+    s.language = TermbaseInfo.DCLang;
+    s.children = TermbaseDB.scalar(QStringLiteral("SELECT count(*) FROM elements WHERE parentID = ?"), {parentID}).toLongLong();
+    s.conceptRows = TermbaseDB.scalar(QStringLiteral("SELECT count(*) FROM TE_CONCEPTS")).toLongLong();
+    s.highestElement = TermbaseDB.scalar(QStringLiteral("SELECT max(elemID) FROM elements")).toLongLong();
+    return s;
+}
+
 namespace {
 
 // Labels compare as the file compares them: ASCII letters without regard to case.

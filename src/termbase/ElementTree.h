@@ -65,6 +65,18 @@ struct SortedChild {
 // term entries come in the order of their concepts' index, these few are merged in.
 // Read once when the node is read.
 std::vector<SortedChild> ReadChildrenOutOfConceptOrder(qint64 parentID);
+// What those children depend on, cheap to read: a reader may keep them while it is the
+// same (the termbase and its category language, the number of children, the number of
+// concept rows, the highest elemID).
+struct ChildrenSignature {
+    QString termbase;
+    QString language;
+    qint64 children = -1;
+    qint64 conceptRows = -1;
+    qint64 highestElement = -1;
+    bool operator==(const ChildrenSignature &) const = default;
+};
+ChildrenSignature ReadChildrenSignature(qint64 parentID);
 
 // Up to limit children of parentID that come after `after` in the order (from the first
 // when after is nullptr); with backwards, the ones before it, nearest first. Children

@@ -153,6 +153,15 @@ TEST_F(ElementTreeTest, TermEntriesComeInTheOrderOfTheirConcepts)
     for (int i = 0; i < nodes().rowCount(node(3)); ++i)
         labels << nodes().text(nodes().index(i, 0, node(3)));
     EXPECT_EQ(labels, (QStringList{"ant", "CAT", "DOG", "term entry", "zebu-less"})) << "by label, letter case aside";
+
+    // A concept deleted while the branch is closed: read again, its entry moves.
+    editor->collapseNode(node(3));
+    TermbaseDB.execute("DELETE FROM TE_CONCEPTS WHERE Concept = 'CAT'");
+    editor->expandNode(node(3));
+    labels.clear();
+    for (int i = 0; i < nodes().rowCount(node(3)); ++i)
+        labels << nodes().text(nodes().index(i, 0, node(3)));
+    EXPECT_EQ(labels, (QStringList{"ant", "DOG", "term entry", "term entry", "zebu-less"}));
 }
 
 TEST_F(ElementTreeTest, ALongBranchIsReadAPageAtATimeAndRevealsAnyOfItsRows)
