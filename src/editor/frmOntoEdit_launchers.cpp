@@ -7,6 +7,18 @@
 #include "tbeditor/frmTBEDitor.h"
 #include "ui/Forms.h"
 
-void frmOntoEdit::mnuToolsTBEd_Click() { ui::loadedOrNew<frmTBEDitor>()->show(); }
+#include <QLineEdit>
+
+void frmOntoEdit::mnuToolsTBEd_Click()
+{
+    const auto editor = ui::loadedOrNew<frmTBEDitor>();
+    // Modify on a term entry shows its concept here, found through the search box.
+    editor->ShowConceptInOntologyEditor = [this](const QString &conceptID) {
+        txtCptSearch->setText(conceptID);
+        window()->raise();
+        window()->activateWindow();
+    };
+    editor->show();
+}
 
 void frmOntoEdit::mnuToolsListNotes_Click() { ui::loadedOrNew<frmNoteList>()->show(); }

@@ -106,6 +106,7 @@ public:
     explicit ElementTreeView(QWidget *parent = nullptr);
 
     ElementTreeModel *elements() const { return static_cast<ElementTreeModel *>(model()); }
+    using QTreeView::edit;  // starting an edit from code (Modify)
 
     std::function<void(const QModelIndex &)> onNodeClick;
     std::function<void(Qt::MouseButton)> onMouseUp;

@@ -19,6 +19,7 @@
 #include "ui/Form.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -125,6 +126,9 @@ public:
     // The category chosen when the value editor opened: the category of a new
     // cross-reference, whether the categories show as a tree or as a list.
     QString ChosenCategory;
+    // Hands an entry's concept to the ontology editor (Modify); set by whoever opens the
+    // termbase editor from there.
+    std::function<void(const QString &conceptID)> ShowConceptInOntologyEditor;
 
     // ---- Frame (frmTBEDitor.cpp) ---------------------------------------------------------
     // Runs the command of the first button whose key equals key, letter case included.

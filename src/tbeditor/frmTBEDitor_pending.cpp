@@ -9,16 +9,14 @@
 
 void frmTBEDitor::ShowFindDialog() {}                                   // filled by the find window
 void frmTBEDitor::ShowEntryPage() {}                                    // filled by the entry preview
-void frmTBEDitor::mnuElemModify_Click() {}                              // filled by the element editing
-void frmTBEDitor::mnuElemDelete_Click() {}                              // filled by the element editing
 void frmTBEDitor::mnuToolsGenHTML_Click() {}                            // filled by the termbase reports
 void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
 
 void frmTBEDitor::markCommandsNotBuilt()
 {
-    for (const char *key : {"find", "delete", "refresh"})
+    for (const char *key : {"find", "refresh"})
         ui::markNotBuilt(ToolBar1->button(QString::fromLatin1(key)));
-    for (QAction *command : {mnuEditFind, mnuElemModify, mnuElemDelete, mnuToolsGenHTML,
+    for (QAction *command : {mnuEditFind, mnuToolsGenHTML,
                              mnuToolsOptions})
         ui::markNotBuilt(command);
 }

@@ -325,3 +325,51 @@ std::optional<QString> RefValueOf(qint64 elemID)
         return std::nullopt;
     return value.toString();
 }
+
+bool IsSkeletonElement(qint64 elemID)
+{
+    const QVariant category = TermbaseDB.scalar(QStringLiteral("SELECT categoryID FROM elements WHERE elemID = ?"), {elemID});
+    if (elemID == 1 || category.isNull())
+        return true;
+    const QString id = category.toString();
+    // Folders of the skeleton are of category "0" and its kin; entries and sections are not.
+    if (ui::Like(id, QStringLiteral("0*")) && id != QLatin1String("0.3") && id != QLatin1String("0.4"))
+        return true;
+    static const QStringList containers = {"x1", "x2", "x3", "x4", "x5", "x6", "x7", "x8", "x9", "x10", "x11"};
+    return containers.contains(id);
+}
+
+ElementDeleted DeleteElement(qint64 elemID)
+{
+    ElementDeleted out;
+    if (IsSkeletonElement(elemID))
+        return out;
+    db::Transaction tx(TermbaseDB);
+    const QString category =
+        TermbaseDB.scalar(QStringLiteral("SELECT categoryID FROM elements WHERE elemID = ?"), {elemID}).toString();
+    out.parentID = TermbaseDB.scalar(QStringLiteral("SELECT parentID FROM elements WHERE elemID = ?"), {elemID}).toLongLong();
+    // Elements outside the subtree that point into it: they would be left without their
+    // target.
+    const QString subtree = QStringLiteral(
+        "WITH RECURSIVE subtree(id) AS (SELECT ?1 UNION SELECT e.elemID FROM elements e JOIN subtree s ON e.parentID = s.id) ");
+    TermbaseDB.execute(subtree + QStringLiteral("DELETE FROM elements WHERE elemID IN "
+                                                "(SELECT p.elemID FROM pointers p WHERE p.targetID IN (SELECT id FROM subtree) "
+                                                "AND p.elemID NOT IN (SELECT id FROM subtree))"),
+                       {elemID});
+    out.referencesDeleted = TermbaseDB.changes();
+    TermbaseDB.execute(QStringLiteral("DELETE FROM elements WHERE elemID = ?"), {elemID});
+    out.deleted = TermbaseDB.changes() > 0;
+    if (category == QLatin1String("1") &&
+        TermbaseDB.scalar(QStringLiteral("SELECT categoryID FROM elements WHERE elemID = ?"), {out.parentID}).toString() ==
+            QLatin1String("0.4") &&
+        TermbaseDB.scalar(QStringLiteral("SELECT count(*) FROM elements WHERE parentID = ?"), {out.parentID}).toLongLong() ==
+            0) {
+        const qint64 section = out.parentID;
+        out.parentID =
+            TermbaseDB.scalar(QStringLiteral("SELECT parentID FROM elements WHERE elemID = ?"), {section}).toLongLong();
+        TermbaseDB.execute(QStringLiteral("DELETE FROM elements WHERE elemID = ?"), {section});
+        out.sectionDeleted = section;
+    }
+    tx.commit();
+    return out;
+}

@@ -114,3 +114,20 @@ ElementValue ReadElementValue(qint64 elemID);
 std::optional<qint64> PointerTarget(qint64 elemID);
 // The file name of a file record; nullopt when it has none.
 std::optional<QString> RefValueOf(qint64 elemID);
+
+// ---- Deleting ----------------------------------------------------------------------
+
+// Whether an element belongs to the skeleton every termbase has (the root, its folders,
+// the back-matter containers): those are never deleted.
+bool IsSkeletonElement(qint64 elemID);
+
+struct ElementDeleted {
+    bool deleted = false;        // false: a skeleton element, or none: nothing changed
+    qint64 parentID = 0;         // the parent of the element deleted
+    qint64 sectionDeleted = 0;   // a language section emptied by the deletion, deleted too
+    qint64 referencesDeleted = 0;  // elements elsewhere that pointed into what was deleted
+};
+// Deletes the element with its subtree and every element that points at anything in it
+// (cross-references, references to a back-matter record), and a language section the
+// deletion leaves without terms. One transaction.
+ElementDeleted DeleteElement(qint64 elemID);
