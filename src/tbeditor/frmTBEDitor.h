@@ -190,6 +190,14 @@ public:
     void HideValueControls();
     void txtData_Click();
 
+    // ---- Back-matter records (frmTBEDitor_backmatter.cpp) and files (frmTBEDitor_files.cpp)
+    void AddSubjectFieldSet();
+    void AddUrl();
+    void AddFpi();
+    void AddResponsible();
+    void AddBibliographicRecord();
+    void AddFileElement(const QString &categoryID);
+
     // ---- Storing (frmTBEDitor_store.cpp) ---------------------------------------------------
     void cmdAssert_Click();
     void cmdEdit_Click();
@@ -224,6 +232,7 @@ private:
     void makeFolders();
     QString initialFolder() const;
     void buildValueEditor(QWidget *parent);
+    void addTextRecord(const QString &categoryID, const QString &prompt, const QString &title);
     void chooseCategory(QTreeWidgetItem *node);
     void pickCrossReferenceTarget(qint64 clickedID, const QString &clickedCategory);
     void ordinaryClick(const QModelIndex &node, qint64 clickedID, const QString &clickedCategory);

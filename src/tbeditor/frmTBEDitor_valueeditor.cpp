@@ -188,13 +188,23 @@ void frmTBEDitor::ShowValueEditor(const QString &categoryID)
         lstData->clear();
         fillRecords(*lstData, records);
         show(lstData);
-    } else if (categoryID == QLatin1String("x10.20") || categoryID == QLatin1String("x10.2.2") ||
-               categoryID == QLatin1String("xx4") || categoryID == QLatin1String("x10.21.1") ||
-               categoryID == QLatin1String("x10.21.2")) {
-        ui::msgBox(QStringLiteral("Not yet!"), ui::Buttons::Ok, ui::Icon::Exclamation);
+    } else if (categoryID == QLatin1String("x10.20")) {
+        AddBibliographicRecord();
+        ReselectElementNode();
+    } else if (categoryID == QLatin1String("x10.2.2")) {
+        AddResponsible();
+        ReselectElementNode();
+    } else if (categoryID == QLatin1String("xx4")) {
+        AddSubjectFieldSet();
+        ReselectElementNode();
+    } else if (categoryID == QLatin1String("x10.21.1")) {
+        AddUrl();
+        ReselectElementNode();
+    } else if (categoryID == QLatin1String("x10.21.2")) {
+        AddFpi();
         ReselectElementNode();
     } else if (giName == QLatin1String("refObject")) {
-        ui::msgBox(QStringLiteral("Not yet!"), ui::Buttons::Ok, ui::Icon::Exclamation);
+        AddFileElement(categoryID);
         ReselectElementNode();
     } else if (giName == QLatin1String("ref")) {
         const std::vector<BackMatterRecord> files = FillReferenceList(categoryID);

@@ -373,3 +373,44 @@ ElementDeleted DeleteElement(qint64 elemID)
     tx.commit();
     return out;
 }
+
+qint64 StoreBackMatterRecord(qint64 containerID, const QString &categoryID, const QString &text,
+                             const std::vector<RecordField> &fields, qint64 &lastElemID)
+{
+    db::Transaction tx(TermbaseDB);
+    NewIds ids(lastElemID);
+    const qint64 record = ids.next();
+    insertElement(record, categoryID, containerID);
+    insertRow(QStringLiteral("text_values"), record, text);
+    for (const RecordField &f : fields) {
+        if (f.text.isEmpty())
+            continue;
+        const qint64 field = ids.next();
+        insertElement(field, f.categoryID, record);
+        insertRow(QStringLiteral("text_values"), field, f.text);
+    }
+    tx.commit();
+    lastElemID = ids.last();
+    return record;
+}
+
+bool PersonAliasInUse(const QString &alias)
+{
+    return TermbaseDB
+               .scalar(QStringLiteral("SELECT count(*) FROM elements INNER JOIN text_values ON elements.elemID = "
+                                      "text_values.elemID WHERE categoryID = 'x10.2.2' AND value = ? COLLATE BINARY"),
+                       {alias})
+               .toLongLong() > 0;
+}
+
+qint64 StoreFileRecord(qint64 containerID, const QString &categoryID, const QString &fileName, qint64 &lastElemID)
+{
+    db::Transaction tx(TermbaseDB);
+    NewIds ids(lastElemID);
+    const qint64 record = ids.next();
+    insertElement(record, categoryID, containerID);
+    insertRow(QStringLiteral("ref_values"), record, fileName);
+    tx.commit();
+    lastElemID = ids.last();
+    return record;
+}

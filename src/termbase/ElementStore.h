@@ -131,3 +131,19 @@ struct ElementDeleted {
 // (cross-references, references to a back-matter record), and a language section the
 // deletion leaves without terms. One transaction.
 ElementDeleted DeleteElement(qint64 elemID);
+
+// ---- Back-matter records -----------------------------------------------------------
+
+// A field of a record: its category and its text; empty fields are not stored.
+struct RecordField {
+    QString categoryID;
+    QString text;
+};
+// A back-matter record under its container with its text, and one sub-element per
+// non-empty field, in the order given. One transaction; returns the record's elemID.
+qint64 StoreBackMatterRecord(qint64 containerID, const QString &categoryID, const QString &text,
+                             const std::vector<RecordField> &fields, qint64 &lastElemID);
+// Whether a stored person record has this alias.
+bool PersonAliasInUse(const QString &alias);
+// A file record (attached or context file) under its container, by its bare file name.
+qint64 StoreFileRecord(qint64 containerID, const QString &categoryID, const QString &fileName, qint64 &lastElemID);
