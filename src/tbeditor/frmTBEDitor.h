@@ -233,6 +233,9 @@ private:
     QString initialFolder() const;
     void buildValueEditor(QWidget *parent);
     void addTextRecord(const QString &categoryID, const QString &prompt, const QString &title);
+    void setPickingTarget(bool picking);
+    // Reads the node's row and children again, opens it and selects it.
+    void rereadNode(const QModelIndex &node);
     void chooseCategory(QTreeWidgetItem *node);
     void pickCrossReferenceTarget(qint64 clickedID, const QString &clickedCategory);
     void ordinaryClick(const QModelIndex &node, qint64 clickedID, const QString &clickedCategory);

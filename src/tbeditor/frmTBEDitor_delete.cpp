@@ -36,10 +36,7 @@ void frmTBEDitor::mnuElemDelete_Click()
     if (deleted.sectionDeleted != 0)
         parent = parent.parent();
     const QPersistentModelIndex kept(parent);
-    collapseNode(kept);
-    Tree1Nodes->refreshNode(kept);
-    expandNode(kept);
-    selectNode(kept);
+    rereadNode(kept);
     CurrentElemID = 0;
     Tree1_NodeClick(kept);
 }

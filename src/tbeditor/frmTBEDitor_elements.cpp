@@ -8,6 +8,7 @@
 #include "termbase/ElementStore.h"
 #include "termbase/Global.h"
 #include "ui/MsgBox.h"
+#include "ui/NotBuilt.h"
 #include "ui/PopupMenu.h"
 #include "ui/Toolbar.h"
 
@@ -124,30 +125,30 @@ void frmTBEDitor::UpdateElementToolbar()
     }
 }
 
-void frmTBEDitor::LockEditorUI()
+void frmTBEDitor::LockEditorUI() { setPickingTarget(true); }
+void frmTBEDitor::UnlockEditorUI() { setPickingTarget(false); }
+
+// While a cross-reference's target is picked, only the element tree answers.
+void frmTBEDitor::setPickingTarget(bool picking)
 {
-    ToolBar1->setEnabled(false);
-    Tree2->setEnabled(false);
-    ListView1->setEnabled(false);
-    fraEdit->setEnabled(false);
-    for (QMenu *menu : {mnuFile, mnuEdit, mnuTools, mnuHelp})
-        menu->menuAction()->setEnabled(false);
-    mnuToolsOptions->setEnabled(false);
-    mnuElem->setEnabled(false);
-    Tree1->setCursor(Qt::WhatsThisCursor);
+    for (QWidget *w : std::initializer_list<QWidget *>{ToolBar1, Tree2, ListView1, fraEdit})
+        w->setEnabled(!picking);
+    for (QMenu *menu : {mnuFile, mnuEdit, mnuTools, mnuHelp, mnuElem})
+        menu->menuAction()->setEnabled(!picking);
+    mnuElem->setEnabled(!picking);
+    ui::setCommandEnabled(mnuToolsOptions, !picking);
+    Tree1->setCursor(picking ? Qt::WhatsThisCursor : Qt::ArrowCursor);
 }
 
-void frmTBEDitor::UnlockEditorUI()
+void frmTBEDitor::rereadNode(const QModelIndex &node)
 {
-    ToolBar1->setEnabled(true);
-    Tree2->setEnabled(true);
-    ListView1->setEnabled(true);
-    fraEdit->setEnabled(true);
-    for (QMenu *menu : {mnuFile, mnuEdit, mnuTools, mnuHelp})
-        menu->menuAction()->setEnabled(true);
-    mnuToolsOptions->setEnabled(true);
-    mnuElem->setEnabled(true);
-    Tree1->setCursor(Qt::ArrowCursor);
+    const QPersistentModelIndex kept(node);
+    collapseNode(kept);
+    Tree1Nodes->refreshNode(kept);
+    expandNode(kept);
+    selectNode(kept);
+    Tree1->scrollTo(kept);
+    Tree1->setFocus();
 }
 
 void frmTBEDitor::Tree1_MouseUp(Qt::MouseButton button)

@@ -214,13 +214,7 @@ void frmTBEDitor::ReselectElementNode()
         return;
     // The node is read again from the file, label and children: what it shows is what
     // reading its parent again would show, at the cost of one node.
-    const QPersistentModelIndex kept(node);
-    collapseNode(kept);
-    Tree1Nodes->refreshNode(kept);
-    expandNode(kept);
-    selectNode(kept);
-    Tree1->scrollTo(kept);
-    Tree1->setFocus();
+    rereadNode(node);
 }
 
 void frmTBEDitor::mnuElemGoTo_Click()

@@ -112,13 +112,8 @@ void frmTBEDitor::cmdAssert_Click()
         UpdateStatusCounts();
         // The entry is read again and shown open at the section that took the term.
         const QPersistentModelIndex entry(parentNode);
-        collapseNode(entry);
-        Tree1Nodes->refreshNode(entry);
-        expandNode(entry);
-        selectNode(entry);
-        Tree1->scrollTo(entry);
+        rereadNode(entry);
         expandNode(Tree1Nodes->childByKey(entry, ElementKey(stored.sectionID)));
-        Tree1->setFocus();
         txtData->clear();
         if (!stored.sectionsWithoutLanguage.empty()) {
             QStringList ids;
@@ -146,10 +141,7 @@ void frmTBEDitor::cmdAssert_Click()
         dbcConcepts->setCurrentRow(-1);
         EntryCount = CountElements(QStringLiteral("0.3"));
         UpdateStatusCounts();
-        const QPersistentModelIndex node(parentNode);
-        collapseNode(node);
-        Tree1Nodes->refreshNode(node);
-        expandNode(node);
+        rereadNode(parentNode);
         return;
     }
     if (IsReferringCategory(category)) {

@@ -11,6 +11,7 @@
 #include "ui/MsgBox.h"
 
 #include <QDate>
+#include <map>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -57,6 +58,15 @@ void fillRecords(QListWidget &list, const std::vector<BackMatterRecord> &records
         item->setData(Qt::UserRole, r.elemID);
     }
 }
+
+// Back-matter records made as soon as their category is chosen.
+const std::map<QString, void (frmTBEDitor::*)()> recordMadeAtOnce = {
+    {QStringLiteral("x10.20"), &frmTBEDitor::AddBibliographicRecord},
+    {QStringLiteral("x10.2.2"), &frmTBEDitor::AddResponsible},
+    {QStringLiteral("xx4"), &frmTBEDitor::AddSubjectFieldSet},
+    {QStringLiteral("x10.21.1"), &frmTBEDitor::AddUrl},
+    {QStringLiteral("x10.21.2"), &frmTBEDitor::AddFpi},
+};
 
 const DataCategoryRow *categoryRow(const QString &categoryID)
 {
@@ -188,20 +198,8 @@ void frmTBEDitor::ShowValueEditor(const QString &categoryID)
         lstData->clear();
         fillRecords(*lstData, records);
         show(lstData);
-    } else if (categoryID == QLatin1String("x10.20")) {
-        AddBibliographicRecord();
-        ReselectElementNode();
-    } else if (categoryID == QLatin1String("x10.2.2")) {
-        AddResponsible();
-        ReselectElementNode();
-    } else if (categoryID == QLatin1String("xx4")) {
-        AddSubjectFieldSet();
-        ReselectElementNode();
-    } else if (categoryID == QLatin1String("x10.21.1")) {
-        AddUrl();
-        ReselectElementNode();
-    } else if (categoryID == QLatin1String("x10.21.2")) {
-        AddFpi();
+    } else if (const auto made = recordMadeAtOnce.find(categoryID); made != recordMadeAtOnce.end()) {
+        (this->*made->second)();
         ReselectElementNode();
     } else if (giName == QLatin1String("refObject")) {
         AddFileElement(categoryID);
