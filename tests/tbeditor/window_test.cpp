@@ -149,7 +149,7 @@ TEST_F(WindowTest, CommandsNotBuiltYetStayDisabled)
             EXPECT_FALSE(editor->ToolBar1->button(key)->isEnabled());
         }
         for (QAction *item : {editor->mnuEditFind,
-                              editor->mnuToolsGenHTML, editor->mnuToolsOptions}) {
+                              editor->mnuToolsGenHTML}) {
             SCOPED_TRACE(item->text().toStdString());
             EXPECT_FALSE(item->isEnabled());
         }
