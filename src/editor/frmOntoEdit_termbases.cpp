@@ -4,7 +4,6 @@
 
 #include "tbeditor/frmTBEDitor.h"
 #include "termbase/TermbaseLinks.h"
-#include "ui/Forms.h"
 
 void frmOntoEdit::CheckTermbaseLinks() { ::CheckTermbaseLinks(dlgCommonDialog); }
 
@@ -12,10 +11,5 @@ void frmOntoEdit::SyncConceptToTermbases(const QString &identifier, const QStrin
 {
     if (!ApplyConceptChangeToTermbases(identifier, previous, ConceptChange(operation), dlgCommonDialog))
         return;
-    const QString message = QString::number(operation) + CurrentConcept;
-    for (const auto &editor : ui::forms().ofType<frmTBEDitor>()) {
-        // Written empty first, so that the same message twice is still a change.
-        editor->lblOntoComm.setCaption(QString());
-        editor->lblOntoComm.setCaption(message);
-    }
+    TellTermbaseEditors(operation, CurrentConcept);
 }

@@ -6,7 +6,9 @@
 
 void frmOntoEdit::mnuToolsOptions_Click()
 {
-    RunOntologyOptions(*this);
+    // Windows that offer concepts must not offer those removed with a subset.
+    if (RunOntologyOptions(*this))
+        SignalConceptDeleted();
     // Whatever the answer: the caller that asked for the options relies on a list built
     // under the options now in force.
     InitRSListConcepts();

@@ -5,6 +5,7 @@
 // so the caller can carry on. Failures of the file itself reach the caller.
 
 #include <QString>
+#include <optional>
 
 // The language's name, or "" when the code is unknown.
 QString GetLanguageName(const QString &code);
@@ -17,6 +18,8 @@ int GetConceptType(const QString &identifier);
 // missing concept shows QZ038 and gives "".
 QString GetConceptDefinitionQuoted(const QString &identifier);
 qint64 CountSubsetConcepts(int subset);
+// The number of a subset name, or nothing when no subset has it.
+std::optional<int> FindSubsetID(const QString &name);
 // The number of a subset name; a missing name shows QZ005 and gives 0.
 int GetSubsetID(const QString &name);
 // The name of a subset number, or "Error" when the number is unknown.

@@ -173,3 +173,8 @@ private:
     void makeFolders();
     QString initialFolder() const;
 };
+
+// Tells every open termbase editor that the ontology's concepts changed: operation 1 a
+// concept added, 2 deleted, 3 renamed, followed by the concept the ontology editor
+// stands on. The editors read the digit and reload what mirrors the ontology.
+void TellTermbaseEditors(int operation, const QString &identifier);

@@ -249,8 +249,13 @@ void CheckTermbaseLinks(ui::CommonDialog &dialog)
     }
 }
 
-bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
-                                   ui::CommonDialog &dialog)
+namespace {
+
+// Runs write on every termbase linked to the open ontology, after CheckTermbaseLinks; a
+// file that fails is reported by failed and the others are still written. False when
+// the ontology has no linked termbase.
+bool writeLinkedTermbases(ui::CommonDialog &dialog, const std::function<void(db::Database &)> &write,
+                          const std::function<void(const QString &path, const db::DbError &)> &failed)
 {
     CheckTermbaseLinks(dialog);
     db::TableCursor links(OntologyDB, QStringLiteral("TermBases"));
@@ -272,10 +277,38 @@ bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &pre
                     links.deleteRow();
                 continue;
             }
-            applyChange(termbase, identifier, previous, change);
+            write(termbase);
         } catch (const db::DbError &e) {
-            reportFailure(path, identifier, previous, change, e);
+            failed(path, e);
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
+                                   ui::CommonDialog &dialog)
+{
+    return writeLinkedTermbases(
+        dialog, [&](db::Database &termbase) { applyChange(termbase, identifier, previous, change); },
+        [&](const QString &path, const db::DbError &e) { reportFailure(path, identifier, previous, change, e); });
+}
+
+bool ApplyConceptDeletionsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog)
+{
+    return writeLinkedTermbases(
+        dialog,
+        [&](db::Database &termbase) {
+            db::Transaction tx(termbase);
+            db::Statement remove(termbase, QStringLiteral("DELETE FROM CONCEPTS WHERE Concept = ?"));
+            for (const QString &identifier : identifiers) {
+                remove.bind(1, identifier);
+                remove.run();
+            }
+            tx.commit();
+        },
+        [](const QString &path, const db::DbError &e) {
+            reportFailure(path, {}, {}, ConceptChange::Deleted, e);
+        });
 }

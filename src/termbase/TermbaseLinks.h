@@ -76,3 +76,8 @@ enum class ConceptChange { Added = 1, Deleted = 2, Renamed = 3 };
 // the ontology has no linked termbase, so that no termbase editor needs telling.
 bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
                                    ui::CommonDialog &dialog);
+
+// Deletes many concepts from every linked termbase at once (a subset removed with its
+// concepts): each termbase is opened once and loses them all in one transaction, or none
+// when it fails; failures are reported as above. False when no termbase is linked.
+bool ApplyConceptDeletionsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog);

@@ -2,6 +2,7 @@
 
 #include "UpDown.h"
 #include "ontology/Global.h"
+#include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
@@ -102,10 +103,13 @@ void frmOntoOptions::buildSubsetsTab(QWidget *tab)
     cmdRemove = new QPushButton(QStringLiteral("&Remove"), tab);
     cmdActivate = new QPushButton(QStringLiteral("&Activate"), tab);
     cmdTransfer = new QPushButton(QStringLiteral("&Transfer..."), tab);
-    QObject::connect(cmdAdd, &QPushButton::clicked, tab, [this] { cmdAdd_Click(); });
-    QObject::connect(cmdRemove, &QPushButton::clicked, tab, [this] { cmdRemove_Click(); });
-    QObject::connect(cmdActivate, &QPushButton::clicked, tab, [this] { cmdActivate_Click(); });
-    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, [this] { cmdTransfer_Click(); });
+    QWidget *w = window();
+    QObject::connect(cmdAdd, &QPushButton::clicked, tab, ui::command(w, [this](auto &&...) { cmdAdd_Click(); }));
+    QObject::connect(cmdRemove, &QPushButton::clicked, tab, ui::command(w, [this](auto &&...) { cmdRemove_Click(); }));
+    QObject::connect(cmdActivate, &QPushButton::clicked, tab, ui::command(w, [this](auto &&...) { cmdActivate_Click(); }));
+    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, ui::command(w, [this](auto &&...) { cmdTransfer_Click(); }));
+    QObject::connect(ListView1->header(), &QHeaderView::sectionClicked, tab,
+                     ui::command(w, [this](int column) { ListView1_ColumnClick(column); }));
 
     auto *grid = new QGridLayout(tab);
     grid->addWidget(new QLabel(QStringLiteral("Active Subset:"), tab), 0, 0);
@@ -207,6 +211,9 @@ void frmOntoOptions::buildLanguagesTab(QWidget *tab)
 void frmOntoOptions::Form_Load()
 {
     RSSubsets.emplace(OntologyDB, QStringLiteral("Subsets"), QStringLiteral("Subset_ID"));
+    const int width = ListView1->viewport()->width();
+    ListView1->setColumnWidth(0, width * 3 / 4);
+    ListView1->setColumnWidth(1, width / 4 - ui::twipsToPixels(80));
     FillSubsetList();
     RSTermBases.emplace(db::QueryCursor::dynaset(OntologyDB, QStringLiteral("SELECT * FROM TermBases")));
     FillLinkedTermbases();
@@ -320,26 +327,6 @@ void frmOntoOptions::UpDown1_Change()
                    ui::Buttons::Ok, ui::Icon::Exclamation);
 }
 
-// ---- Subsets: the commands come with the subset tools; the tab shows the subsets ----------
-
-void frmOntoOptions::FillSubsetList()
-{
-    ListView1->clear();
-    if (!RSSubsets->isEmpty())
-        RSSubsets->moveFirst();
-    for (; !RSSubsets->eof(); RSSubsets->moveNext()) {
-        const int id = RSSubsets->field(QStringLiteral("Subset_ID")).toInt();
-        new QTreeWidgetItem(ListView1, {RSSubsets->text(QStringLiteral("Subset")),
-                                        QString::number(CountSubsetConcepts(id))});
-    }
-    lblActiveSubset->setText(GetSubsetName(OntologyInfo.ActiveSet));
-}
-
-void frmOntoOptions::cmdAdd_Click() {}
-void frmOntoOptions::cmdRemove_Click() {}
-void frmOntoOptions::cmdActivate_Click() {}
-void frmOntoOptions::cmdTransfer_Click() {}
-
 // ---- The Options command ---------------------------------------------------------------
 
 namespace {
@@ -368,7 +355,7 @@ ChosenOptions chosenOptions(const frmOntoOptions &d)
 
 }  // namespace
 
-void RunOntologyOptions(ui::Form &owner)
+bool RunOntologyOptions(ui::Form &owner)
 {
     const auto dialog = std::make_shared<frmOntoOptions>();
     try {
@@ -390,4 +377,5 @@ void RunOntologyOptions(ui::Form &owner)
         ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
     }
     dialog->unload();
+    return dialog->conceptsRemoved();
 }

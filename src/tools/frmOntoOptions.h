@@ -95,6 +95,10 @@ public:
     void cmdRemove_Click();
     void cmdActivate_Click();
     void cmdTransfer_Click();
+    void ListView1_ColumnClick(int column);
+
+    // True once a subset was removed with its concepts while the dialog was loaded.
+    bool conceptsRemoved() const { return m_conceptsRemoved; }
 
 protected:
     void Form_Load() override;
@@ -111,10 +115,12 @@ private:
     void endLinkProgress();
 
     bool m_confirmed = false;
+    bool m_conceptsRemoved = false;
 };
 
 // The Options command of the main window, up to the concept list: shows the dialog over
 // owner, writes the options back when the user leaves with OK (OntologyInfo, and the
 // Show flags of Languages at once), and unloads the dialog. The caller rebuilds its
-// concept list afterwards, whatever the answer.
-void RunOntologyOptions(ui::Form &owner);
+// concept list afterwards, whatever the answer. True when the user removed a subset with
+// its concepts, so that windows that list concepts read them again.
+bool RunOntologyOptions(ui::Form &owner);
