@@ -29,7 +29,9 @@ qsizetype AddBatchNames(const QStringList &concepts, const QString &lang, BatchN
 qsizetype RemoveBatchNames(const QStringList &concepts, const QString &lang, const BatchProgress &progress)
 {
     db::Transaction tx(OntologyDB);
-    db::Statement remove(OntologyDB, QStringLiteral("DELETE FROM Names WHERE Concept = ? AND Lang_ID = ?"));
+    // "+Lang_ID" keeps the engine on the concept's index: the language's index would walk
+    // every name of the language for each concept, which is quadratic over a big batch.
+    db::Statement remove(OntologyDB, QStringLiteral("DELETE FROM Names WHERE Concept = ? AND +Lang_ID = ?"));
     qsizetype removed = 0;
     for (qsizetype i = 0; i < concepts.size(); ++i) {
         remove.bindAll({concepts.at(i), lang}).run();

@@ -1,5 +1,6 @@
 #include "tbeditor/TBEditorFixture.h"
 #include "termbase/LinkedFiles.h"
+#include "editor/frmNewConcept.h"
 #include "ontology/Subsets.h"
 #include "tools/frmOntoOptions.h"
 #include "tools/frmTransfer.h"
@@ -193,6 +194,9 @@ TEST_F(SubsetsTest, RemovingASubsetTakesItsConceptsOutOfTheOntologyAndEveryLinke
     subset(3, "Farm");
     OntologyDB.execute("UPDATE CONCEPTS SET Subset_ID = 2 WHERE Concept IN ('DOG', 'CAT')");
     ASSERT_TRUE(conceptsOf(closed).contains("DOG"));
+    main->mnuConceptAdd_Click();  // open beside the main window, offering parents
+    const auto adding = ui::forms().first<frmNewConcept>();
+    ASSERT_TRUE(adding);
 
     options([&](frmOntoOptions &d) {
         choose(d, "Pets");
@@ -226,6 +230,7 @@ TEST_F(SubsetsTest, RemovingASubsetTakesItsConceptsOutOfTheOntologyAndEveryLinke
     EXPECT_TRUE(editor->lblOntoComm.caption().startsWith("2")) << "the open editor is told";
     EXPECT_FALSE(editor->dbcConcepts->findFirst([](const QString &t) { return t == "DOG"; }));
     EXPECT_FALSE(listed("DOG")) << "the main window lists what is left";
+    EXPECT_EQ(adding->lblRefresh.caption(), "Delete") << "the add-concept dialog reloads its parents";
 
     // An empty subset goes without a word to the termbases.
     editor->lblOntoComm.setCaption("");
