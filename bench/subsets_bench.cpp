@@ -13,7 +13,6 @@
 #include "termbase/NewTermbase.h"
 #include "termbase/TermbaseLinks.h"
 #include "ui/App.h"
-#include "ui/FileDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,11 +104,10 @@ int main(int argc, char **argv)
            timedMs([&] { AddBatchNames(chosen, QStringLiteral("en"), BatchNameForm::Label); }), "ms");
     figure("remove_names_100k_concepts", timedMs([&] { RemoveBatchNames(chosen, QStringLiteral("en")); }), "ms");
 
-    ui::CommonDialog dialog;
     QStringList removed;
     figure("remove_subset_100k_concepts_ontology", timedMs([&] { removed = RemoveSubset(target); }), "ms");
     figure("remove_subset_100k_concepts_one_termbase",
-           timedMs([&] { ApplyConceptDeletionsToTermbases(removed, dialog); }), "ms");
+           timedMs([&] { DeleteFromLinkedTermbases(removed); }), "ms");
     if (removed.size() != chosen.size())
         std::fprintf(stderr, "removed %lld of %lld concepts\n", qlonglong(removed.size()), qlonglong(chosen.size()));
 

@@ -223,6 +223,9 @@ public:
     // CurrentConcept. A deleted relation's inverse and purged concepts are each a change of
     // their own (frmOntoEdit_termbases.cpp).
     virtual void SyncConceptToTermbases(const QString &identifier, const QString &previous, int operation);
+    // Many concepts deleted at once (a subset removed): every linked termbase loses them
+    // in one go and the termbase editors are told once.
+    void SyncDeletedConceptsToTermbases(const QStringList &deleted);
     // Asks about every linked termbase file that is gone; see ::CheckTermbaseLinks.
     void CheckTermbaseLinks();
 
@@ -327,6 +330,8 @@ private:
     void buildToolbar();
     void buildPanes();
     void setOntologyUIEnabled(bool enabled);
+    // Disables every menu item and toolbar button whose command is not built yet.
+    void markCommandsNotBuilt();
     void openChosenOntology();
     void closeOntology(QString &path, bool writeBack);
     void abandonNewOntology();

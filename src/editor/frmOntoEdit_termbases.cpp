@@ -2,8 +2,9 @@
 
 #include "frmOntoEdit.h"
 
+#include "TermbaseLinkQuestions.h"
+
 #include "tbeditor/frmTBEDitor.h"
-#include "termbase/TermbaseLinks.h"
 
 void frmOntoEdit::CheckTermbaseLinks() { ::CheckTermbaseLinks(dlgCommonDialog); }
 
@@ -12,4 +13,11 @@ void frmOntoEdit::SyncConceptToTermbases(const QString &identifier, const QStrin
     if (!ApplyConceptChangeToTermbases(identifier, previous, ConceptChange(operation), dlgCommonDialog))
         return;
     TellTermbaseEditors(operation, CurrentConcept);
+}
+
+void frmOntoEdit::SyncDeletedConceptsToTermbases(const QStringList &deleted)
+{
+    // The editors read only the operation: one message reloads them for the whole batch.
+    if (!deleted.isEmpty() && ApplyConceptDeletionsToTermbases(deleted, dlgCommonDialog))
+        TellTermbaseEditors(2, deleted.first());
 }

@@ -2,6 +2,7 @@
 
 #include "UpDown.h"
 #include "ontology/Global.h"
+#include "termbase/TermbaseLinks.h"
 #include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
@@ -215,7 +216,7 @@ void frmOntoOptions::Form_Load()
     ListView1->setColumnWidth(0, width * 3 / 4);
     ListView1->setColumnWidth(1, width / 4 - ui::twipsToPixels(80));
     FillSubsetList();
-    RSTermBases.emplace(db::QueryCursor::dynaset(OntologyDB, QStringLiteral("SELECT * FROM TermBases")));
+    RSTermBases.emplace(OpenTermbaseLinkRows());
     FillLinkedTermbases();
     fillLanguages();
     showOptions();
@@ -233,14 +234,11 @@ void frmOntoOptions::fillLanguages()
     lvwLangs->clear();
     lvwLangs->setColumnWidth(0, ui::twipsToPixels(1410));
     lvwLangs->setColumnWidth(1, ui::twipsToPixels(700));
-    db::Statement st(OntologyDB, QStringLiteral("SELECT Lang_ID, Language, Show FROM Languages"));
-    while (st.step()) {
-        const QString id = st.column(0).toString();
-        const QString name = st.column(1).toString();
-        auto *item = new QTreeWidgetItem(lvwLangs, {name, id});
+    for (const LanguageRow &language : GetLanguages()) {
+        auto *item = new QTreeWidgetItem(lvwLangs, {language.name, language.id});
         item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
-        item->setCheckState(0, st.column(2).toBool() ? Qt::Checked : Qt::Unchecked);
-        cbxLangs->addItem(name, id);
+        item->setCheckState(0, language.show ? Qt::Checked : Qt::Unchecked);
+        cbxLangs->addItem(language.name, language.id);
     }
     cbxLangs->setCurrentIndex(cbxLangs->findData(OntologyInfo.DefLang));
 }
@@ -355,27 +353,20 @@ ChosenOptions chosenOptions(const frmOntoOptions &d)
 
 }  // namespace
 
-bool RunOntologyOptions(ui::Form &owner)
+void RunOntologyOptions(ui::Form &owner, std::function<void(const QStringList &removed)> conceptsRemoved)
 {
     const auto dialog = std::make_shared<frmOntoOptions>();
+    dialog->conceptsRemoved = std::move(conceptsRemoved);
     try {
         dialog->load();
         dialog->showModal(owner);
         if (dialog->confirmed()) {
             const ChosenOptions chosen = chosenOptions(*dialog);
-            db::Transaction tx(OntologyDB);
-            // Each flag goes to its own language, whatever order the list was read in.
-            db::Statement show(OntologyDB, QStringLiteral("UPDATE Languages SET Show = ? WHERE Lang_ID = ?"));
-            for (const auto &[id, on] : chosen.shown) {
-                show.bind(1, on).bind(2, id);
-                show.run();
-            }
-            tx.commit();
+            SetShownLanguages(chosen.shown);
             OntologyInfo = chosen.info;
         }
     } catch (const db::DbError &e) {
         ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
     }
     dialog->unload();
-    return dialog->conceptsRemoved();
 }

@@ -9,6 +9,7 @@
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -97,8 +98,9 @@ public:
     void cmdTransfer_Click();
     void ListView1_ColumnClick(int column);
 
-    // True once a subset was removed with its concepts while the dialog was loaded.
-    bool conceptsRemoved() const { return m_conceptsRemoved; }
+    // Run when a subset was removed, with the identifiers of the concepts removed with it,
+    // so that the owner tells whoever keeps a copy of them.
+    std::function<void(const QStringList &removed)> conceptsRemoved;
 
 protected:
     void Form_Load() override;
@@ -115,12 +117,10 @@ private:
     void endLinkProgress();
 
     bool m_confirmed = false;
-    bool m_conceptsRemoved = false;
 };
 
 // The Options command of the main window, up to the concept list: shows the dialog over
 // owner, writes the options back when the user leaves with OK (OntologyInfo, and the
 // Show flags of Languages at once), and unloads the dialog. The caller rebuilds its
-// concept list afterwards, whatever the answer. True when the user removed a subset with
-// its concepts, so that windows that list concepts read them again.
-bool RunOntologyOptions(ui::Form &owner);
+// concept list afterwards, whatever the answer. conceptsRemoved is the dialog's own (above).
+void RunOntologyOptions(ui::Form &owner, std::function<void(const QStringList &removed)> conceptsRemoved = {});

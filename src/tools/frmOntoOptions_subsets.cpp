@@ -6,8 +6,6 @@
 
 #include "ontology/Global.h"
 #include "ontology/Subsets.h"
-#include "tbeditor/frmTBEDitor.h"
-#include "termbase/TermbaseLinks.h"
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
@@ -113,11 +111,9 @@ void frmOntoOptions::cmdRemove_Click()
     {
         const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
         const QStringList removed = RemoveSubset(id);
-        m_conceptsRemoved = true;
-        // The termbases keep their own copy of the identifiers: each linked one loses the
-        // removed concepts in one go, and the open editors are told once.
-        if (!removed.isEmpty() && ApplyConceptDeletionsToTermbases(removed, dlgCommonDialog))
-            TellTermbaseEditors(2, removed.first());
+        // The termbases and the windows that offer concepts keep their own copy of them.
+        if (conceptsRemoved)
+            conceptsRemoved(removed);
     }
     FillSubsetList();
     // The first subset listed becomes the active one, so that the active subset is
