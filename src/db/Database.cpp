@@ -140,6 +140,23 @@ QStringList Database::columnNames(const QString &table) const
 
 // ---------------------------------------------------------------------------------
 
+BulkCache::BulkCache(const Database &db)
+    : m_db(db), m_previous(m_db.scalar(QStringLiteral("PRAGMA cache_size")).toLongLong())
+{
+    m_db.execute(QStringLiteral("PRAGMA cache_size = -65536"));
+}
+
+BulkCache::~BulkCache()
+{
+    try {
+        m_db.execute(QStringLiteral("PRAGMA cache_size = %1").arg(m_previous));
+    } catch (const DbError &) {
+        // A cache left larger costs memory, not data; a destructor must not throw.
+    }
+}
+
+// ---------------------------------------------------------------------------------
+
 Transaction::Transaction(const Database &db) : m_conn(db.connection())
 {
     m_name = QStringLiteral("lx%1").arg(m_conn->nextSavepoint());

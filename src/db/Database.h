@@ -57,6 +57,22 @@ private:
     std::shared_ptr<Connection> m_conn;
 };
 
+// For one command that changes many rows spread over a big file in one transaction: the
+// engine may keep up to 64 MiB of the file's pages in memory meanwhile, so that changed
+// pages are not written out and read back half-way. The usual cache comes back, and its
+// memory is given back, when the scope ends.
+class BulkCache {
+public:
+    explicit BulkCache(const Database &db);
+    ~BulkCache();
+    BulkCache(const BulkCache &) = delete;
+    BulkCache &operator=(const BulkCache &) = delete;
+
+private:
+    Database m_db;
+    qint64 m_previous;
+};
+
 // Nested scopes use savepoints, so a command can run inside another command's
 // transaction. Rolls back unless commit() was called.
 class Transaction {

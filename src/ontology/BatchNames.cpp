@@ -5,6 +5,7 @@
 qsizetype AddBatchNames(const QStringList &concepts, const QString &lang, BatchNameForm form,
                         const BatchProgress &progress)
 {
+    const db::BulkCache cache(OntologyDB);
     db::Transaction tx(OntologyDB);
     db::Statement stored(OntologyDB, QStringLiteral("SELECT Concept FROM CONCEPTS WHERE Concept = ?"));
     db::Statement add(OntologyDB, QStringLiteral("INSERT INTO Names (Concept, Lang_ID, Name) VALUES (?, ?, ?)"));
@@ -28,6 +29,7 @@ qsizetype AddBatchNames(const QStringList &concepts, const QString &lang, BatchN
 
 qsizetype RemoveBatchNames(const QStringList &concepts, const QString &lang, const BatchProgress &progress)
 {
+    const db::BulkCache cache(OntologyDB);
     db::Transaction tx(OntologyDB);
     // "+Lang_ID" keeps the engine on the concept's index: the language's index would walk
     // every name of the language for each concept, which is quadratic over a big batch.

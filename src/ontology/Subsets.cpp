@@ -84,6 +84,7 @@ QString SubsetRemovalProblem(int subset)
 
 QStringList RemoveSubset(int subset)
 {
+    const db::BulkCache cache(OntologyDB);
     db::Transaction tx(OntologyDB);
     const QStringList removed = SubsetConcepts(subset);
     OntologyDB.execute(QStringLiteral("DELETE FROM Subsets WHERE Subset_ID = ?"), {subset});
@@ -93,6 +94,7 @@ QStringList RemoveSubset(int subset)
 
 qsizetype TransferConcepts(const QStringList &concepts, int from, int to)
 {
+    const db::BulkCache cache(OntologyDB);
     db::Transaction tx(OntologyDB);
     db::Statement move(OntologyDB,
                        QStringLiteral("UPDATE CONCEPTS SET Subset_ID = ? WHERE Concept = ? AND Subset_ID = ?"));

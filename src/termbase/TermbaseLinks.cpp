@@ -243,6 +243,7 @@ ConceptChangeFindings DeleteFromLinkedTermbases(const QStringList &identifiers)
 {
     return writeLinkedTermbases(
         [&](db::Database &termbase) {
+            const db::BulkCache cache(termbase);
             db::Transaction tx(termbase);
             db::Statement remove(termbase, QStringLiteral("DELETE FROM CONCEPTS WHERE Concept = ?"));
             for (const QString &identifier : identifiers) {
