@@ -48,6 +48,18 @@ std::shared_ptr<Connection> connect(const QString &path, int flags, bool readOnl
     return conn;
 }
 
+// A file opened for work must take writes, and its folder the engine's journal beside it;
+// otherwise every command would fail later, and again at close. A file or folder marked
+// read-only counts as such even for a user whom the system would let write it anyway.
+bool canWrite(const QFileInfo &file)
+{
+    constexpr QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileInfo folder(file.absolutePath());
+    return file.isWritable() && (file.permissions() & anyWrite) && folder.isWritable() &&
+           (folder.permissions() & anyWrite);
+}
+
 }  // namespace
 
 Database Database::create(const QString &path)
@@ -79,8 +91,15 @@ Database Database::open(const QString &path, const OpenOptions &options)
         if (!db.hasTable(table))
             throw DbError(err::ObjectNotFound,
                           QStringLiteral("The database engine could not find the object '%1'.").arg(table));
+    if (!options.readOnly && !canWrite(info))
+        throw DbError(err::ReadOnly,
+                      QStringLiteral("The file '%1' cannot be written: it, or its folder, is read-only.").arg(path));
     if (options.exclusive)
         db.execute(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+    // A fixed 32 MB of pages instead of the default 2 MB: a look-up by key in a large file
+    // whose rows were stored in no particular order would otherwise read most pages again
+    // from the file. Pages are taken only as they are read, so a small file costs nothing.
+    db.execute(QStringLiteral("PRAGMA cache_size = -32768"));
     return db;
 }
 

@@ -47,7 +47,7 @@ void frmOntoEdit::mnuConceptAdd_Click()
         dialog->show();
     } catch (const db::DbError &e) {
         dialog->unload();
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
 }
 
@@ -59,7 +59,7 @@ void frmOntoEdit::lblNewCpt_Change()
     CurrentConcept = added;
     AddDefaultConceptName(added);
     FillNamesList();
-    InitRSListConcepts();
+    FollowConceptChanges({}, {added});
     ShowConceptCounts();
     WriteSearch(added);
     CountConcepts();
@@ -71,25 +71,21 @@ void frmOntoEdit::mnuConceptEditDef_Click()
 {
     if (CurrentConcept.isEmpty())
         return;
-    try {
-        // The editor starts from what is stored, and compares with it.
-        const QString stored = ConceptDefinition(CurrentConcept);
-        const auto dialog = std::make_shared<frmNames>();
-        dialog->load();
-        dialog->setCaption(QStringLiteral("Edit definition of  - ") + CurrentConcept);
-        dialog->lblStart.setCaption(QStringLiteral("Definition"));
-        dialog->txtConcept->setText(CurrentConcept);
-        dialog->txtDef->setPlainText(stored);
-        dialog->showModal(*this);
-        const bool confirmed = dialog->lblStart.caption() == QStringLiteral("OK");
-        const QString edited = dialog->txtDef->toPlainText();
-        dialog->unload();
-        if (confirmed && edited != stored) {
-            SetConceptDefinition(CurrentConcept, edited);
-            txtDef->setPlainText(edited);
-        }
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+    // The editor starts from what is stored, and compares with it.
+    const QString stored = ConceptDefinition(CurrentConcept);
+    const auto dialog = std::make_shared<frmNames>();
+    dialog->load();
+    dialog->setCaption(QStringLiteral("Edit definition of  - ") + CurrentConcept);
+    dialog->lblStart.setCaption(QStringLiteral("Definition"));
+    dialog->txtConcept->setText(CurrentConcept);
+    dialog->txtDef->setPlainText(stored);
+    dialog->showModal(*this);
+    const bool confirmed = dialog->lblStart.caption() == QStringLiteral("OK");
+    const QString edited = dialog->txtDef->toPlainText();
+    dialog->unload();
+    if (confirmed && edited != stored) {
+        SetConceptDefinition(CurrentConcept, edited);
+        txtDef->setPlainText(edited);
     }
 }
 
@@ -127,16 +123,16 @@ void frmOntoEdit::mnuConceptEdit_Click()
         }
         RenameConcept(old, renamed);
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
         return;
     }
     CurrentConcept = renamed;
     try {
         SyncConceptToTermbases(renamed, old, 3);
-        InitRSListConcepts();
+        FollowConceptRenamed(old, renamed);
         ShowConceptCounts();
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
     SignalRelationDialogs(CurrentConcept);
     tellAddConceptDialog(CurrentConcept);
@@ -176,19 +172,19 @@ void frmOntoEdit::mnuConceptDelete_Click()
     try {
         deleted = DeleteConcept(c, inverse);
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
         return;
     }
     SignalConceptDeleted();
     try {
         for (const QString &d : deleted)
             SyncConceptToTermbases(d, d == inverse ? c : d, 2);
-        // The list is rebuilt without the deleted concepts, so the current concept is
-        // the first listed one, or the root when none is listed: never a deleted one.
-        InitRSListConcepts();
+        // The list is left without the deleted concepts, so the current concept is the
+        // first listed one, or the root when none is listed: never a deleted one.
+        FollowConceptChanges(deleted, {});
         CountConcepts();
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
     dblConcepts->setFocus();
     ShowConceptCounts();

@@ -1,10 +1,12 @@
 // The concept list with its search box, and the panes of the current concept: how a
 // concept becomes current and how it is shown.
 
-#include "CommandError.h"
+#include "db/Error.h"
+#include "ui/CommandBoundary.h"
+#include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
@@ -35,7 +37,6 @@
 namespace {
 
 const QString SearchHint = QStringLiteral("Search...");
-constexpr int PasteLimit = 255;
 
 QString typeWord(int type)
 {
@@ -125,17 +126,17 @@ void frmOntoEdit::wireConceptPanes()
     dblConcepts->viewport()->installEventFilter(events);
     lvwNames->viewport()->installEventFilter(events);
 
-    QObject::connect(txtCptSearch, &QLineEdit::textChanged, w, [this] { txtCptSearch_Change(); });
-    dblConcepts->onClick([this] { dblConcepts_Click(); });
-    dblConcepts->onDblClick([this] { dblConcepts_DblClick(); });
-    QObject::connect(lstISA, &QListWidget::itemDoubleClicked, w, [this] { lstISA_DblClick(); });
-    QObject::connect(lstSubclasses, &QListWidget::itemDoubleClicked, w, [this] { lstSubclasses_DblClick(); });
-    QObject::connect(lstAncestors, &QListWidget::itemDoubleClicked, w, [this] { lstAncestors_DblClick(); });
-    QObject::connect(lstDescendants, &QListWidget::itemDoubleClicked, w, [this] { lstDescendants_DblClick(); });
+    QObject::connect(txtCptSearch, &QLineEdit::textChanged, w, ui::command(w, [this] { txtCptSearch_Change(); }));
+    dblConcepts->onClick(ui::command(w, [this] { dblConcepts_Click(); }));
+    dblConcepts->onDblClick(ui::command(w, [this] { dblConcepts_DblClick(); }));
+    QObject::connect(lstISA, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstISA_DblClick(); }));
+    QObject::connect(lstSubclasses, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstSubclasses_DblClick(); }));
+    QObject::connect(lstAncestors, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstAncestors_DblClick(); }));
+    QObject::connect(lstDescendants, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstDescendants_DblClick(); }));
     // Toggled, not clicked: a check set from code runs the handler too, as clearing relies on.
-    QObject::connect(chkActiveAnc, &QCheckBox::toggled, w, [this] { chkActiveAnc_Click(); });
-    QObject::connect(chkActivDesc, &QCheckBox::toggled, w, [this] { chkActivDesc_Click(); });
-    lblNewCpt.onChange([this] { lblNewCpt_Change(); });
+    QObject::connect(chkActiveAnc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActiveAnc_Click(); }));
+    QObject::connect(chkActivDesc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActivDesc_Click(); }));
+    lblNewCpt.onChange(ui::command(w, [this] { lblNewCpt_Change(); }));
 
     // The panes are read-only, so there is nothing to cut or paste.
     mnuEditCut->setEnabled(false);
@@ -145,16 +146,12 @@ void frmOntoEdit::wireConceptPanes()
     lvwNames->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwNames->header()->setSectionsClickable(true);
     QObject::connect(lvwNames->header(), &QHeaderView::sectionClicked, w,
-                     [this](int section) { lvwNames_ColumnClick(section + 1); });
-    const auto item = [this](const QString &caption, void (frmOntoEdit::*handler)()) {
-        QAction *a = mnuName->addAction(caption);
-        QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
-        return a;
-    };
-    mnuNameAdd = item(QStringLiteral("&Add Name"), &frmOntoEdit::mnuNameAdd_Click);
-    mnuNameEdit = item(QStringLiteral("Edit Selected Name"), &frmOntoEdit::mnuNameEdit_Click);
+                     ui::command(w, [this](int section) { lvwNames_ColumnClick(section + 1); }));
+    mnuNameAdd = ui::addMenuItem(mnuName, QStringLiteral("&Add Name"), this, &frmOntoEdit::mnuNameAdd_Click);
+    mnuNameEdit = ui::addMenuItem(mnuName, QStringLiteral("Edit Selected Name"), this, &frmOntoEdit::mnuNameEdit_Click);
     mnuName->addSeparator();
-    mnuNameDelete = item(QStringLiteral("&Deleted Selected Name"), &frmOntoEdit::mnuNameDelete_Click);
+    mnuNameDelete =
+        ui::addMenuItem(mnuName, QStringLiteral("&Deleted Selected Name"), this, &frmOntoEdit::mnuNameDelete_Click);
 }
 
 void frmOntoEdit::CountConcepts()
@@ -166,6 +163,42 @@ void frmOntoEdit::InitRSListConcepts()
 {
     RSListConcepts = ConceptList::listView(OntologyDB, OntologyInfo.ListTop, OntologyInfo.ActiveSet);
     dblConcepts->bind(RSListConcepts);
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptChanges(const QStringList &removed, const QStringList &added)
+{
+    // A list that hides some concepts cannot tell, once a concept is gone from the file,
+    // whether it showed it.
+    if (!RSListConcepts || (!removed.isEmpty() && !RSListConcepts->showsEveryConcept())) {
+        InitRSListConcepts();
+        return;
+    }
+    for (const QString &id : removed) {
+        const int row = RSListConcepts->conceptRemoved(id);
+        if (row >= 0)
+            dblConcepts->rowRemoved(row);
+    }
+    for (const QString &id : added) {
+        const int row = RSListConcepts->conceptAdded(id);
+        if (row >= 0)
+            dblConcepts->rowInserted(row);
+    }
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptRenamed(const QString &from, const QString &to)
+{
+    // A rename keeps the concept's type and subset: the list showed the old identifier
+    // exactly when it shows the new one.
+    if (RSListConcepts && !RSListConcepts->showsEveryConcept() && !RSListConcepts->shows(to))
+        FollowConceptChanges({}, {});
+    else
+        FollowConceptChanges({from}, {to});
+}
+
+void frmOntoEdit::showFirstListed()
+{
     ListedCount = RSListConcepts->rowCount();
     if (ListedCount < 1) {
         CurrentConcept = RootConcept;
@@ -280,22 +313,29 @@ void frmOntoEdit::showListedRow(int row)
     ShowConcept();
 }
 
-void frmOntoEdit::txtCptSearch_Change()
+void frmOntoEdit::txtCptSearch_Change() { searchConceptList(false); }
+
+void frmOntoEdit::searchConceptList(bool showAgain)
 {
     const QString text = txtCptSearch->text();
     if (text.isEmpty() || text == SearchHint || !RSListConcepts)
         return;
     try {
-        showListedRow(RSListConcepts->findPrefix(text));
+        const int row = RSListConcepts->findPrefix(text);
+        // A key that leaves the list on the concept shown (or finds nothing) leaves the
+        // panes as they are: refilling them for every letter typed would stall typing.
+        if (!showAgain && (row < 0 || (row == dblConcepts->currentRow() && RSListConcepts->text(row) == CurrentConcept)))
+            return;
+        showListedRow(row);
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
 }
 
 void frmOntoEdit::WriteSearch(const QString &text)
 {
     if (txtCptSearch->text() == text)
-        txtCptSearch_Change();
+        searchConceptList(true);
     else
         txtCptSearch->setText(text);
 }
@@ -319,7 +359,7 @@ void frmOntoEdit::GoToConcept(const QString &name)
             return;
         }
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
         return;
     }
     const ui::Answer answer =
@@ -346,10 +386,8 @@ void frmOntoEdit::txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift)
     if (key == Qt::Key_V) {
         // Pasted text follows the strict identifier rule whatever the naming option, one
         // character at a time, and each one searches.
-        const QString pasted = QApplication::clipboard()->text().left(PasteLimit);
-        for (const QChar c : pasted)
-            if (const int mapped = NormalizeConceptKey(c.unicode()))
-                txtCptSearch->setText(txtCptSearch->text() + QChar(mapped));
+        for (const QChar c : pastedKeys(NormalizeConceptKey))
+            txtCptSearch->setText(txtCptSearch->text() + c);
     } else if (key == Qt::Key_C && !txtCptSearch->text().isEmpty()) {
         copyToClipboard(txtCptSearch->text());
     }
@@ -368,11 +406,7 @@ void frmOntoEdit::dblConcepts_Click()
     if (picked.isEmpty() || picked == CurrentConcept)
         return;
     CurrentConcept = picked;
-    try {
-        ShowConcept();
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
-    }
+    ShowConcept();
 }
 
 void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
@@ -414,4 +448,3 @@ void frmOntoEdit::mnuEditCopy_Click() { txtDef_KeyUp(Qt::Key_C, Qt::ControlModif
 
 void frmOntoEdit::txtDef_DblClick() { mnuConceptEditDef_Click(); }
 
-void frmOntoEdit::reportCommandFailure(const db::DbError &e) { ReportCommandError(e); }

@@ -44,14 +44,14 @@ frmTransfer::frmTransfer() : ui::Form(new QDialog)
     cmdTranfer = new QPushButton(QStringLiteral("&Transfer"), w);
     cmdCancel = new QPushButton(QStringLiteral("&Close"), w);
 
-    QObject::connect(cbxFrom, &QComboBox::editTextChanged, w, ui::command(w, [this](auto &&...) { cbxFrom_Change(); }));
-    QObject::connect(cbxFrom, &QComboBox::activated, w, ui::command(w, [this](auto &&...) { cbxFrom_Click(); }));
-    QObject::connect(cbxTo, &QComboBox::editTextChanged, w, ui::command(w, [this](auto &&...) { cbxTo_Change(); }));
-    QObject::connect(cbxTo, &QComboBox::activated, w, ui::command(w, [this](auto &&...) { cbxTo_Click(); }));
-    QObject::connect(cmdAll, &QPushButton::clicked, w, ui::command(w, [this](auto &&...) { cmdAll_Click(); }));
-    QObject::connect(cmdClear, &QPushButton::clicked, w, ui::command(w, [this](auto &&...) { cmdClear_Click(); }));
-    QObject::connect(cmdTranfer, &QPushButton::clicked, w, ui::command(w, [this](auto &&...) { cmdTranfer_Click(); }));
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this](auto &&...) { cmdCancel_Click(); }));
+    QObject::connect(cbxFrom, &QComboBox::editTextChanged, w, ui::command(w, [this] { cbxFrom_Change(); }));
+    QObject::connect(cbxFrom, &QComboBox::activated, w, ui::command(w, [this] { cbxFrom_Click(); }));
+    QObject::connect(cbxTo, &QComboBox::editTextChanged, w, ui::command(w, [this] { cbxTo_Change(); }));
+    QObject::connect(cbxTo, &QComboBox::activated, w, ui::command(w, [this] { cbxTo_Click(); }));
+    QObject::connect(cmdAll, &QPushButton::clicked, w, ui::command(w, [this] { cmdAll_Click(); }));
+    QObject::connect(cmdClear, &QPushButton::clicked, w, ui::command(w, [this] { cmdClear_Click(); }));
+    QObject::connect(cmdTranfer, &QPushButton::clicked, w, ui::command(w, [this] { cmdTranfer_Click(); }));
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this] { cmdCancel_Click(); }));
 
     auto *grid = new QGridLayout(w);
     grid->addWidget(new QLabel(QStringLiteral("From:"), w), 0, 0);

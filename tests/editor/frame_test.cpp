@@ -5,6 +5,8 @@
 #include "ui/Toolbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -152,10 +154,7 @@ TEST_F(FrameTest, StartsWithNoOntologyOpen)
 TEST_F(FrameTest, CommandsNotBuiltYetStayDisabled)
 {
     const auto expectDisabled = [&] {
-        const QList<QAction *> notBuilt = {main->mnuConceptTree, main->mnuTreeFull, main->ToolBar1->button("FullTree"),
-                                           main->mnuTreeObject, main->mnuTreeEvent, main->mnuTreeRel,
-                                           main->mnuTreeAttr, main->mnuTreeSelConcept, main->mnuFileImport,
-                                           main->mnuFileExport, main->mnuToolsOntoNav, main->mnuGenHTML,
+        const QList<QAction *> notBuilt = {main->mnuFileImport, main->mnuFileExport, main->mnuGenHTML,
                                            main->mnuToolsBatchNaming};
         for (QAction *item : notBuilt) {
             ASSERT_NE(item, nullptr);
@@ -172,10 +171,33 @@ TEST_F(FrameTest, CommandsNotBuiltYetStayDisabled)
         SCOPED_TRACE("open");
         expectDisabled();
         for (QAction *built : {main->mnuFileClose, main->mnuFileProperties, main->mnuConceptAdd, main->mnuToolsOptions,
-                               main->ToolBar1->button("NewCpt")})
+                               main->ToolBar1->button("NewCpt"), main->mnuConceptTree, main->mnuTreeFull,
+                               main->ToolBar1->button("FullTree"), main->mnuTreeObject, main->mnuTreeEvent,
+                               main->mnuTreeRel, main->mnuTreeAttr, main->mnuTreeSelConcept, main->mnuToolsOntoNav})
             EXPECT_TRUE(built->isEnabled()) << built->text().toStdString() << built->toolTip().toStdString();
     }
     main->mnuFileClose_Click();
     SCOPED_TRACE("closed");
     expectDisabled();
+}
+
+// Counts up to ten million are shown whole in the window's own size, not cut.
+TEST_F(FrameTest, TheStatusBarShowsLargeCountsWhole)
+{
+    newOntology("Kinship", "kinship.ont");
+    main->show();
+    for (qint64 count : {qint64(100023), qint64(1000000), qint64(10000000)}) {
+        SCOPED_TRACE(count);
+        main->ListedCount = count;
+        main->TotalCount = count;
+        main->ShowConceptCounts();
+        QApplication::processEvents();
+        for (int panel : {3, 4}) {
+            const QLabel *label = main->StatusBar1->panelLabel(panel);
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(label->text().startsWith(QString::number(count)));
+            EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text()))
+                << label->text().toStdString();
+        }
+    }
 }
