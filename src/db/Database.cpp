@@ -174,6 +174,24 @@ BulkCache::~BulkCache()
     }
 }
 
+ForeignKeysOff::ForeignKeysOff(const Database &db) : m_db(db)
+{
+    m_db.execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    m_active = m_db.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt() == 0;
+}
+
+ForeignKeysOff::~ForeignKeysOff()
+{
+    if (!m_active)
+        return;
+    try {
+        m_db.execute(QStringLiteral("PRAGMA foreign_keys = ON"));
+    } catch (const DbError &) {
+        // Nothing to do about it here: a destructor must not throw. The connection is
+        // left without checks, which later writes would not notice.
+    }
+}
+
 // ---------------------------------------------------------------------------------
 
 Transaction::Transaction(const Database &db) : m_conn(db.connection())

@@ -73,6 +73,23 @@ private:
     qint64 m_previous;
 };
 
+// For one bulk command that removes rows and everything referring to them set by set,
+// which the cascades would do row by row at many times the cost. The engine ignores the
+// switch inside a transaction, so the command asks active() and, when it is false, lets
+// the cascades do the work. The checks are on again when the scope ends.
+class ForeignKeysOff {
+public:
+    explicit ForeignKeysOff(const Database &db);
+    ~ForeignKeysOff();
+    ForeignKeysOff(const ForeignKeysOff &) = delete;
+    ForeignKeysOff &operator=(const ForeignKeysOff &) = delete;
+    bool active() const { return m_active; }
+
+private:
+    Database m_db;
+    bool m_active = false;
+};
+
 // Nested scopes use savepoints, so a command can run inside another command's
 // transaction. Rolls back unless commit() was called.
 class Transaction {

@@ -2,6 +2,9 @@
 
 #include "ConceptCommands.h"
 #include "Global.h"
+#include "db/Text.h"
+
+#include <vector>
 
 qsizetype SubsetNameLength(const QString &name) { return name.toUcs4().size(); }
 
@@ -82,11 +85,59 @@ QString SubsetRemovalProblem(int subset)
         .arg(name, held);
 }
 
+namespace {
+
+struct Reference {
+    QString table;
+    QString column;
+};
+
+// The columns that refer to a concept, as the file declares them; nothing when some table
+// refers to one of those tables in turn (removing their rows set by set would then leave
+// that table's rows behind, so the cascades must do it).
+std::optional<std::vector<Reference>> conceptReferences()
+{
+    std::vector<Reference> out;
+    QStringList referring;
+    db::Statement st(OntologyDB, QStringLiteral("SELECT m.name, f.\"table\", f.\"from\" FROM sqlite_schema m, "
+                                                "pragma_foreign_key_list(m.name) f WHERE m.type = 'table'"));
+    std::vector<std::pair<QString, QString>> parents;  // child table, parent table
+    while (st.step()) {
+        const QString table = st.column(0).toString();
+        const QString parent = st.column(1).toString();
+        parents.push_back({table, parent});
+        if (db::sameText(parent, QStringLiteral("CONCEPTS"))) {
+            out.push_back({table, st.column(2).toString()});
+            referring << table;
+        }
+    }
+    for (const auto &[table, parent] : parents)
+        if (referring.contains(parent, Qt::CaseInsensitive))
+            return std::nullopt;
+    return out;
+}
+
+}  // namespace
+
 QStringList RemoveSubset(int subset)
 {
     const db::BulkCache cache(OntologyDB);
+    const auto references = conceptReferences();
+    std::optional<db::ForeignKeysOff> unchecked;
+    if (references)
+        unchecked.emplace(OntologyDB);
     db::Transaction tx(OntologyDB);
     const QStringList removed = SubsetConcepts(subset);
+    if (unchecked && unchecked->active()) {
+        // What the cascades would do, one statement per referring column rather than a
+        // dozen statements per concept.
+        const QString members = QStringLiteral(" IN (SELECT Concept FROM CONCEPTS WHERE Subset_ID = ?)");
+        for (const Reference &r : *references)
+            OntologyDB.execute(QStringLiteral("DELETE FROM %1 WHERE %2").arg(db::quoteIdent(r.table), db::quoteIdent(r.column)) +
+                                   members,
+                               {subset});
+        OntologyDB.execute(QStringLiteral("DELETE FROM CONCEPTS WHERE Subset_ID = ?"), {subset});
+    }
     OntologyDB.execute(QStringLiteral("DELETE FROM Subsets WHERE Subset_ID = ?"), {subset});
     tx.commit();
     return removed;

@@ -1,3 +1,4 @@
+#include "ontology/ConceptCommands.h"
 #include "ontology/Subsets.h"
 #include "support/OntologyFixture.h"
 
@@ -108,22 +109,73 @@ TEST(Subsets, SomeSubsetsMustStay)
     }
 }
 
-TEST(Subsets, RemovingASubsetTakesItsConceptsAndWhatNamesThem)
+TEST(Subsets, RemovingASubsetTakesItsConceptsAndEveryRowThatNamesThem)
+{
+    // Alone, the removal does the cascades' work itself; inside another command's
+    // transaction it leaves it to the cascades. Either way the same rows go.
+    for (const bool nested : {false, true}) {
+        SCOPED_TRACE(nested ? "inside a transaction" : "alone");
+        SubsetsFixture f;
+        f.subsets({2});
+        f.add("DOG", 2);
+        f.add("CAT", 2);
+        f.add("COW", 1);
+        f.add("OWNS", 2, RelationType);
+        f.add("OWNED-BY", 1, RelationType);
+        f.add("COLOR2", 2, AttributeType);
+        OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES ('DOG', 'OBJECT'), ('COW', 'DOG'), ('COW', 'OBJECT')");
+        OntologyDB.execute("INSERT INTO Names (Concept, Lang_ID, Name) VALUES ('CAT', 'en', 'cat'), ('COW', 'en', 'cow')");
+        OntologyDB.execute("INSERT INTO RELATIONS (Concept1, Rel, Concept2) VALUES ('COW', 'OWNS', 'OBJECT'), "
+                           "('COW', 'PART-OF', 'DOG'), ('DOG', 'PART-OF', 'COW'), ('COW', 'PART-OF', 'OBJECT')");
+        OntologyDB.execute("INSERT INTO ATTRIBUTES (Concept, Attribute, Value) VALUES ('COW', 'COLOR2', 'brown'), "
+                           "('CAT', 'COLOR', 'grey'), ('COW', 'COLOR', 'white')");
+        OntologyDB.execute("INSERT INTO INVERSES (Relation, Inverse) VALUES ('OWNS', 'OWNED-BY'), ('OWNED-BY', 'OWNS')");
+        OntologyDB.execute("INSERT INTO Notes (Concept, Note) VALUES ('DOG', 'a note'), ('COW', 'kept')");
+
+        QStringList removed;
+        if (nested) {
+            db::Transaction outer(OntologyDB);
+            removed = RemoveSubset(2);
+            outer.commit();
+        } else {
+            removed = RemoveSubset(2);
+        }
+        EXPECT_EQ(removed, (QStringList{"CAT", "COLOR2", "DOG", "OWNS"}));
+        EXPECT_FALSE(SubsetExists(2));
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 2"), 0);
+        for (const char *gone : {"SELECT count(*) FROM Names WHERE Concept = 'CAT'",
+                                 "SELECT count(*) FROM ISA WHERE ISA = 'DOG' OR Concept = 'DOG'",
+                                 "SELECT count(*) FROM RELATIONS WHERE 'DOG' IN (Concept1, Concept2) OR Rel = 'OWNS'",
+                                 "SELECT count(*) FROM ATTRIBUTES WHERE Concept = 'CAT' OR Attribute = 'COLOR2'",
+                                 "SELECT count(*) FROM INVERSES WHERE 'OWNS' IN (Relation, Inverse)",
+                                 "SELECT count(*) FROM Notes WHERE Concept = 'DOG'"}) {
+            SCOPED_TRACE(gone);
+            EXPECT_EQ(f.o.count(gone), 0);
+        }
+        EXPECT_EQ(f.subsetOf("COW"), 1) << "concepts of other subsets stay";
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM ISA WHERE Concept = 'COW'"), 1) << "with what is theirs";
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM RELATIONS WHERE Concept1 = 'COW'"), 1);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM ATTRIBUTES WHERE Concept = 'COW'"), 1);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM Names WHERE Concept = 'COW'"), 1);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM Notes WHERE Concept = 'COW'"), 1);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM pragma_foreign_key_check"), 0) << "no row is left dangling";
+        EXPECT_EQ(f.o.count("PRAGMA foreign_keys"), 1) << "the checks are on again";
+        EXPECT_EQ(RemoveSubset(2), QStringList()) << "a subset already gone removes nothing";
+    }
+}
+
+TEST(Subsets, AFailedRemovalLeavesTheSubsetAndTheChecksAsTheyWere)
 {
     SubsetsFixture f;
     f.subsets({2});
     f.add("DOG", 2);
-    f.add("CAT", 2);
-    f.add("COW", 1);
-    OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES ('DOG', 'OBJECT'), ('COW', 'DOG')");
-    OntologyDB.execute("INSERT INTO Names (Concept, Lang_ID, Name) VALUES ('CAT', 'en', 'cat')");
-    EXPECT_EQ(RemoveSubset(2), (QStringList{"CAT", "DOG"}));
-    EXPECT_FALSE(SubsetExists(2));
-    EXPECT_EQ(f.o.count("SELECT count(*) FROM CONCEPTS WHERE Concept IN ('DOG', 'CAT')"), 0);
-    EXPECT_EQ(f.o.count("SELECT count(*) FROM Names WHERE Concept = 'CAT'"), 0);
-    EXPECT_EQ(f.o.count("SELECT count(*) FROM ISA WHERE ISA = 'DOG' OR Concept = 'DOG'"), 0);
-    EXPECT_EQ(f.subsetOf("COW"), 1) << "concepts of other subsets stay";
-    EXPECT_EQ(RemoveSubset(2), QStringList()) << "a subset already gone removes nothing";
+    OntologyDB.execute("INSERT INTO Names (Concept, Lang_ID, Name) VALUES ('DOG', 'en', 'dog')");
+    OntologyDB.execute("CREATE TRIGGER keep BEFORE DELETE ON Subsets BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    EXPECT_THROW(RemoveSubset(2), db::DbError);
+    EXPECT_TRUE(SubsetExists(2));
+    EXPECT_EQ(f.subsetOf("DOG"), 2);
+    EXPECT_EQ(f.o.count("SELECT count(*) FROM Names WHERE Concept = 'DOG'"), 1);
+    EXPECT_EQ(f.o.count("PRAGMA foreign_keys"), 1);
 }
 
 TEST(Subsets, ATransferMovesOnlyWhatIsStillInTheSource)
