@@ -80,9 +80,9 @@ void CheckTermbaseLinks(ui::CommonDialog &dialog)
 
 namespace {
 
-// Tells the user about each linked termbase that was not changed: one bound to another
+// Tells the user about each termbase a change did not reach: a termbase bound to another
 // ontology may be unlinked, a failure is reported.
-bool askAboutUnchanged(const ConceptChangeFindings &findings)
+bool reportFindings(const ConceptChangeFindings &findings)
 {
     for (const TermbaseNotChanged &t : findings.notChanged) {
         if (t.finding == TermbaseFinding::Failed) {
@@ -105,11 +105,17 @@ bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &pre
                                    ui::CommonDialog &dialog)
 {
     CheckTermbaseLinks(dialog);
-    return askAboutUnchanged(ChangeLinkedTermbases(identifier, previous, change));
+    return reportFindings(ChangeLinkedTermbases(identifier, previous, change));
+}
+
+bool ApplyAddedConceptsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog)
+{
+    CheckTermbaseLinks(dialog);
+    return reportFindings(AddConceptsToLinkedTermbases(identifiers));
 }
 
 bool ApplyConceptDeletionsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog)
 {
     CheckTermbaseLinks(dialog);
-    return askAboutUnchanged(DeleteFromLinkedTermbases(identifiers));
+    return reportFindings(DeleteFromLinkedTermbases(identifiers));
 }

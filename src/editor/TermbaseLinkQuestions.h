@@ -21,6 +21,8 @@ void CheckTermbaseLinks(ui::CommonDialog &dialog);
 // termbase, so that no termbase editor needs telling.
 bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
                                    ui::CommonDialog &dialog);
+// The same for many concepts added at once (an import): each termbase is written once.
+bool ApplyAddedConceptsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog);
 
 // The same for many concepts deleted at once (a subset removed): each linked termbase is
 // opened once and loses them all in one transaction.

@@ -200,10 +200,10 @@ void UnlinkTermbase(qint64 row) { OntologyDB.execute(QStringLiteral("DELETE FROM
 
 namespace {
 
-// Runs write on every linked termbase bound to this ontology; the others, and those that
-// fail (described by failed), are returned.
-ConceptChangeFindings writeLinkedTermbases(const std::function<void(db::Database &)> &write,
-                                           const std::function<QString(const QString &, const db::DbError &)> &failed)
+// Applies a change to every linked termbase bound to this ontology; the ones bound
+// elsewhere, and the ones the change failed on, are returned with what to tell the user.
+ConceptChangeFindings changeEachLinkedTermbase(const std::function<void(db::Database &)> &apply,
+                                               const std::function<QString(const QString &, const db::DbError &)> &failure)
 {
     ConceptChangeFindings findings;
     const std::vector<TermbaseLinkRow> links = linkRows();
@@ -219,9 +219,9 @@ ConceptChangeFindings writeLinkedTermbases(const std::function<void(db::Database
                                                BoundElsewhereSentence(link.path, bound) + QStringLiteral(" It was not changed.")});
                 continue;
             }
-            write(termbase);
+            apply(termbase);
         } catch (const db::DbError &e) {
-            findings.notChanged.push_back({link, TermbaseFinding::Failed, failed(link.path, e)});
+            findings.notChanged.push_back({link, TermbaseFinding::Failed, failure(link.path, e)});
         }
     }
     return findings;
@@ -231,16 +231,34 @@ ConceptChangeFindings writeLinkedTermbases(const std::function<void(db::Database
 
 ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QString &previous, ConceptChange change)
 {
-    return writeLinkedTermbases(
+    return changeEachLinkedTermbase(
         [&](db::Database &termbase) { applyChange(termbase, identifier, previous, change); },
+        [&](const QString &path, const db::DbError &e) { return failureSentence(path, identifier, previous, change, e); });
+}
+
+ConceptChangeFindings AddConceptsToLinkedTermbases(const QStringList &identifiers)
+{
+    return changeEachLinkedTermbase(
+        [&](db::Database &termbase) {
+            const IdentifierSet own = identifiersOf(termbase);
+            db::Transaction tx(termbase);
+            db::Statement add(termbase, QStringLiteral("INSERT INTO CONCEPTS (Concept) VALUES (?)"));
+            for (const QString &id : identifiers)
+                if (!own.count(id))
+                    add.bind(1, id).run();
+            tx.commit();
+        },
         [&](const QString &path, const db::DbError &e) {
-            return failureSentence(path, identifier, previous, change, e);
+            return QStringLiteral("TermBase %1 could not be given the %2 concepts added: %3")
+                .arg(path)
+                .arg(identifiers.size())
+                .arg(e.description());
         });
 }
 
 ConceptChangeFindings DeleteFromLinkedTermbases(const QStringList &identifiers)
 {
-    return writeLinkedTermbases(
+    return changeEachLinkedTermbase(
         [&](db::Database &termbase) {
             const db::BulkCache cache(termbase);
             db::Transaction tx(termbase);

@@ -99,6 +99,12 @@ struct ConceptChangeFindings {
 // returned, nothing is asked.
 ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QString &previous, ConceptChange change);
 
+// Many additions at once (an import): every linked termbase gets a row for each identifier
+// it lacks, opened once and written in one transaction, so a termbase the additions fail
+// on is left as it was; the others are still updated. Returned as ChangeLinkedTermbases
+// returns them, nothing is asked.
+ConceptChangeFindings AddConceptsToLinkedTermbases(const QStringList &identifiers);
+
 // Deletes many concepts from every linked termbase at once (a subset removed with its
 // concepts): each termbase is opened once and loses them all in one transaction, or
 // none when it fails. What was not changed is returned as above.
