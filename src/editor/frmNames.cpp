@@ -1,7 +1,7 @@
 #include "frmNames.h"
 
 #include "ui/Heading.h"
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
 #include "ontology/Global.h"

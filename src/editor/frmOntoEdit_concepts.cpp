@@ -4,7 +4,7 @@
 #include "CommandError.h"
 #include "frmOntoEdit.h"
 
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
