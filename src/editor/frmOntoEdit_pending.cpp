@@ -14,6 +14,5 @@ void frmOntoEdit::mnuTreeSelConcept_Click() {}    // filled by the partial-tree 
 void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
 void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
 void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
-void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 

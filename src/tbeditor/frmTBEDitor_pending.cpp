@@ -12,5 +12,4 @@ void frmTBEDitor::mnuElemGoTo_Click() {}                                // fille
 void frmTBEDitor::mnuElemModify_Click() {}                              // filled by the element editing
 void frmTBEDitor::mnuElemDelete_Click() {}                              // filled by the element editing
 void frmTBEDitor::mnuHelpDCShow_Click() {}                              // filled by the data-category help
-void frmTBEDitor::mnuToolsGenHTML_Click() {}                            // filled by the termbase reports
 void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
