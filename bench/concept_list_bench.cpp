@@ -5,6 +5,7 @@
 //
 //   lx_concept_list_bench <file.ont>
 
+#include "BenchFigures.h"
 #include "editor/frmNewConcept.h"
 #include "editor/frmOntoEdit.h"
 #include "ontology/ConceptList.h"
@@ -21,36 +22,9 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
-namespace {
-
-QString concepts;
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
-double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
-
-}  // namespace
+using namespace bench;
 
 int main(int argc, char **argv)
 {
@@ -91,7 +65,7 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         opens.push_back(ms(t));
     }
-    concepts = QString::number(main->TotalCount);
+    bench::size = QString::number(main->TotalCount);
     if (!main->RSListConcepts) {
         std::fprintf(stderr, "%s could not be opened\n", qPrintable(file));
         return 1;

@@ -4,6 +4,7 @@
 //
 //   lx_reports_bench <file.ont>
 
+#include "BenchFigures.h"
 #include "ontology/Global.h"
 #include "ontology/OntologyFile.h"
 #include "publish/ConceptSelectionList.h"
@@ -19,36 +20,9 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
-namespace {
-
-QString concepts;
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
-double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
-
-}  // namespace
+using namespace bench;
 
 int main(int argc, char **argv)
 {
@@ -96,7 +70,7 @@ int main(int argc, char **argv)
         dialog = ShowOntologyReports(QStringLiteral("Generate HTML Reports (Ontology)"), QStringLiteral("Ontology"));
         dialog->window()->repaint();
         opens.push_back(ms(t));
-        concepts = QString::number(dialog->lstConcepts->count());
+        bench::size = QString::number(dialog->lstConcepts->count());
 
         t.restart();
         dialog->Panel->optAll->click();

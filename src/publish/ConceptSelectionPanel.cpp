@@ -230,11 +230,17 @@ bool ConceptSelectionPanel::selectByExpression()
 void ConceptSelectionPanel::selectBySubset()
 {
     const int subset = GetSubsetID(cbxSubset->currentText());
-    const QStringList members = ListSubsetConcepts(subset);
-    const QSet<QString> set(members.begin(), members.end());
     m_ready = false;
-    lstConcepts->selectWhere([&](const QString &text) { return set.contains(text); });
+    selectMembers(ListSubsetConcepts(subset));
     m_ready = true;
+}
+
+// One pass over the list against a set: a million items against a subhierarchy of
+// hundreds of thousands costs what the pass costs.
+void ConceptSelectionPanel::selectMembers(const QStringList &members)
+{
+    const QSet<QString> set(members.begin(), members.end());
+    lstConcepts->selectWhere([&](const QString &text) { return set.contains(text); });
 }
 
 bool ConceptSelectionPanel::selectSubhierarchy()
@@ -255,8 +261,7 @@ bool ConceptSelectionPanel::selectSubhierarchy()
     if (descendants.isEmpty()) {
         ui::msgBox(QStringLiteral("The concept you selected is a leaf"), ui::Buttons::Ok, ui::Icon::Exclamation);
     } else {
-        const QSet<QString> set(descendants.begin(), descendants.end());
-        lstConcepts->selectWhere([&](const QString &text) { return set.contains(text); });
+        selectMembers(descendants);
     }
     m_ready = true;
     return true;
