@@ -72,6 +72,47 @@ int ColumnSet::require(const QString &name) const
 }
 
 // ================================================================================
+// EditBuffer
+
+void EditBuffer::begin(Mode mode)
+{
+    m_values.clear();
+    m_mode = mode;
+}
+
+void EditBuffer::requireEditing() const
+{
+    if (m_mode == Mode::None)
+        throw DbError(err::Engine, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+}
+
+void EditBuffer::set(int column, const QVariant &value)
+{
+    requireEditing();
+    m_values[column] = value;
+}
+
+std::optional<QVariant> EditBuffer::value(int column) const
+{
+    if (m_mode == Mode::None)
+        return std::nullopt;
+    const auto it = m_values.find(column);
+    if (it != m_values.end())
+        return it->second;
+    if (m_mode == Mode::Adding)
+        return QVariant();
+    return std::nullopt;
+}
+
+void EditBuffer::assignments(const ColumnSet &columns, QStringList &names, QVariantList &values) const
+{
+    for (const auto &[column, value] : m_values) {
+        names << quoteIdent(columns.name(column));
+        values << value;
+    }
+}
+
+// ================================================================================
 // TableCursor
 
 TableCursor::TableCursor(const Database &db, const QString &table, const QString &index) : m_conn(db.connection())
@@ -118,7 +159,7 @@ void TableCursor::setIndex(const QString &index)
         if (m_keyColumns.isEmpty())
             throw DbError(err::NotAnIndex, QStringLiteral("'%1' is not an index in this table.").arg(index));
     }
-    m_edit = Edit::None;
+    m_buffer.cancel();
     fetch(Dir::First);
 }
 
@@ -302,10 +343,8 @@ void TableCursor::requireCurrent() const
 QVariant TableCursor::field(const QString &name) const
 {
     const int i = m_columns.require(name);
-    if (m_edit != Edit::None && m_buffer.contains(i))
-        return m_buffer.value(i);
-    if (m_edit == Edit::Adding)
-        return QVariant();
+    if (auto edited = m_buffer.value(i))
+        return *edited;
     requireCurrent();
     return m_row[size_t(i)];
 }
@@ -313,43 +352,32 @@ QVariant TableCursor::field(const QString &name) const
 void TableCursor::addNew()
 {
     ensureOpen();
-    m_buffer.clear();
-    m_edit = Edit::Adding;
+    m_buffer.begin(EditBuffer::Mode::Adding);
 }
 
 void TableCursor::edit()
 {
     requireCurrent();
-    m_buffer.clear();
-    m_edit = Edit::Editing;
+    m_buffer.begin(EditBuffer::Mode::Editing);
 }
 
 void TableCursor::setField(const QString &name, const QVariant &value)
 {
     ensureOpen();
-    if (m_edit == Edit::None)
-        throw DbError(err::Engine, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
-    m_buffer.insert(m_columns.require(name), value);
+    m_buffer.requireEditing();
+    m_buffer.set(m_columns.require(name), value);
 }
 
-void TableCursor::cancelUpdate()
-{
-    m_buffer.clear();
-    m_edit = Edit::None;
-}
+void TableCursor::cancelUpdate() { m_buffer.cancel(); }
 
 void TableCursor::update()
 {
     ensureOpen();
-    if (m_edit == Edit::None)
-        throw DbError(err::Engine, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    m_buffer.requireEditing();
     QStringList cols;
     QVariantList values;
-    for (auto it = m_buffer.cbegin(); it != m_buffer.cend(); ++it) {
-        cols << quoteIdent(m_columns.name(it.key()));
-        values << it.value();
-    }
-    if (m_edit == Edit::Adding) {
+    m_buffer.assignments(m_columns, cols, values);
+    if (m_buffer.mode() == EditBuffer::Mode::Adding) {
         m_lastModified = insertRow(m_conn, m_table, cols, values);
     } else {
         updateRow(m_conn, m_table, cols, values, m_rowid);
@@ -362,8 +390,7 @@ void TableCursor::update()
             again.reset();
         }
     }
-    m_buffer.clear();
-    m_edit = Edit::None;
+    m_buffer.cancel();
 }
 
 void TableCursor::deleteRow()
@@ -476,8 +503,7 @@ void QueryCursor::load()
     m_pos = 0;
     m_deleted = false;
     m_noMatch = false;
-    m_edit = Edit::None;
-    m_buffer.clear();
+    m_buffer.cancel();
 }
 
 bool QueryCursor::isOpen() const { return m_conn && m_conn->isOpen(); }
@@ -556,13 +582,8 @@ void QueryCursor::move(qsizetype position)
 QVariant QueryCursor::field(const QString &name) const
 {
     const int i = m_columns.require(name);
-    if (m_edit != Edit::None) {
-        const auto it = m_buffer.constFind(name.toLower());
-        if (it != m_buffer.cend())
-            return it.value();
-        if (m_edit == Edit::Adding)
-            return QVariant();
-    }
+    if (auto edited = m_buffer.value(i))
+        return *edited;
     return field(i);
 }
 
@@ -596,10 +617,10 @@ bool QueryCursor::matches(qsizetype row, const Criteria &criteria) const
     return true;
 }
 
-void QueryCursor::findFirst(const Criteria &criteria)
+void QueryCursor::find(const Criteria &criteria, qsizetype from, int step)
 {
     ensureOpen();
-    for (qsizetype i = 0; i < qsizetype(m_rows.size()); ++i)
+    for (qsizetype i = from; i >= 0 && i < qsizetype(m_rows.size()); i += step)
         if (matches(i, criteria)) {
             m_pos = i;
             m_deleted = false;
@@ -609,62 +630,38 @@ void QueryCursor::findFirst(const Criteria &criteria)
     m_noMatch = true;
 }
 
+void QueryCursor::findFirst(const Criteria &criteria) { find(criteria, 0, 1); }
+
+// After a delete the following row stands in the deleted row's place and is looked at first.
 void QueryCursor::findNext(const Criteria &criteria)
 {
-    ensureOpen();
-    for (qsizetype i = std::max<qsizetype>(m_pos + (m_deleted ? 0 : 1), 0); i < qsizetype(m_rows.size()); ++i)
-        if (matches(i, criteria)) {
-            m_pos = i;
-            m_deleted = false;
-            m_noMatch = false;
-            return;
-        }
-    m_noMatch = true;
+    find(criteria, std::max<qsizetype>(m_pos + (m_deleted ? 0 : 1), 0), 1);
 }
 
-void QueryCursor::findLast(const Criteria &criteria)
-{
-    ensureOpen();
-    for (qsizetype i = qsizetype(m_rows.size()) - 1; i >= 0; --i)
-        if (matches(i, criteria)) {
-            m_pos = i;
-            m_deleted = false;
-            m_noMatch = false;
-            return;
-        }
-    m_noMatch = true;
-}
+void QueryCursor::findLast(const Criteria &criteria) { find(criteria, qsizetype(m_rows.size()) - 1, -1); }
 
 void QueryCursor::addNew()
 {
     ensureOpen();
     requireUpdatable();
-    m_buffer.clear();
-    m_edit = Edit::Adding;
+    m_buffer.begin(EditBuffer::Mode::Adding);
 }
 
 void QueryCursor::edit()
 {
     requireUpdatable();
     requireCurrent();
-    m_buffer.clear();
-    m_edit = Edit::Editing;
+    m_buffer.begin(EditBuffer::Mode::Editing);
 }
 
 void QueryCursor::setField(const QString &name, const QVariant &value)
 {
     ensureOpen();
-    if (m_edit == Edit::None)
-        throw DbError(err::Engine, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
-    m_columns.require(name);
-    m_buffer.insert(name.toLower(), value);
+    m_buffer.requireEditing();
+    m_buffer.set(m_columns.require(name), value);
 }
 
-void QueryCursor::cancelUpdate()
-{
-    m_buffer.clear();
-    m_edit = Edit::None;
-}
+void QueryCursor::cancelUpdate() { m_buffer.cancel(); }
 
 void QueryCursor::refreshRow(qsizetype row, qint64 rowid)
 {
@@ -683,15 +680,11 @@ void QueryCursor::refreshRow(qsizetype row, qint64 rowid)
 void QueryCursor::update()
 {
     ensureOpen();
-    if (m_edit == Edit::None)
-        throw DbError(err::Engine, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    m_buffer.requireEditing();
     QStringList cols;
     QVariantList values;
-    for (auto it = m_buffer.cbegin(); it != m_buffer.cend(); ++it) {
-        cols << quoteIdent(m_columns.name(m_columns.require(it.key())));
-        values << it.value();
-    }
-    if (m_edit == Edit::Adding) {
+    m_buffer.assignments(m_columns, cols, values);
+    if (m_buffer.mode() == EditBuffer::Mode::Adding) {
         const qint64 rowid = insertRow(m_conn, m_baseTable, cols, values);
         m_rows.emplace_back(size_t(m_columns.size()));
         m_rowids.push_back(rowid);
@@ -700,8 +693,7 @@ void QueryCursor::update()
         updateRow(m_conn, m_baseTable, cols, values, m_rowids[size_t(m_pos)]);
         refreshRow(m_pos, m_rowids[size_t(m_pos)]);
     }
-    m_buffer.clear();
-    m_edit = Edit::None;
+    m_buffer.cancel();
 }
 
 void QueryCursor::deleteRow()

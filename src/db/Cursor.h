@@ -13,7 +13,9 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace db {
@@ -46,6 +48,28 @@ using Criteria = std::vector<Condition>;
 inline Condition equals(const QString &field, const QVariant &value) { return {field, Condition::Equal, value}; }
 inline Condition notEquals(const QString &field, const QVariant &value) { return {field, Condition::NotEqual, value}; }
 inline Condition like(const QString &field, const QString &pattern) { return {field, Condition::Like, pattern}; }
+
+// The fields set between addNew() or edit() and update(), by column, shared by both kinds
+// of cursor.
+class EditBuffer {
+public:
+    enum class Mode { None, Adding, Editing };
+
+    void begin(Mode mode);
+    void cancel() { begin(Mode::None); }
+    Mode mode() const { return m_mode; }
+    // Fails with the engine's message outside addNew() or edit().
+    void requireEditing() const;
+    void set(int column, const QVariant &value);
+    // The value set for the column, if any; while adding, an unset field reads as Null.
+    std::optional<QVariant> value(int column) const;
+    // The quoted names of the fields set and their values, in column order.
+    void assignments(const ColumnSet &columns, QStringList &names, QVariantList &values) const;
+
+private:
+    Mode m_mode = Mode::None;
+    std::map<int, QVariant> m_values;
+};
 
 // --------------------------------------------------------------------------------
 
@@ -90,7 +114,6 @@ public:
     bool isOpen() const;
 
 private:
-    enum class Edit { None, Adding, Editing };
     enum class Dir { First, Last, Next, Previous };
     void ensureOpen() const;
     void requireCurrent() const;
@@ -111,8 +134,7 @@ private:
     bool m_eof = true;
     bool m_bof = true;
     bool m_noMatch = false;
-    Edit m_edit = Edit::None;
-    QHash<int, QVariant> m_buffer;
+    EditBuffer m_buffer;
     qint64 m_lastModified = 0;
 };
 
@@ -173,6 +195,8 @@ private:
     void requireCurrent() const;
     void requireUpdatable() const;
     bool matches(qsizetype row, const Criteria &criteria) const;
+    // Moves to the first matching row from `from` on, by `step` (+1 or -1).
+    void find(const Criteria &criteria, qsizetype from, int step);
     void refreshRow(qsizetype row, qint64 rowid);
 
     std::shared_ptr<Connection> m_conn;
@@ -185,8 +209,7 @@ private:
     qsizetype m_pos = 0;
     bool m_deleted = false;
     bool m_noMatch = false;
-    enum class Edit { None, Adding, Editing } m_edit = Edit::None;
-    QHash<QString, QVariant> m_buffer;  // lower-case field name -> value
+    EditBuffer m_buffer;
 };
 
 }  // namespace db

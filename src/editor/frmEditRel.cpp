@@ -4,12 +4,12 @@
 #include "ui/Heading.h"
 #include "db/Text.h"
 #include "frmOntoEdit.h"
+#include "ontology/ConceptList.h"
 #include "ontology/Global.h"
 #include "ontology/LocalSlots.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
-#include "ui/RowSource.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -22,8 +22,6 @@
 namespace {
 
 const QString ErrorTitle = QStringLiteral("Error");
-const QString CandidatesSql = QStringLiteral("SELECT Concept, Type from CONCEPTS ");
-const QString NotSlotTypes = QStringLiteral("WHERE Type <> 3 AND Type <> 4 ORDER By Concept");
 
 QString modeOfCaption(const QString &caption)
 {
@@ -136,10 +134,7 @@ void frmEditRel::lblStart_Change()
         ConceptType = ConceptExists(conceptId) ? GetConceptType(conceptId) : 0;
         Mode = modeOfCaption(caption());
         const bool sameType = Mode == QLatin1String("AddISA") || Mode == QLatin1String("EditISA");
-        m_datConcepts = std::make_shared<db::QueryCursor>(db::QueryCursor::snapshot(
-            OntologyDB, CandidatesSql + (sameType ? QStringLiteral("WHERE Type = ? ORDER By Concept") : NotSlotTypes),
-            sameType ? QVariantList{ConceptType} : QVariantList{}));
-        dblConcepts->bind(std::make_shared<ui::QueryCursorRows>(m_datConcepts, QStringLiteral("Concept")));
+        dblConcepts->bind(sameType ? ConceptList::ofType(OntologyDB, ConceptType) : ConceptList::relatable(OntologyDB));
         FillRelationList();
         followConcept();
     } catch (const db::DbError &e) {
@@ -156,9 +151,7 @@ void frmEditRel::FillRelationList()
         type = 3;
     else
         return;
-    m_datRels = std::make_shared<db::QueryCursor>(db::QueryCursor::snapshot(
-        OntologyDB, QStringLiteral("SELECT Concept From CONCEPTS WHERE Type = ? ORDER BY Concept"), {type}));
-    dblRels->bind(std::make_shared<ui::QueryCursorRows>(m_datRels, QStringLiteral("Concept")));
+    dblRels->bind(ConceptList::ofType(OntologyDB, type));
 }
 
 void frmEditRel::lblRefresh_Change()
@@ -290,8 +283,9 @@ void frmEditRel::addAttribute(const QString &conceptId)
 
 void frmEditRel::cmdClose_Click()
 {
-    m_datRels.reset();
-    m_datConcepts.reset();
+    // The lists let go of the file with the dialog.
+    dblRels->bind(nullptr);
+    dblConcepts->bind(nullptr);
     unload();
 }
 

@@ -5,12 +5,10 @@
 // "Edit ISA link", "Add Domain" and "Add Range" only pick a concept or a value, which the
 // caller reads (picked(), chosenConcept(), txtValue) and writes itself.
 
-#include "db/Cursor.h"
 #include "ui/Channel.h"
 #include "ui/Form.h"
 
 #include <QString>
-#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -67,7 +65,5 @@ private:
     void followConcept();
     bool acceptsAttributes(const QString &conceptId) const;
 
-    std::shared_ptr<db::QueryCursor> m_datConcepts;
-    std::shared_ptr<db::QueryCursor> m_datRels;
     bool m_picked = false;
 };

@@ -74,12 +74,11 @@ void frmNames::Form_Load()
 {
     lvwLangs->header()->resizeSection(0, ui::twipsToPixels(1350));
     lvwLangs->header()->resizeSection(1, ui::twipsToPixels(700));
-    db::Statement langs(OntologyDB, QStringLiteral("SELECT Language, Lang_ID, Show FROM Languages"));
     m_checking = true;
-    while (langs.step()) {
-        if (!langs.column(2).toBool())
+    for (const LanguageRow &language : GetLanguages()) {
+        if (!language.show)
             continue;
-        auto *row = new QTreeWidgetItem(lvwLangs, {langs.column(0).toString(), langs.column(1).toString()});
+        auto *row = new QTreeWidgetItem(lvwLangs, {language.name, language.id});
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
         row->setCheckState(0, Qt::Unchecked);
     }

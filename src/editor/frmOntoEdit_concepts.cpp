@@ -159,7 +159,7 @@ void frmOntoEdit::wireConceptPanes()
 
 void frmOntoEdit::CountConcepts()
 {
-    TotalCount = OntologyDB.scalar(QStringLiteral("SELECT COUNT(*) FROM CONCEPTS")).toLongLong();
+    TotalCount = CountAllConcepts();
 }
 
 void frmOntoEdit::InitRSListConcepts()
@@ -212,13 +212,10 @@ void frmOntoEdit::ShowConcept()
         hourglass.emplace(*this, ui::MousePointer::Hourglass);
     }
 
-    db::Statement row(OntologyDB, QStringLiteral("SELECT Definition, Type, Subset_ID FROM CONCEPTS WHERE Concept = ?"));
-    row.bind(1, CurrentConcept);
-    if (row.step()) {
-        QVariant definition = row.column(0);
-        CurrentType = row.column(1).toInt();
-        QVariant subset = row.column(2);
-        row.reset();
+    if (const auto summary = ReadConceptSummary(CurrentConcept)) {
+        QVariant definition = summary->definition;
+        CurrentType = summary->type;
+        QVariant subset = summary->subset;
         if (definition.isNull()) {
             definition = QStringLiteral("Undefined");
             SetConceptDefinition(CurrentConcept, definition.toString());
@@ -228,7 +225,7 @@ void frmOntoEdit::ShowConcept()
         // A concept without a subset belongs to the first one, when the ontology has it.
         if (subset.isNull() && GetSubsetName(1) != QStringLiteral("Error")) {
             subset = 1;
-            OntologyDB.execute(QStringLiteral("UPDATE CONCEPTS SET Subset_ID = 1 WHERE Concept = ?"), {CurrentConcept});
+            SetConceptSubset(CurrentConcept, 1);
         }
         StatusBar1->setPanelText(1, GetSubsetName(subset.toInt()));
         StatusBar1->setPanelText(2, {});
@@ -239,10 +236,7 @@ void frmOntoEdit::ShowConcept()
     StatusBar1->setPanelText(2, typeWord(CurrentType));
 
     lstISA->clear();
-    db::Statement parents(OntologyDB, QStringLiteral("SELECT ISA FROM ISA WHERE Concept = ? ORDER BY ISA"));
-    parents.bind(1, CurrentConcept);
-    while (parents.step())
-        lstISA->addItem(parents.column(0).toString());
+    lstISA->addItems(GetParents(CurrentConcept));
 
     lstSubclasses->clear();
     lstSubclasses->addItems(GetChildren(CurrentConcept));

@@ -8,6 +8,7 @@
 #include "ontology/FolderName.h"
 #include "ontology/OntologyFile.h"
 #include "ontology/OntologySchema.h"
+#include "ui/NotBuilt.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
@@ -297,13 +298,13 @@ void frmOntoEdit::setOntologyUIEnabled(bool enabled)
 {
     for (int i = 3; i <= 15; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(enabled);
+            ui::setCommandEnabled(b, enabled);
     tbsEdit->setEnabled(enabled);
     frmSearch->setEnabled(enabled);
     txtCptSearch->setEnabled(enabled);
     dblConcepts->setEnabled(enabled);
     for (QAction *item : {mnuFileClose, mnuFileExport, mnuFileImport, mnuFileProperties})
-        item->setEnabled(enabled);
+        ui::setCommandEnabled(item, enabled);
     for (QMenu *menu : {mnuConcept, mnuTree, mnuTools})
         menu->menuAction()->setVisible(enabled);
 }

@@ -1,8 +1,11 @@
-// Commands of the main window whose windows and panes are built elsewhere. Each body is
-// replaced by the work that fills it; until then the command does nothing.
+// Commands of the main window whose windows and panes are built elsewhere. Until a command
+// is built, its body is empty here and every menu item and toolbar button that runs it is
+// disabled; building it moves the body into a proper file and takes its lines out of here.
 
 #include "frmOntoEdit.h"
 
+#include "ui/NotBuilt.h"
+#include "ui/Toolbar.h"
 
 void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
 void frmOntoEdit::mnuTreeFull_Click() {}          // filled by the partial-tree windows
@@ -16,3 +19,10 @@ void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports windo
 void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 
+void frmOntoEdit::markCommandsNotBuilt()
+{
+    for (QAction *command : {mnuConceptTree, mnuTreeFull, ToolBar1->button(QStringLiteral("FullTree")), mnuTreeObject,
+                             mnuTreeEvent, mnuTreeRel, mnuTreeAttr, mnuTreeSelConcept, mnuFileImport, mnuFileExport,
+                             mnuToolsOntoNav, mnuToolsBatchNaming})
+        ui::markNotBuilt(command);
+}

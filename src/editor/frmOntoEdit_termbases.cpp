@@ -2,8 +2,9 @@
 
 #include "frmOntoEdit.h"
 
+#include "TermbaseLinkQuestions.h"
+
 #include "tbeditor/frmTBEDitor.h"
-#include "termbase/TermbaseLinks.h"
 #include "ui/Forms.h"
 
 void frmOntoEdit::CheckTermbaseLinks() { ::CheckTermbaseLinks(dlgCommonDialog); }

@@ -112,6 +112,11 @@ void SetConceptDefinition(const QString &identifier, const QString &definition)
     tx.commit();
 }
 
+void SetConceptSubset(const QString &identifier, int subset)
+{
+    OntologyDB.execute(QStringLiteral("UPDATE CONCEPTS SET Subset_ID = ? WHERE Concept = ?"), {subset, identifier});
+}
+
 QString ConceptDefinition(const QString &identifier)
 {
     return OntologyDB.scalar(QStringLiteral("SELECT Definition FROM CONCEPTS WHERE Concept = ?"), {identifier}).toString();

@@ -45,6 +45,7 @@ bool AddDefaultConceptName(const QString &identifier);
 
 void RenameConcept(const QString &from, const QString &to);
 void SetConceptDefinition(const QString &identifier, const QString &definition);
+void SetConceptSubset(const QString &identifier, int subset);
 // The stored definition; "" for a missing concept or a Null definition.
 QString ConceptDefinition(const QString &identifier);
 

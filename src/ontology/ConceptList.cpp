@@ -24,6 +24,16 @@ std::shared_ptr<ConceptList> ConceptList::parentsOfType(const db::Database &db, 
     return std::make_shared<ConceptList>(db, QStringLiteral("(Type = ? OR Type = 100)"), QVariantList{type});
 }
 
+std::shared_ptr<ConceptList> ConceptList::ofType(const db::Database &db, int type)
+{
+    return std::make_shared<ConceptList>(db, QStringLiteral("Type = ?"), QVariantList{type});
+}
+
+std::shared_ptr<ConceptList> ConceptList::relatable(const db::Database &db)
+{
+    return std::make_shared<ConceptList>(db, QStringLiteral("Type <> 3 AND Type <> 4"), QVariantList{});
+}
+
 ConceptList::ConceptList(const db::Database &db, const QString &filter, const QVariantList &params)
     : m_db(db), m_filter(filter.isEmpty() ? QString() : QStringLiteral(" AND ") + filter), m_params(params)
 {

@@ -22,6 +22,10 @@ public:
     static std::shared_ptr<ConceptList> listView(const db::Database &db, int listTop, int activeSet);
     // The concepts a new concept of this type may be placed under: its own type and the root.
     static std::shared_ptr<ConceptList> parentsOfType(const db::Database &db, int type);
+    // The concepts of one type.
+    static std::shared_ptr<ConceptList> ofType(const db::Database &db, int type);
+    // The concepts a relation or a domain or range may point to: neither attributes nor relations.
+    static std::shared_ptr<ConceptList> relatable(const db::Database &db);
 
     // filter: conditions joined to the others with AND (bound values in params), or "".
     ConceptList(const db::Database &db, const QString &filter, const QVariantList &params);

@@ -32,6 +32,27 @@ std::optional<QVariant> firstValue(const QString &sql, const QVariant &key)
 
 }  // namespace
 
+std::vector<LanguageRow> GetLanguages()
+{
+    db::Statement st(OntologyDB, QStringLiteral("SELECT Lang_ID, Language, Show FROM Languages"));
+    std::vector<LanguageRow> rows;
+    while (st.step())
+        rows.push_back({st.column(0).toString(), st.column(1).toString(), st.column(2).toBool()});
+    return rows;
+}
+
+void SetShownLanguages(const std::vector<std::pair<QString, bool>> &shown)
+{
+    db::Transaction tx(OntologyDB);
+    // Each flag goes to its own language, whatever order the list was read in.
+    db::Statement show(OntologyDB, QStringLiteral("UPDATE Languages SET Show = ? WHERE Lang_ID = ?"));
+    for (const auto &[id, on] : shown) {
+        show.bind(1, on).bind(2, id);
+        show.run();
+    }
+    tx.commit();
+}
+
 QString GetLanguageName(const QString &code)
 {
     return firstValue(QStringLiteral("SELECT Language FROM Languages WHERE Lang_ID = ? ORDER BY Lang_ID, rowid"), code)
@@ -50,6 +71,19 @@ QString GetLanguageID(const QString &name)
 bool ConceptExists(const QString &identifier)
 {
     return firstValue(QStringLiteral("SELECT 1 FROM CONCEPTS WHERE Concept = ?"), identifier).has_value();
+}
+
+qint64 CountAllConcepts() { return OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong(); }
+
+std::optional<ConceptSummary> ReadConceptSummary(const QString &identifier)
+{
+    db::Statement row(OntologyDB, QStringLiteral("SELECT Definition, Type, Subset_ID FROM CONCEPTS WHERE Concept = ?"));
+    row.bind(1, identifier);
+    if (!row.step())
+        return std::nullopt;
+    ConceptSummary summary{row.column(0), row.column(1).toInt(), row.column(2)};
+    row.reset();
+    return summary;
 }
 
 int GetConceptType(const QString &identifier)

@@ -5,12 +5,35 @@
 // so the caller can carry on. Failures of the file itself reach the caller.
 
 #include <QString>
+#include <QVariant>
+#include <optional>
+#include <vector>
+
+struct LanguageRow {
+    QString id;
+    QString name;
+    bool show = false;
+};
+// Every language of the ontology, in the order they are stored.
+std::vector<LanguageRow> GetLanguages();
+// Sets the working languages: each code's Show flag, in one transaction.
+void SetShownLanguages(const std::vector<std::pair<QString, bool>> &shown);
 
 // The language's name, or "" when the code is unknown.
 QString GetLanguageName(const QString &code);
 // The code of a language name, or "" when the name is unknown.
 QString GetLanguageID(const QString &name);
 bool ConceptExists(const QString &identifier);
+qint64 CountAllConcepts();
+
+// What the panes show of one concept, as stored: the definition and the subset may be Null.
+struct ConceptSummary {
+    QVariant definition;
+    int type = 0;
+    QVariant subset;
+};
+// Nothing when the concept is not there.
+std::optional<ConceptSummary> ReadConceptSummary(const QString &identifier);
 // The concept's Type; a missing concept shows QZ010 and gives 1 (object).
 int GetConceptType(const QString &identifier);
 // The definition in double quotes on one line, or "Undefined" when it has none; a

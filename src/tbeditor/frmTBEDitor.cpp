@@ -5,6 +5,7 @@
 #include "termbase/Global.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
+#include "ui/NotBuilt.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
 #include "ui/Twips.h"
@@ -229,6 +230,7 @@ void frmTBEDitor::Form_Load()
             ToolBar1->addSeparatorButton();
         }
     }
+    markCommandsNotBuilt();
     // Edit and browse mode are one pressed button of two.
     auto *modes = new QActionGroup(ToolBar1);
     for (int index : {editorButton, browserButton}) {
@@ -289,7 +291,7 @@ void frmTBEDitor::setTermbaseCommandsEnabled(bool enabled)
 {
     for (int i = firstStateButton; i <= lastStateButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
+            ui::setCommandEnabled(b, enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
     Tree1->setEnabled(enabled);
     Tree2->setEnabled(enabled);
     ListView1->setEnabled(enabled);
@@ -330,7 +332,7 @@ void frmTBEDitor::setMode(bool browse)
         b->setChecked(true);
     for (int i = firstPageButton; i <= lastPageButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            b->setEnabled(browse);
+            ui::setCommandEnabled(b, browse);
     // The right-hand side shows what the selected element is in the new mode.
     Tree1_NodeClick(Tree1->currentItem());
 }

@@ -164,6 +164,8 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    // Disables every menu item, pop-up entry and toolbar button whose command is not built yet.
+    void markCommandsNotBuilt();
     void buildPanes();
     void setTermbaseCommandsEnabled(bool enabled);
     void setMode(bool browse);

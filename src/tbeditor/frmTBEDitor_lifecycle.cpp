@@ -312,15 +312,14 @@ void frmTBEDitor::mnuFileProperties_Click()
 
 void frmTBEDitor::RequeryConceptList()
 {
-    datConcepts = std::make_shared<db::QueryCursor>(
-        db::QueryCursor::dynaset(TermbaseDB, QStringLiteral("SELECT * FROM CONCEPTS ORDER BY Concept")));
+    datConcepts = std::make_shared<db::QueryCursor>(OpenConceptListCursor());
     dbcConcepts->bind(std::make_shared<ui::QueryCursorRows>(datConcepts, QStringLiteral("Concept")));
 }
 
 void frmTBEDitor::FillLanguageList()
 {
     lstLang->clear();
-    RSLangs.emplace(db::QueryCursor::dynaset(TermbaseDB, QStringLiteral("SELECT * FROM langs ORDER BY langs.\"order\"")));
+    RSLangs.emplace(OpenLanguagesCursor());
     const int langID = RSLangs->columns().require(QStringLiteral("langID"));
     for (qsizetype row = 0; row < RSLangs->recordCount(); ++row)
         lstLang->addItem(RSLangs->valueAt(row, langID).toString());

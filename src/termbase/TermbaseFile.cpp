@@ -43,6 +43,16 @@ qint64 CountElements(const QString &categoryID)
         .toLongLong();
 }
 
+db::QueryCursor OpenConceptListCursor()
+{
+    return db::QueryCursor::dynaset(TermbaseDB, QStringLiteral("SELECT * FROM CONCEPTS ORDER BY Concept"));
+}
+
+db::QueryCursor OpenLanguagesCursor()
+{
+    return db::QueryCursor::dynaset(TermbaseDB, QStringLiteral("SELECT * FROM langs ORDER BY langs.\"order\""));
+}
+
 OpenedTermbase OpenTermbaseFile(QString path)
 {
     if (TermbaseDB.isOpen())

@@ -49,5 +49,10 @@ void OpenRefValuesTable();
 void OpenPointersTable();
 void OpenTextValuesTable();
 
+// The editor's concept list: every row of CONCEPTS in identifier order, editable.
+db::QueryCursor OpenConceptListCursor();
+// The working languages in their chosen order, editable.
+db::QueryCursor OpenLanguagesCursor();
+
 // How many elements of a category the termbase holds.
 qint64 CountElements(const QString &categoryID);

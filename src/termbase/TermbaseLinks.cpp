@@ -7,7 +7,6 @@
 #include "db/Text.h"
 #include "ontology/DataFolders.h"
 #include "ontology/Global.h"
-#include "ui/FileDialog.h"
 #include "ui/MsgBox.h"
 
 #include <QFileInfo>
@@ -54,68 +53,6 @@ void step(const LinkProgress &p, qsizetype value)
         p.step(value);
 }
 
-QString boundElsewhere(const QString &path, const QString &ontology)
-{
-    return QStringLiteral("TermBase %1 belongs to the ontology %2, not to %3.").arg(path, ontology, OntologyPath);
-}
-
-void showLinkDeleted()
-{
-    ui::msgBox(QStringLiteral("Link will be deleted. You can link databases from the ") + QuoteChar +
-               QStringLiteral("Options dialog box") + QuoteChar);
-}
-
-bool isNotATermbase(const db::DbError &e)
-{
-    return e.number() == db::err::NotADatabase || e.number() == db::err::ObjectNotFound;
-}
-
-// The file the user found for a link whose file is gone: a termbase bound to this
-// ontology, or nothing (the user was told why, and is asked again).
-bool acceptableReplacement(const QString &path)
-{
-    try {
-        const db::Database termbase = OpenTermbaseForLink(path);
-        const QString bound = ReadTermbaseOntology(termbase);
-        if (IsWorkingOntology(bound))
-            return true;
-        ui::msgBox(boundElsewhere(path, bound), ui::Buttons::Ok, ui::Icon::Exclamation);
-    } catch (const db::DbError &e) {
-        if (!isNotATermbase(e))
-            throw;
-        ShowNotATermbase(path);
-    }
-    return false;
-}
-
-// Asks for the file of a link that is gone until the user finds an acceptable one (the
-// new path) or gives up (the empty text).
-QString findMovedTermbase(const QString &path, ui::CommonDialog &dialog)
-{
-    for (;;) {
-        const ui::Answer answer = ui::msgBox(
-            QStringLiteral("TermBase ") + path + QStringLiteral(" can't be found. Do you want to find it?"),
-            ui::Buttons::YesNo);
-        if (answer != ui::Answer::Yes)
-            return {};
-        dialog.cancelError = true;
-        dialog.filter = QStringLiteral("Termbase Files (*.lxb)|*.lxb|All files (*.*)|*.*|");
-        dialog.filterIndex = 1;
-        dialog.initDir = TermBasesFolder();
-        QString chosen;
-        try {
-            dialog.showOpen();
-            chosen = dialog.fileName;
-        } catch (const db::DbError &e) {
-            if (e.number() != db::err::DialogCancelled)
-                throw;
-        }
-        dialog.fileName.clear();
-        if (chosen.isEmpty() || acceptableReplacement(chosen))
-            return chosen;
-    }
-}
-
 void applyChange(db::Database &termbase, const QString &identifier, const QString &previous, ConceptChange change)
 {
     db::TableCursor concepts(termbase, QStringLiteral("CONCEPTS"), conceptField);
@@ -145,20 +82,30 @@ void applyChange(db::Database &termbase, const QString &identifier, const QStrin
     }
 }
 
-void reportFailure(const QString &path, const QString &identifier, const QString &previous, ConceptChange change,
-                   const db::DbError &e)
+QString failureSentence(const QString &path, const QString &identifier, const QString &previous,
+                        ConceptChange change, const db::DbError &e)
 {
-    QString prompt;
     if (change == ConceptChange::Renamed && e.number() == db::err::DuplicateKey)
-        prompt = QStringLiteral("TermBase %1 already has the concept %2, so %3 could not be renamed in it.")
-                     .arg(path, identifier, previous);
-    else
-        prompt = QStringLiteral("TermBase %1 could not be updated: %2").arg(path, e.description());
-    ui::msgBox(prompt + QStringLiteral("\r\nThe other linked termbases are updated."), ui::Buttons::Ok,
-               ui::Icon::Exclamation);
+        return QStringLiteral("TermBase %1 already has the concept %2, so %3 could not be renamed in it.")
+            .arg(path, identifier, previous);
+    return QStringLiteral("TermBase %1 could not be updated: %2").arg(path, e.description());
+}
+
+std::vector<TermbaseLinkRow> linkRows()
+{
+    std::vector<TermbaseLinkRow> rows;
+    db::Statement st(OntologyDB, QStringLiteral("SELECT rowid, DBName FROM TermBases ORDER BY rowid"));
+    while (st.step())
+        rows.push_back({st.column(0).toLongLong(), st.column(1).toString()});
+    return rows;
 }
 
 }  // namespace
+
+db::QueryCursor OpenTermbaseLinkRows()
+{
+    return db::QueryCursor::dynaset(OntologyDB, QStringLiteral("SELECT * FROM TermBases"));
+}
 
 db::Database OpenTermbaseForLink(const QString &path)
 {
@@ -225,57 +172,54 @@ qsizetype TermbaseLink::apply()
 
 // --------------------------------------------------------------------------------
 
-void CheckTermbaseLinks(ui::CommonDialog &dialog)
+QString BoundElsewhereSentence(const QString &path, const QString &ontology)
 {
-    try {
-        // A fresh cursor stands on the first row, or at the end of an empty table.
-        db::TableCursor links(OntologyDB, QStringLiteral("TermBases"));
-        for (; !links.eof(); links.moveNext()) {
-            const QString path = links.text(dbNameField);
-            if (!path.isEmpty() && QFileInfo::exists(path))
-                continue;
-            const QString found = findMovedTermbase(path, dialog);
-            if (found.isEmpty()) {
-                showLinkDeleted();
-                links.deleteRow();
-            } else {
-                links.edit();
-                links.setField(dbNameField, found);
-                links.update();
-            }
-        }
-    } catch (const db::DbError &e) {
-        ui::msgBox(e.description());
-    }
+    return QStringLiteral("TermBase %1 belongs to the ontology %2, not to %3.").arg(path, ontology, OntologyPath);
 }
 
-bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
-                                   ui::CommonDialog &dialog)
+QString TermbaseOntologyOf(const QString &path)
 {
-    CheckTermbaseLinks(dialog);
-    db::TableCursor links(OntologyDB, QStringLiteral("TermBases"));
-    if (links.isEmpty())
-        return false;
-    for (; !links.eof(); links.moveNext()) {
-        const QString path = links.text(dbNameField);
+    const db::Database termbase = OpenTermbaseForLink(path);
+    return ReadTermbaseOntology(termbase);
+}
+
+std::vector<TermbaseLinkRow> MissingTermbaseLinks()
+{
+    std::vector<TermbaseLinkRow> missing;
+    for (TermbaseLinkRow &link : linkRows())
+        if (link.path.isEmpty() || !QFileInfo::exists(link.path))
+            missing.push_back(std::move(link));
+    return missing;
+}
+
+void RelinkTermbase(qint64 row, const QString &path)
+{
+    OntologyDB.execute(QStringLiteral("UPDATE TermBases SET DBName = ? WHERE rowid = ?"), {path, row});
+}
+
+void UnlinkTermbase(qint64 row) { OntologyDB.execute(QStringLiteral("DELETE FROM TermBases WHERE rowid = ?"), {row}); }
+
+ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QString &previous, ConceptChange change)
+{
+    ConceptChangeFindings findings;
+    const std::vector<TermbaseLinkRow> links = linkRows();
+    findings.linked = !links.empty();
+    for (const TermbaseLinkRow &link : links) {
         try {
             // Opened anew for each change and let go before the next file: the termbase
             // editor may hold the same file open meanwhile.
-            db::Database termbase = OpenTermbaseForLink(path);
+            db::Database termbase = OpenTermbaseForLink(link.path);
             const QString bound = ReadTermbaseOntology(termbase);
             if (!IsWorkingOntology(bound)) {
-                const ui::Answer answer = ui::msgBox(
-                    boundElsewhere(path, bound) +
-                        QStringLiteral(" It was not changed.\r\n\r\nDo you want to unlink it from this ontology?"),
-                    ui::Buttons::YesNo, ui::Icon::Exclamation);
-                if (answer == ui::Answer::Yes)
-                    links.deleteRow();
+                findings.notChanged.push_back({link, TermbaseFinding::BoundElsewhere,
+                                               BoundElsewhereSentence(link.path, bound) + QStringLiteral(" It was not changed.")});
                 continue;
             }
             applyChange(termbase, identifier, previous, change);
         } catch (const db::DbError &e) {
-            reportFailure(path, identifier, previous, change, e);
+            findings.notChanged.push_back(
+                {link, TermbaseFinding::Failed, failureSentence(link.path, identifier, previous, change, e)});
         }
     }
-    return true;
+    return findings;
 }

@@ -5,15 +5,16 @@
 // CONCEPTS: linking makes that copy match the ontology, and every later addition,
 // deletion and rename of a concept is applied to it.
 
+#include "db/Cursor.h"
 #include "db/Database.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
-namespace ui {
-class CommonDialog;
-}
+// The ontology's TermBases rows, editable: a link is added or released through its row.
+db::QueryCursor OpenTermbaseLinkRows();
 
 // Opens a file that is to be linked to the open ontology, or written for it, after making
 // sure it is a termbase: a file that is no database is NotADatabase (3343), a database
@@ -57,22 +58,43 @@ private:
     QStringList m_unmatched;
 };
 
-// Goes through TermBases and asks about every linked file that is not there any more:
-// the user finds it (the link then names the file found) or the link is deleted. A file
-// found must be a termbase bound to this ontology; anything else is refused and the
-// question asked again. An error of the file system or of the ontology ends the check
-// with its description; the links not reached yet stay unchecked.
-void CheckTermbaseLinks(ui::CommonDialog &dialog);
+// One row of TermBases: the link is changed or released by its row, never found again by
+// its path, since the same file may stand twice.
+struct TermbaseLinkRow {
+    qint64 row = 0;
+    QString path;
+};
+
+// The links whose file is not there any more (or that name no file), in the order they
+// were made. Nothing is asked and nothing changed: the window asks about each.
+std::vector<TermbaseLinkRow> MissingTermbaseLinks();
+void RelinkTermbase(qint64 row, const QString &path);
+void UnlinkTermbase(qint64 row);
+
+// The ontology a termbase file is bound to. A file that is no termbase is refused as
+// OpenTermbaseForLink refuses it.
+QString TermbaseOntologyOf(const QString &path);
+// "TermBase ... belongs to the ontology ..., not to ...".
+QString BoundElsewhereSentence(const QString &path, const QString &ontology);
 
 enum class ConceptChange { Added = 1, Deleted = 2, Renamed = 3 };
 
-// Applies one change of the ontology's concepts to every linked termbase, after
-// CheckTermbaseLinks: Added gives the termbase a row for identifier unless it has one,
-// Deleted removes the row of identifier, Renamed gives the row of previous the new
-// identifier (its term entries follow through the cascade). A termbase bound to another
-// ontology is not written: the user is told and may unlink it. A termbase that cannot
-// be opened or written (locked, replaced by another file, holding the new identifier
-// already) is reported, and the other termbases are still updated. Returns false when
-// the ontology has no linked termbase, so that no termbase editor needs telling.
-bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
-                                   ui::CommonDialog &dialog);
+enum class TermbaseFinding { BoundElsewhere, Failed };
+struct TermbaseNotChanged {
+    TermbaseLinkRow link;
+    TermbaseFinding finding;
+    QString sentence;  // what the user is told about it
+};
+struct ConceptChangeFindings {
+    bool linked = false;  // the ontology has at least one linked termbase
+    std::vector<TermbaseNotChanged> notChanged;  // in the order of the links
+};
+
+// Applies one change of the ontology's concepts to every linked termbase: Added gives the
+// termbase a row for identifier unless it has one, Deleted removes the row of identifier,
+// Renamed gives the row of previous the new identifier (its term entries follow through
+// the cascade). A termbase bound to another ontology is not written; a termbase that
+// cannot be opened or written (locked, replaced by another file, holding the new
+// identifier already) is left as it was, and the others are still updated. Both are
+// returned, nothing is asked.
+ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QString &previous, ConceptChange change);

@@ -2,6 +2,8 @@
 
 #include "UpDown.h"
 #include "ontology/Global.h"
+#include "termbase/TermbaseLinks.h"
+#include "ui/NotBuilt.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
@@ -106,6 +108,9 @@ void frmOntoOptions::buildSubsetsTab(QWidget *tab)
     QObject::connect(cmdRemove, &QPushButton::clicked, tab, [this] { cmdRemove_Click(); });
     QObject::connect(cmdActivate, &QPushButton::clicked, tab, [this] { cmdActivate_Click(); });
     QObject::connect(cmdTransfer, &QPushButton::clicked, tab, [this] { cmdTransfer_Click(); });
+    // The subset commands come with the subset tools; until then they are offered disabled.
+    for (QWidget *command : {cmdAdd, cmdRemove, cmdActivate, cmdTransfer})
+        ui::markNotBuilt(command);
 
     auto *grid = new QGridLayout(tab);
     grid->addWidget(new QLabel(QStringLiteral("Active Subset:"), tab), 0, 0);
@@ -208,7 +213,7 @@ void frmOntoOptions::Form_Load()
 {
     RSSubsets.emplace(OntologyDB, QStringLiteral("Subsets"), QStringLiteral("Subset_ID"));
     FillSubsetList();
-    RSTermBases.emplace(db::QueryCursor::dynaset(OntologyDB, QStringLiteral("SELECT * FROM TermBases")));
+    RSTermBases.emplace(OpenTermbaseLinkRows());
     FillLinkedTermbases();
     fillLanguages();
     showOptions();
@@ -226,14 +231,11 @@ void frmOntoOptions::fillLanguages()
     lvwLangs->clear();
     lvwLangs->setColumnWidth(0, ui::twipsToPixels(1410));
     lvwLangs->setColumnWidth(1, ui::twipsToPixels(700));
-    db::Statement st(OntologyDB, QStringLiteral("SELECT Lang_ID, Language, Show FROM Languages"));
-    while (st.step()) {
-        const QString id = st.column(0).toString();
-        const QString name = st.column(1).toString();
-        auto *item = new QTreeWidgetItem(lvwLangs, {name, id});
+    for (const LanguageRow &language : GetLanguages()) {
+        auto *item = new QTreeWidgetItem(lvwLangs, {language.name, language.id});
         item->setFlags((item->flags() | Qt::ItemIsUserCheckable) & ~Qt::ItemIsEditable);
-        item->setCheckState(0, st.column(2).toBool() ? Qt::Checked : Qt::Unchecked);
-        cbxLangs->addItem(name, id);
+        item->setCheckState(0, language.show ? Qt::Checked : Qt::Unchecked);
+        cbxLangs->addItem(language.name, language.id);
     }
     cbxLangs->setCurrentIndex(cbxLangs->findData(OntologyInfo.DefLang));
 }
@@ -376,14 +378,7 @@ void RunOntologyOptions(ui::Form &owner)
         dialog->showModal(owner);
         if (dialog->confirmed()) {
             const ChosenOptions chosen = chosenOptions(*dialog);
-            db::Transaction tx(OntologyDB);
-            // Each flag goes to its own language, whatever order the list was read in.
-            db::Statement show(OntologyDB, QStringLiteral("UPDATE Languages SET Show = ? WHERE Lang_ID = ?"));
-            for (const auto &[id, on] : chosen.shown) {
-                show.bind(1, on).bind(2, id);
-                show.run();
-            }
-            tx.commit();
+            SetShownLanguages(chosen.shown);
             OntologyInfo = chosen.info;
         }
     } catch (const db::DbError &e) {

@@ -147,3 +147,35 @@ TEST_F(FrameTest, StartsWithNoOntologyOpen)
     for (QWidget *pane : {static_cast<QWidget *>(main->tbsEdit), static_cast<QWidget *>(main->txtCptSearch)})
         EXPECT_FALSE(pane->isEnabled());
 }
+
+// What is not built yet is offered disabled, whether an ontology is open or not.
+TEST_F(FrameTest, CommandsNotBuiltYetStayDisabled)
+{
+    const auto expectDisabled = [&] {
+        const QList<QAction *> notBuilt = {main->mnuConceptTree, main->mnuTreeFull, main->ToolBar1->button("FullTree"),
+                                           main->mnuTreeObject, main->mnuTreeEvent, main->mnuTreeRel,
+                                           main->mnuTreeAttr, main->mnuTreeSelConcept, main->mnuFileImport,
+                                           main->mnuFileExport, main->mnuToolsOntoNav, main->mnuGenHTML,
+                                           main->mnuToolsBatchNaming};
+        for (QAction *item : notBuilt) {
+            ASSERT_NE(item, nullptr);
+            SCOPED_TRACE(item->text().toStdString() + item->toolTip().toStdString());
+            EXPECT_FALSE(item->isEnabled());
+        }
+    };
+    {
+        SCOPED_TRACE("no ontology");
+        expectDisabled();
+    }
+    newOntology("Kinship", "kinship.ont");
+    {
+        SCOPED_TRACE("open");
+        expectDisabled();
+        for (QAction *built : {main->mnuFileClose, main->mnuFileProperties, main->mnuConceptAdd, main->mnuToolsOptions,
+                               main->ToolBar1->button("NewCpt")})
+            EXPECT_TRUE(built->isEnabled()) << built->text().toStdString() << built->toolTip().toStdString();
+    }
+    main->mnuFileClose_Click();
+    SCOPED_TRACE("closed");
+    expectDisabled();
+}

@@ -1,6 +1,7 @@
 #include "db/Cursor.h"
 #include "db/Text.h"
 #include "support/OntologyFixture.h"
+#include "support/SchemaDescription.h"
 
 #include <QFile>
 #include "support/ErrorNumber.h"
@@ -140,4 +141,126 @@ TEST(OntologySchema, RefusesWhatBreaksItsRules)
         SCOPED_TRACE(c.what);
         EXPECT_EQ(failureOf(OntologyDB, c.sql, c.params), c.expected);
     }
+}
+
+// Every table of the file as it is written: each field's type and size, which keys may
+// not be Null, where a zero-length text is allowed, every index and every relation with
+// its cascades. A change to any of them changes the file format and must be made here too.
+TEST(OntologySchema, EveryFieldIndexAndRelationIsAsDesigned)
+{
+    NewOntology o;
+    const struct {
+        const char *table;
+        QStringList lines;
+    } tables[] = {
+        {"ATTRIBUTES",
+         {"Property_ID INTEGER AUTO",
+          "Concept VARCHAR(255)",
+          "Attribute VARCHAR(50)",
+          "Default BOOLEAN",
+          "Value TEXT",
+          "index IdxProps UNIQUE (Property_ID)",
+          "index fk_Attribute (Attribute)",
+          "index fk_Concept (Concept)",
+          "relation ConceptsAttributes Concept -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE",
+          "relation ConceptsAttributes2 Attribute -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE"}},
+        {"CONCEPTS",
+         {"Concept VARCHAR(255) NOT NULL",
+          "Definition TEXT",
+          "Type TINYINT",
+          "Subset_ID TINYINT",
+          "index Concept UNIQUE (Concept)",
+          "index fk_Subset_ID (Subset_ID)",
+          "relation SubsetsConcepts Subset_ID -> Subsets.Subset_ID UPDATE CASCADE DELETE CASCADE"}},
+        {"Inherit",
+         {"Attr VARCHAR(255) NOT NULL",
+          "Value TEXT NOT NULL",
+          "From VARCHAR(255)",
+          "index Attr (Attr)",
+          "index AttrVal UNIQUE (Attr, Value)",
+          "index From (From)",
+          "index Value (Value)"}},
+        {"INVERSES",
+         {"Relation VARCHAR(255) NOT NULL",
+          "Inverse VARCHAR(255) NOT NULL",
+          "index Inverse (Inverse)",
+          "index Rel-Inv UNIQUE (Relation, Inverse)",
+          "index Relation (Relation)",
+          "relation ConceptsInverses1 Relation -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE",
+          "relation ConceptsInverses2 Inverse -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE"}},
+        {"ISA",
+         {"Concept VARCHAR(255) NOT NULL",
+          "ISA VARCHAR(255) NOT NULL",
+          "index ISA UNIQUE (Concept, ISA)",
+          "index fk_ISA (ISA)",
+          "relation ConceptsISA Concept -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE",
+          "relation ConceptsISA2 ISA -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE"}},
+        {"Languages",
+         {"Lang_ID VARCHAR(2) NOT NULL",
+          "Language VARCHAR(255)",
+          "Show BOOLEAN",
+          "index Lang_ID UNIQUE (Lang_ID)",
+          "index Language (Language)"}},
+        {"MetaData",
+         {"MetaData_ID INTEGER AUTO",
+          "Name VARCHAR(25)",
+          "Created DATE",
+          "Modified DATE",
+          "Owner VARCHAR(150) ZLS",
+          "Author VARCHAR(200) ZLS",
+          "Contact VARCHAR(150) ZLS",
+          "Description VARCHAR(255) ZLS",
+          "MaxParents TINYINT",
+          "ListTop TINYINT",
+          "DefLang VARCHAR(2)",
+          "Naming BOOLEAN",
+          "AutoName TINYINT",
+          "ActiveSet TINYINT",
+          "index IdxMD UNIQUE (MetaData_ID)"}},
+        {"Names",
+         {"Name_ID INTEGER AUTO",
+          "Concept VARCHAR(255)",
+          "Lang_ID VARCHAR(2)",
+          "Name VARCHAR(255)",
+          "index Concept (Concept)",
+          "index Lang_ID (Lang_ID)",
+          "index Name_ID UNIQUE (Name_ID)",
+          "relation ConceptsNames Concept -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE",
+          "relation LanguagesNames Lang_ID -> Languages.Lang_ID UPDATE CASCADE DELETE CASCADE"}},
+        {"Notes",
+         {"Note_ID INTEGER AUTO",
+          "Concept VARCHAR(255)",
+          "Note TEXT ZLS",
+          "Date DATE",
+          "index Concept (Concept)",
+          "index IdxNote UNIQUE (Note_ID)",
+          "relation ConceptsNotes Concept -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE"}},
+        {"RELATIONS",
+         {"Relation_ID INTEGER AUTO",
+          "Concept1 VARCHAR(255)",
+          "Rel VARCHAR(255)",
+          "Default BOOLEAN",
+          "Concept2 VARCHAR(255)",
+          "index IdxRels UNIQUE (Relation_ID)",
+          "index fk_Concept1 (Concept1)",
+          "index fk_Concept2 (Concept2)",
+          "index fk_Rel (Rel)",
+          "relation ConceptsRelations Concept1 -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE",
+          "relation ConceptsRelations2 Concept2 -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE",
+          "relation ConceptsRelations3 Rel -> CONCEPTS.Concept UPDATE CASCADE DELETE CASCADE"}},
+        {"Subsets",
+         {"Subset_ID TINYINT NOT NULL",
+          "Subset VARCHAR(65)",
+          "index Subset (Subset)",
+          "index Subset_ID UNIQUE (Subset_ID)"}},
+        {"TermBases",
+         {"DBName TEXT"}},
+    };
+    QStringList names;
+    for (const auto &t : tables) {
+        SCOPED_TRACE(t.table);
+        names << t.table;
+        EXPECT_EQ(describeTable(OntologyDB, t.table), t.lines);
+    }
+    EXPECT_EQ(tablesOf(OntologyDB), names) << "no table more or less";
 }

@@ -1,12 +1,14 @@
 #include "ScriptedDialogs.h"
 
+#include "ui/Installed.h"
+
 #include <gtest/gtest.h>
 
-ScriptedInputBoxes::ScriptedInputBoxes() { ui::setInputBoxBackend(this); }
+ScriptedInputBoxes::ScriptedInputBoxes() : m_previous(ui::installed<ui::InputBoxBackend>()) { ui::setInputBoxBackend(this); }
 
 ScriptedInputBoxes::~ScriptedInputBoxes()
 {
-    ui::setInputBoxBackend(nullptr);
+    ui::setInputBoxBackend(m_previous);
     for (const Step &s : m_script)
         ADD_FAILURE() << "expected input box never came: " << s.promptPart.toStdString();
 }
@@ -38,11 +40,11 @@ std::optional<QString> ScriptedInputBoxes::ask(const ui::InputBoxRequest &reques
     return step.answer;
 }
 
-ScriptedFileDialogs::ScriptedFileDialogs() { ui::setFileDialogBackend(this); }
+ScriptedFileDialogs::ScriptedFileDialogs() : m_previous(ui::installed<ui::FileDialogBackend>()) { ui::setFileDialogBackend(this); }
 
 ScriptedFileDialogs::~ScriptedFileDialogs()
 {
-    ui::setFileDialogBackend(nullptr);
+    ui::setFileDialogBackend(m_previous);
     for (const auto &s : m_script)
         ADD_FAILURE() << "expected file dialog never came: " << (s ? s->toStdString() : "(cancel)");
 }

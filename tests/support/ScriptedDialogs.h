@@ -30,6 +30,7 @@ private:
     };
     std::deque<Step> m_script;
     std::vector<ui::InputBoxRequest> m_asked;
+    ui::InputBoxBackend *m_previous;
 };
 
 class ScriptedFileDialogs : public ui::FileDialogBackend {
@@ -47,4 +48,5 @@ public:
 private:
     std::deque<std::optional<QString>> m_script;
     std::vector<ui::FileDialogRequest> m_asked;
+    ui::FileDialogBackend *m_previous;
 };

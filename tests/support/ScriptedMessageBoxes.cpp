@@ -1,13 +1,15 @@
 #include "ScriptedMessageBoxes.h"
 
 #include <QStringList>
+#include "ui/Installed.h"
+
 #include <gtest/gtest.h>
 
-ScriptedMessageBoxes::ScriptedMessageBoxes() { ui::setMessageBoxBackend(this); }
+ScriptedMessageBoxes::ScriptedMessageBoxes() : m_previous(ui::installed<ui::MessageBoxBackend>()) { ui::setMessageBoxBackend(this); }
 
 ScriptedMessageBoxes::~ScriptedMessageBoxes()
 {
-    ui::setMessageBoxBackend(nullptr);
+    ui::setMessageBoxBackend(m_previous);
     for (const Step &s : m_script)
         ADD_FAILURE() << "expected message box never came: " << s.promptPart.toStdString();
 }

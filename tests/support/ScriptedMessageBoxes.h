@@ -30,4 +30,5 @@ private:
     };
     std::deque<Step> m_script;
     std::vector<ui::MessageBoxRequest> m_asked;
+    ui::MessageBoxBackend *m_previous;
 };

@@ -1,6 +1,8 @@
 #include "ScriptedPopupMenus.h"
 
 #include <QMenu>
+#include "ui/Installed.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,11 +23,11 @@ const PoppedItem *PoppedMenu::item(const QString &text) const
     return nullptr;
 }
 
-ScriptedPopupMenus::ScriptedPopupMenus() { ui::setPopupMenuBackend(this); }
+ScriptedPopupMenus::ScriptedPopupMenus() : m_previous(ui::installed<ui::PopupMenuBackend>()) { ui::setPopupMenuBackend(this); }
 
 ScriptedPopupMenus::~ScriptedPopupMenus()
 {
-    ui::setPopupMenuBackend(nullptr);
+    ui::setPopupMenuBackend(m_previous);
     for (const auto &s : m_script)
         ADD_FAILURE() << "expected pop-up menu never came (choice: " << (s ? s->toStdString() : "none") << ")";
 }

@@ -38,4 +38,5 @@ public:
 private:
     std::deque<std::optional<QString>> m_script;
     std::vector<PoppedMenu> m_shown;
+    ui::PopupMenuBackend *m_previous;
 };

@@ -1,3 +1,5 @@
+#include "StrictBackends.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -5,5 +7,6 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    installStrictBackends();
     return RUN_ALL_TESTS();
 }

@@ -24,3 +24,24 @@ inline QStringList conceptsOf(const QString &path)
 {
     return firstColumn(db::Database::open(path), "SELECT Concept FROM CONCEPTS ORDER BY Concept");
 }
+
+// Statements and queries on a termbase file through a connection of their own, as
+// another program would see the file.
+inline void onFile(const QString &path, const QString &sql, const QVariantList &params = {})
+{
+    db::Database d = db::Database::open(path);
+    d.execute(sql, params);
+}
+
+inline QVariant valueIn(const QString &path, const QString &sql)
+{
+    db::Database d = db::Database::open(path);
+    return d.scalar(sql);
+}
+
+// A term entry (element 20) tied to the concept.
+inline void addEntry(const QString &path, const QString &identifier)
+{
+    onFile(path, "INSERT INTO elements VALUES (20, '0.3', 3)");
+    onFile(path, "INSERT INTO TE_CONCEPTS VALUES (20, ?)", {identifier});
+}

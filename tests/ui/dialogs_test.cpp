@@ -1,3 +1,4 @@
+#include "support/StrictBackends.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "db/Error.h"
@@ -53,6 +54,7 @@ TEST(InputBoxes, AnswerOrCancelAndTheEmptyAnswerForCallersThatWantOne)
 
 TEST(InputBoxes, WithoutABackendEveryBoxIsCancelled)
 {
+    WithoutBackends none;
     EXPECT_EQ(ui::inputBox("Anything?", {}, "Default"), std::nullopt);
 }
 
@@ -69,6 +71,27 @@ ui::CommonDialog ontologyDialog()
 }
 }  // namespace
 
+// A test that causes a box it did not script fails, even with no script installed at all,
+// and the box is answered as if the user closed it.
+TEST(TestBackends, ABoxOrDialogNoScriptExpectsFailsTheTest)
+{
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(ui::msgBox("Delete it?", ui::Buttons::YesNo), ui::Answer::Cancel),
+                            "message box no script expected: \"Delete it?\"");
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(ui::inputBox("Type in the name"), std::nullopt),
+                            "input box no script expected: \"Type in the name\"");
+    ui::CommonDialog dlg = ontologyDialog();
+    dlg.cancelError = false;
+    dlg.dialogTitle = "Open Ontology";
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(dlg.showOpen()), "file dialog no script expected: \"Open Ontology\"");
+    {
+        ScriptedMessageBoxes boxes;
+        boxes.expect("Delete it?", ui::Answer::Yes);
+        EXPECT_EQ(ui::msgBox("Delete it?", ui::Buttons::YesNo), ui::Answer::Yes);
+    }
+    // A script that ended hands back to the strict answers.
+    EXPECT_NONFATAL_FAILURE(ui::msgBox("Delete it?", ui::Buttons::YesNo), "message box no script expected");
+}
+
 TEST(FileDialog, CancelRaisesTheDialogCancelledErrorWhenAskedTo)
 {
     struct Case {
@@ -82,9 +105,12 @@ TEST(FileDialog, CancelRaisesTheDialogCancelledErrorWhenAskedTo)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
+        std::optional<WithoutBackends> none;
         std::optional<ScriptedFileDialogs> dialogs;
         if (c.installScript)
             dialogs.emplace().cancel();
+        else
+            none.emplace();
         ui::CommonDialog dlg = ontologyDialog();
         dlg.cancelError = c.cancelError;
         dlg.fileName = "before.ont";

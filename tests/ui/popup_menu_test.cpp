@@ -68,3 +68,10 @@ TEST(PopupMenu, ADisabledHiddenOrMissingChoiceFails)
         },
         "unexpected pop-up menu Concept");
 }
+
+TEST(PopupMenu, APopupNoScriptExpectsFailsAndChoosesNothing)
+{
+    ConceptMenu m;
+    EXPECT_NONFATAL_FAILURE(ui::popupMenu(m.mnuConcept), "pop-up menu no script expected: \"&Concept\"");
+    EXPECT_TRUE(m.ran.isEmpty());
+}

@@ -1,4 +1,5 @@
 #include "support/FormsCleanup.h"
+#include "support/StrictBackends.h"
 #include "db/Error.h"
 #include "support/TestFolder.h"
 #include "ui/FileDialog.h"
@@ -44,11 +45,9 @@ protected:
     void SetUp() override { ui::installQtBackends(); }
     void TearDown() override
     {
-        ui::setMessageBoxBackend(nullptr);
-        ui::setInputBoxBackend(nullptr);
-        ui::setFileDialogBackend(nullptr);
+        installStrictBackends();
+        installStrictPopupMenus();
         ui::setModalRunner(nullptr);
-        ui::setPopupMenuBackend(nullptr);
     }
     FormsCleanup cleanup;
 };
