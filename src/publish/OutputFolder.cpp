@@ -20,7 +20,7 @@ bool EnsureOutputFolder(const QString &folder, const QString &title)
                    ui::Icon::Exclamation, title);
         return false;
     }
-    const QFileInfo info(folder);
+    const QFileInfo info(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
     if (!info.exists()) {
         if (ui::msgBox(QStringLiteral("The folder ") + shown + QStringLiteral(" does not exist. Create it?"),
                        ui::Buttons::YesNo, ui::Icon::Question, title) != ui::Answer::Yes)

@@ -2,6 +2,7 @@
 #include "publish/ConceptSelectionPanel.h"
 #include "publish/frmGenHTML.h"
 #include "tbeditor/TBEditorFixture.h"
+#include "ui/MousePointer.h"
 #include "ui/StatusBar.h"
 
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -187,4 +189,139 @@ TEST_F(ReportsDialogTest, AMissingOutputFolderIsOfferedAndNoMeansNothingIsWritte
     d->cmdOK->click();
     EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_EQ(d->lstConcepts->selCount(), conceptCount());
+}
+
+namespace {
+
+QStringList pagesIn(const QString &folder)
+{
+    QStringList pages = QDir(folder).entryList({"*.html"}, QDir::Files, QDir::Name);
+    return pages;
+}
+
+QString readPage(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+class ReportRunTest : public ReportsDialogTest {
+protected:
+    std::shared_ptr<frmGenHTML> d;
+    void SetUp() override
+    {
+        ReportsDialogTest::SetUp();
+        OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('VEHICLE', 1, 1), ('CAR', 1, 1)");
+        OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES ('VEHICLE', 'OBJECT'), ('CAR', 'VEHICLE')");
+        d = ShowOntologyReports("Generate HTML Reports (Ontology)", "Ontology");
+    }
+    void TearDown() override
+    {
+        d.reset();
+        ReportsDialogTest::TearDown();
+    }
+    void select(const QStringList &items)
+    {
+        for (const QString &item : items)
+            d->lstConcepts->setSelected(int(d->lstConcepts->items().indexOf(item)), true);
+    }
+};
+
+}  // namespace
+
+TEST_F(ReportRunTest, WritesExactlyTheSelectedPagesWithTheIncludeChoices)
+{
+    struct Case {
+        const char *folder;  // under the test folder
+        bool trailingSeparator;
+        bool ancestors, descendants;
+    } cases[] = {
+        {"a", true, true, true},
+        {"b", false, false, true},
+        {"c", false, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.folder);
+        const QString folder = dir.file(c.folder);
+        QDir().mkpath(folder);
+        d->txtPath->setText(QDir::toNativeSeparators(folder) + (c.trailingSeparator ? QString(QDir::separator()) : ""));
+        d->chkAncestors->setChecked(c.ancestors);
+        d->chkDescendants->setChecked(c.descendants);
+        select({"VEHICLE", "DOG"});
+        d->cmdOK->click();
+        EXPECT_EQ(pagesIn(folder), QStringList({"DOG.html", "VEHICLE.html"}));
+        const QString page = readPage(folder + "/VEHICLE.html");
+        EXPECT_EQ(page.contains("<strong>ANCESTORS</strong>"), c.ancestors);
+        EXPECT_EQ(page.contains("<strong>DESCENDANTS</strong>"), c.descendants);
+        EXPECT_EQ(d->lstConcepts->selCount(), 0);
+        EXPECT_EQ(d->StatusBar1->panelText(2), "Generated 2 out of 2");
+        EXPECT_FALSE(d->ProgressBar1->isVisible());
+        EXPECT_EQ(d->ProgressBar1->value(), 2);
+        EXPECT_TRUE(d->Panel->ready());
+    }
+}
+
+TEST_F(ReportRunTest, AMissingFolderAnsweredYesIsCreatedAndFilled)
+{
+    const QString folder = dir.file("new/reports");
+    d->txtPath->setText(folder);
+    select({"CAR"});
+    boxes.expect("does not exist. Create it?", ui::Answer::Yes);
+    d->cmdOK->click();
+    EXPECT_EQ(pagesIn(folder), QStringList({"CAR.html"}));
+}
+
+TEST_F(ReportRunTest, AFolderThatCannotTakeFilesIsRefusedBeforeAnythingIsWritten)
+{
+    QFile notAFolder(dir.file("plain-file"));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    d->txtPath->setText(notAFolder.fileName());
+    select({"CAR", "DOG"});
+    boxes.expect("Pages cannot be written into the folder");
+    d->cmdOK->click();
+    EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Critical);
+    EXPECT_EQ(d->lstConcepts->selCount(), 2);
+}
+
+TEST_F(ReportRunTest, AFailedPageIsReportedOnceByNameAndTheDialogIsUsableAgain)
+{
+    const QString folder = dir.file("out");
+    QDir().mkpath(folder + "/DOG.html");  // a folder where DOG's page should go
+    d->txtPath->setText(folder);
+    select({"CAR", "DOG", "VEHICLE"});
+    boxes.expect("The page of DOG could not be written.");
+    d->cmdOK->click();
+    EXPECT_EQ(pagesIn(folder), QStringList({"CAR.html"}));
+    EXPECT_FALSE(d->ProgressBar1->isVisible());
+    EXPECT_TRUE(d->Panel->ready());
+    EXPECT_EQ(d->lstConcepts->selCount(), 2);  // CAR was done
+    EXPECT_EQ(d->StatusBar1->panelText(2), "2 Concepts selected");
+    EXPECT_EQ(ui::mousePointer(*d->window()), ui::MousePointer::Default);
+    QDir(folder + "/DOG.html").removeRecursively();
+    d->cmdOK->click();
+    EXPECT_EQ(pagesIn(folder), QStringList({"CAR.html", "DOG.html", "VEHICLE.html"}));
+}
+
+TEST_F(ReportsDialogTest, ATermbaseRunReportsAnEntryThatIsGoneAndGoesOn)
+{
+    termbaseWithEntries();
+    TermbaseInfo.CSBrowser = false;
+    const auto d = termbaseReports();
+    d->chkCSReport->setChecked(true);
+    const QString folder = dir.file("entries");
+    QDir().mkpath(folder);
+    d->txtPath->setText(folder);
+    d->lstConcepts->selectAll();
+    TermbaseDB.execute("DELETE FROM elements WHERE elemID = 20");  // DOG's entry, since the list was filled
+    boxes.expect("Concept DOG is no longer part of the TermBase!");
+    d->cmdOK->click();
+    EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Critical);
+    EXPECT_EQ(boxes.asked().back().title, "Error");
+    EXPECT_EQ(pagesIn(folder), QStringList({"CAT.html"}));
+    EXPECT_TRUE(readPage(folder + "/CAT.html").contains("Conceptual Structures"));
+    EXPECT_EQ(d->StatusBar1->panelText(2), "Generated 2 out of 2");
+    EXPECT_FALSE(TermbaseInfo.CSBrowser);
+    editor->mnuFileClose_Click();
+    EXPECT_FALSE(fileValue(termbases("kin.lxb"), "SELECT CSBrowser FROM MetaData").toBool());
 }
