@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 mkdir -p build-bench
 if ! { cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLX_BUILD_TESTS=OFF -DLX_BUILD_BENCH=ON &&
-       cmake --build build-bench --target lx_make_ontology lx_reports_bench; } >build-bench/build.log 2>&1; then
+       cmake --build build-bench --target lx_make_ontology lx_reports_bench lx_publish_bench; } >build-bench/build.log 2>&1; then
   cat build-bench/build.log >&2
   exit 1
 fi
@@ -23,4 +23,7 @@ for n in "${sizes[@]}"; do
   # The benchmark opens a copy: opening writes the properties back into the file.
   cp "$file" "build-bench/data/reports-$n.ont"
   build-bench/bin/lx_reports_bench "build-bench/data/reports-$n.ont"
+  # Every page is written into a folder of its own, removed again afterwards.
+  build-bench/bin/lx_publish_bench "build-bench/data/reports-$n.ont" "build-bench/data/published-$n"
+  rm -rf "build-bench/data/published-$n"
 done
