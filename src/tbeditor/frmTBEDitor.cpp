@@ -3,6 +3,7 @@
 
 #include "ontology/Global.h"
 #include "termbase/Global.h"
+#include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
 #include "ui/NotBuilt.h"
@@ -206,6 +207,11 @@ void frmTBEDitor::buildPanes()
     w->setCentralWidget(splitter);
     QObject::connect(Tree1, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); });
     QObject::connect(Tree2, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); });
+    for (QTreeWidget *categories : {Tree2, ListView1}) {
+        categories->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(categories, &QWidget::customContextMenuRequested, w,
+                         ui::command(w, [this](const QPoint &) { Tree2_MouseUp(Qt::RightButton); }));
+    }
 
     StatusBar1 = new ui::StatusBar(3, w);
     StatusBar1->setPanelText(1, QStringLiteral("Associated Ontology"));
