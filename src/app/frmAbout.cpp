@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Version.h"
+#include "ui/CommandBoundary.h"
 #include "ui/App.h"
 #include "ui/MsgBox.h"
 
@@ -24,7 +25,7 @@ QLabel *link(QWidget *parent, const QString &text, const QString &fileName)
     auto *l = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(fileName, text.toHtmlEscaped()), parent);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     l->setToolTip(QDir::toNativeSeparators(frmAbout::documentPath(fileName)));
-    QObject::connect(l, &QLabel::linkActivated, parent, [](const QString &target) { frmAbout::openDocument(target); });
+    QObject::connect(l, &QLabel::linkActivated, parent, ui::command(parent, [](const QString &target) { frmAbout::openDocument(target); }));
     return l;
 }
 
@@ -45,8 +46,8 @@ frmAbout::frmAbout() : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton(QStringLiteral("&Information..."), w);
-    QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
-    QObject::connect(cmdSysInfo, &QPushButton::clicked, w, [this] { cmdSysInfo_Click(); });
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
+    QObject::connect(cmdSysInfo, &QPushButton::clicked, w, ui::command(w, [this] { cmdSysInfo_Click(); }));
 
     auto *text = new QVBoxLayout;
     text->addWidget(lblVersion);

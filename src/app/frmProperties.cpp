@@ -1,5 +1,6 @@
 #include "frmProperties.h"
 
+#include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
 
 #include <QDialog>
@@ -31,7 +32,7 @@ frmProperties::frmProperties() : ui::Form(new QDialog)
 
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
-    QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

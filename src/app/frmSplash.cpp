@@ -1,6 +1,7 @@
 #include "frmSplash.h"
 
 #include "Version.h"
+#include "ui/CommandBoundary.h"
 #include "ui/Forms.h"
 
 #include <QEvent>
@@ -71,7 +72,7 @@ frmSplash::frmSplash() : ui::Form(new QWidget(nullptr, Qt::Window | Qt::Frameles
     tmrSplash = new QTimer(w);
     tmrSplash->setInterval(3500);
     tmrSplash->setSingleShot(true);
-    QObject::connect(tmrSplash, &QTimer::timeout, w, [this] { tmrSplash_Timer(); });
+    QObject::connect(tmrSplash, &QTimer::timeout, w, ui::command(w, [this] { tmrSplash_Timer(); }));
 
     auto *events = new SplashEvents(*this);
     events->setParent(w);

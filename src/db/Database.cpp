@@ -48,6 +48,18 @@ std::shared_ptr<Connection> connect(const QString &path, int flags, bool readOnl
     return conn;
 }
 
+// A file opened for work must take writes, and its folder the engine's journal beside it;
+// otherwise every command would fail later, and again at close. A file or folder marked
+// read-only counts as such even for a user whom the system would let write it anyway.
+bool canWrite(const QFileInfo &file)
+{
+    constexpr QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileInfo folder(file.absolutePath());
+    return file.isWritable() && (file.permissions() & anyWrite) && folder.isWritable() &&
+           (folder.permissions() & anyWrite);
+}
+
 }  // namespace
 
 Database Database::create(const QString &path)
@@ -79,6 +91,9 @@ Database Database::open(const QString &path, const OpenOptions &options)
         if (!db.hasTable(table))
             throw DbError(err::ObjectNotFound,
                           QStringLiteral("The database engine could not find the object '%1'.").arg(table));
+    if (!options.readOnly && !canWrite(info))
+        throw DbError(err::ReadOnly,
+                      QStringLiteral("The file '%1' cannot be written: it, or its folder, is read-only.").arg(path));
     if (options.exclusive)
         db.execute(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
     return db;

@@ -1,7 +1,8 @@
 #pragma once
 // Small pieces the pane commands of the main window share.
 
-#include "CommandError.h"
+#include "db/Error.h"
+#include "ui/MsgBox.h"
 #include "ui/MsgBox.h"
 
 #include <QListWidget>
@@ -32,7 +33,7 @@ inline bool deleteAfterAsking(const QString &question, const QString &what, cons
             ui::msgBox(QStringLiteral("Nothing was deleted: the ") + what + QStringLiteral(" is no longer there."),
                        ui::Buttons::Ok, ui::Icon::Information);
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        ui::errorBox(e.description());
     }
     return true;
 }

@@ -1,6 +1,8 @@
 #include "frmEditRel.h"
 
-#include "CommandError.h"
+#include "db/Error.h"
+#include "ui/CommandBoundary.h"
+#include "ui/MsgBox.h"
 #include "ui/Heading.h"
 #include "db/Text.h"
 #include "frmOntoEdit.h"
@@ -77,12 +79,12 @@ frmEditRel::frmEditRel() : ui::Form(new QDialog)
     dblConcepts->setMinimumHeight(160);
     w->resize(320, 480);
 
-    QObject::connect(cmdAdd, &QPushButton::clicked, w, [this] { cmdAdd_Click(); });
-    QObject::connect(cmdClose, &QPushButton::clicked, w, [this] { cmdClose_Click(); });
-    QObject::connect(chkNothing, &QCheckBox::clicked, w, [this] { chkNothing_Click(); });
-    QObject::connect(txtConcept1, &QLineEdit::textChanged, w, [this] { followConcept(); });
-    lblStart.onChange([this] { lblStart_Change(); });
-    lblRefresh.onChange([this] { lblRefresh_Change(); });
+    QObject::connect(cmdAdd, &QPushButton::clicked, w, ui::command(w, [this] { cmdAdd_Click(); }));
+    QObject::connect(cmdClose, &QPushButton::clicked, w, ui::command(w, [this] { cmdClose_Click(); }));
+    QObject::connect(chkNothing, &QCheckBox::clicked, w, ui::command(w, [this] { chkNothing_Click(); }));
+    QObject::connect(txtConcept1, &QLineEdit::textChanged, w, ui::command(w, [this] { followConcept(); }));
+    lblStart.onChange(ui::command(w, [this] { lblStart_Change(); }));
+    lblRefresh.onChange(ui::command(w, [this] { lblRefresh_Change(); }));
 }
 
 frmEditRel::~frmEditRel() = default;
@@ -138,7 +140,7 @@ void frmEditRel::lblStart_Change()
         FillRelationList();
         followConcept();
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        ui::errorBox(e.description());
     }
 }
 
@@ -202,17 +204,13 @@ void frmEditRel::cmdAdd_Click()
                    ui::Icon::Information, ErrorTitle);
         return;
     }
-    try {
-        if (Mode == QLatin1String("AddRel"))
-            addRelation(conceptId, related);
-        else if (Mode == QLatin1String("AddAttr"))
-            addAttribute(conceptId);
-        else {
-            m_picked = true;
-            hide();
-        }
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
+    if (Mode == QLatin1String("AddRel"))
+        addRelation(conceptId, related);
+    else if (Mode == QLatin1String("AddAttr"))
+        addAttribute(conceptId);
+    else {
+        m_picked = true;
+        hide();
     }
 }
 
@@ -230,7 +228,7 @@ void frmEditRel::addRelation(const QString &conceptId, const QString &related)
                    ui::Buttons::Ok, ui::Icon::Critical);
         return;
     case AddOutcome::Exists:
-        ui::msgBox(QStringLiteral("Relation exists."), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+        ui::errorBox(QStringLiteral("Relation exists."));
         break;
     default:
         if (auto main = ui::forms().first<frmOntoEdit>()) {
@@ -269,7 +267,7 @@ void frmEditRel::addAttribute(const QString &conceptId)
                    ui::Buttons::Ok, ui::Icon::Exclamation, ErrorTitle);
         return;
     case AddOutcome::Exists:
-        ui::msgBox(QStringLiteral("Attribute-value pair exists."), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+        ui::errorBox(QStringLiteral("Attribute-value pair exists."));
         break;
     default:
         break;

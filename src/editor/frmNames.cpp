@@ -1,5 +1,6 @@
 #include "frmNames.h"
 
+#include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
 #include "ui/TypedKeyFilter.h"
 
@@ -42,17 +43,17 @@ frmNames::frmNames() : ui::Form(new QDialog)
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
 
-    QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [this] { cmdCancel_Click(); });
-    QObject::connect(lvwLangs, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *row) { lvwLangs_ItemClick(row); });
-    QObject::connect(lvwLangs, &QTreeWidget::itemChanged, w, [this](QTreeWidgetItem *row) {
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this] { cmdCancel_Click(); }));
+    QObject::connect(lvwLangs, &QTreeWidget::itemClicked, w, ui::command(w, [this](QTreeWidgetItem *row) { lvwLangs_ItemClick(row); }));
+    QObject::connect(lvwLangs, &QTreeWidget::itemChanged, w, ui::command(w, [this](QTreeWidgetItem *row) {
         // A check mark cannot be taken away: the row is chosen again instead.
         if (!m_checking)
             lvwLangs_ItemClick(row);
-    });
+    }));
     QObject::connect(lvwLangs->header(), &QHeaderView::sectionClicked, w,
-                     [this](int section) { lvwLangs_ColumnClick(section + 1); });
-    lblStart.onChange([this] { lblStart_Change(); });
+                     ui::command(w, [this](int section) { lvwLangs_ColumnClick(section + 1); }));
+    lblStart.onChange(ui::command(w, [this] { lblStart_Change(); }));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -6,6 +6,7 @@
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
+#include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
@@ -47,7 +48,7 @@ frmNewConcept::frmNewConcept() : ui::Form(new QDialog)
     for (int i = 1; i <= 4; ++i) {
         optCType[size_t(i)] = new QRadioButton(QString::fromLatin1(captions[i]), fraCptType);
         types->addWidget(optCType[size_t(i)]);
-        QObject::connect(optCType[size_t(i)], &QRadioButton::clicked, w, [this, i] { optCType_Click(i); });
+        QObject::connect(optCType[size_t(i)], &QRadioButton::clicked, w, ui::command(w, [this, i] { optCType_Click(i); }));
     }
     dblParents = new ui::DataList(w);
     cmdAdd = new QPushButton(QStringLiteral("&Add"), w);
@@ -55,13 +56,13 @@ frmNewConcept::frmNewConcept() : ui::Form(new QDialog)
     cmdClose = new QPushButton(QStringLiteral("&Close"), w);
     cmdAddInv = new QPushButton(QStringLiteral("&OK"), w);
     cmdAddInv->setVisible(false);
-    QObject::connect(cmdAdd, &QPushButton::clicked, w, [this] { cmdAdd_Click(); });
-    QObject::connect(cmdClose, &QPushButton::clicked, w, [this] { cmdClose_Click(); });
-    QObject::connect(cmdAddInv, &QPushButton::clicked, w, [this] { cmdAddInv_Click(); });
-    lblRefresh.onChange([this] {
+    QObject::connect(cmdAdd, &QPushButton::clicked, w, ui::command(w, [this] { cmdAdd_Click(); }));
+    QObject::connect(cmdClose, &QPushButton::clicked, w, ui::command(w, [this] { cmdClose_Click(); }));
+    QObject::connect(cmdAddInv, &QPushButton::clicked, w, ui::command(w, [this] { cmdAddInv_Click(); }));
+    lblRefresh.onChange(ui::command(w, [this] {
         if (!lblRefresh.caption().isEmpty())
             optCType_Click(selectedType());
-    });
+    }));
 
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("IDENTIFIER"), w));
@@ -115,7 +116,7 @@ void frmNewConcept::optCType_Click(int index)
     try {
         FillParentList();
     } catch (const db::DbError &e) {
-        ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+        ui::errorBox(e.description());
     }
 }
 
@@ -182,7 +183,7 @@ void frmNewConcept::cmdAdd_Click()
             }
         tx.commit();
     } catch (const db::DbError &e) {
-        ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, ErrorTitle);
+        ui::errorBox(e.description());
         if (main) {
             try {
                 main->CountConcepts();

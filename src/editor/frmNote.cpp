@@ -1,5 +1,6 @@
 #include "frmNote.h"
 
+#include "ui/CommandBoundary.h"
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -24,11 +25,11 @@ frmNote::frmNote() : ui::Form(new QDialog)
     all->addWidget(txtNote, 1);
     all->addLayout(buttons);
     w->resize(420, 300);
-    QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [this] { cmdCancel_Click(); });
-    QObject::connect(cmdDelete, &QPushButton::clicked, w, [this] { cmdDelete_Click(); });
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this] { cmdCancel_Click(); }));
+    QObject::connect(cmdDelete, &QPushButton::clicked, w, ui::command(w, [this] { cmdDelete_Click(); }));
     // Escape is the cancel button.
-    QObject::connect(static_cast<QDialog *>(w), &QDialog::rejected, w, [this] { cmdCancel_Click(); });
+    QObject::connect(static_cast<QDialog *>(w), &QDialog::rejected, w, ui::command(w, [this] { cmdCancel_Click(); }));
 }
 
 void frmNote::centreOn(const ui::Form &caller)

@@ -1,6 +1,8 @@
 #include "frmNoteList.h"
 
-#include "CommandError.h"
+#include "db/Error.h"
+#include "ui/CommandBoundary.h"
+#include "ui/MsgBox.h"
 #include "frmNote.h"
 #include "ontology/ConceptNotes.h"
 #include "ontology/Global.h"
@@ -36,10 +38,10 @@ frmNoteList::frmNoteList() : ui::Form(new QWidget)
     // The smallest size at which the list and its buttons still make sense.
     w->setMinimumSize(ui::twipsToPixels(5000), ui::twipsToPixels(3000));
     w->resize(ui::twipsToPixels(7500), ui::twipsToPixels(4500));
-    QObject::connect(cmdEdit, &QPushButton::clicked, w, [this] { cmdEdit_Click(); });
-    QObject::connect(cmdDelete, &QPushButton::clicked, w, [this] { cmdDelete_Click(); });
-    QObject::connect(cmdClose, &QPushButton::clicked, w, [this] { cmdClose_Click(); });
-    QObject::connect(ListView1, &QTreeWidget::itemDoubleClicked, w, [this] { ListView1_DblClick(); });
+    QObject::connect(cmdEdit, &QPushButton::clicked, w, ui::command(w, [this] { cmdEdit_Click(); }));
+    QObject::connect(cmdDelete, &QPushButton::clicked, w, ui::command(w, [this] { cmdDelete_Click(); }));
+    QObject::connect(cmdClose, &QPushButton::clicked, w, ui::command(w, [this] { cmdClose_Click(); }));
+    QObject::connect(ListView1, &QTreeWidget::itemDoubleClicked, w, ui::command(w, [this] { ListView1_DblClick(); }));
 }
 
 void frmNoteList::Form_Load()
@@ -60,7 +62,7 @@ void frmNoteList::FillNoteList()
             item->setText(2, n.note);
         }
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        ui::errorBox(e.description());
     }
     ListView1->header()->resizeSections(QHeaderView::ResizeToContents);
 }
@@ -70,12 +72,8 @@ void frmNoteList::cmdEdit_Click()
     QTreeWidgetItem *item = ListView1->currentItem();
     if (!item || !item->isSelected())
         return;
-    try {
-        if (EditConceptNote(*this, item->text(0)) != NoteChange::None)
-            FillNoteList();
-    } catch (const db::DbError &e) {
-        ReportCommandError(e);
-    }
+    if (EditConceptNote(*this, item->text(0)) != NoteChange::None)
+        FillNoteList();
 }
 
 void frmNoteList::cmdDelete_Click()
@@ -100,7 +98,7 @@ void frmNoteList::cmdDelete_Click()
             DeleteConceptNote(c);  // a note gone meanwhile is simply skipped
         tx.commit();
     } catch (const db::DbError &e) {
-        ReportCommandError(e);
+        ui::errorBox(e.description());
     }
     FillNoteList();
 }

@@ -1,5 +1,6 @@
 #include "frmOntoEdit.h"
 
+#include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
 
 #include "app/frmAbout.h"
@@ -126,10 +127,7 @@ void frmOntoEdit::buildMenus()
     auto *w = static_cast<QMainWindow *>(window());
     QMenuBar *bar = w->menuBar();
     const auto item = [this](QMenu *menu, const QString &caption, void (frmOntoEdit::*handler)()) {
-        QAction *a = menu->addAction(caption);
-        if (handler)
-            QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
-        return a;
+        return ui::addMenuItem(menu, caption, this, handler);
     };
 
     mnuFile = bar->addMenu(QStringLiteral("&Ontology"));
@@ -311,6 +309,9 @@ void frmOntoEdit::buildPanes()
     w->setCentralWidget(splitter);
 
     StatusBar1 = new ui::StatusBar(4, w);
+    // Counts of large ontologies are shown whole, up to ten million concepts.
+    StatusBar1->fitPanel(3, QStringLiteral("10000000 listed"));
+    StatusBar1->fitPanel(4, QStringLiteral("10000000 total"));
     w->setStatusBar(StatusBar1);
 }
 

@@ -321,7 +321,6 @@ private:
     void buildMenus();
     void wireConceptPanes();
     void showListedRow(int row);
-    void reportCommandFailure(const db::DbError &e);
     void SignalConceptDeleted();
     void copyToClipboard(const QString &text);
     void buildToolbar();

@@ -47,7 +47,7 @@ void frmOntoEdit::mnuConceptAdd_Click()
         dialog->show();
     } catch (const db::DbError &e) {
         dialog->unload();
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
 }
 
@@ -71,25 +71,21 @@ void frmOntoEdit::mnuConceptEditDef_Click()
 {
     if (CurrentConcept.isEmpty())
         return;
-    try {
-        // The editor starts from what is stored, and compares with it.
-        const QString stored = ConceptDefinition(CurrentConcept);
-        const auto dialog = std::make_shared<frmNames>();
-        dialog->load();
-        dialog->setCaption(QStringLiteral("Edit definition of  - ") + CurrentConcept);
-        dialog->lblStart.setCaption(QStringLiteral("Definition"));
-        dialog->txtConcept->setText(CurrentConcept);
-        dialog->txtDef->setPlainText(stored);
-        dialog->showModal(*this);
-        const bool confirmed = dialog->lblStart.caption() == QStringLiteral("OK");
-        const QString edited = dialog->txtDef->toPlainText();
-        dialog->unload();
-        if (confirmed && edited != stored) {
-            SetConceptDefinition(CurrentConcept, edited);
-            txtDef->setPlainText(edited);
-        }
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+    // The editor starts from what is stored, and compares with it.
+    const QString stored = ConceptDefinition(CurrentConcept);
+    const auto dialog = std::make_shared<frmNames>();
+    dialog->load();
+    dialog->setCaption(QStringLiteral("Edit definition of  - ") + CurrentConcept);
+    dialog->lblStart.setCaption(QStringLiteral("Definition"));
+    dialog->txtConcept->setText(CurrentConcept);
+    dialog->txtDef->setPlainText(stored);
+    dialog->showModal(*this);
+    const bool confirmed = dialog->lblStart.caption() == QStringLiteral("OK");
+    const QString edited = dialog->txtDef->toPlainText();
+    dialog->unload();
+    if (confirmed && edited != stored) {
+        SetConceptDefinition(CurrentConcept, edited);
+        txtDef->setPlainText(edited);
     }
 }
 
@@ -127,7 +123,7 @@ void frmOntoEdit::mnuConceptEdit_Click()
         }
         RenameConcept(old, renamed);
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
         return;
     }
     CurrentConcept = renamed;
@@ -136,7 +132,7 @@ void frmOntoEdit::mnuConceptEdit_Click()
         InitRSListConcepts();
         ShowConceptCounts();
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
     SignalRelationDialogs(CurrentConcept);
     tellAddConceptDialog(CurrentConcept);
@@ -176,7 +172,7 @@ void frmOntoEdit::mnuConceptDelete_Click()
     try {
         deleted = DeleteConcept(c, inverse);
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
         return;
     }
     SignalConceptDeleted();
@@ -188,7 +184,7 @@ void frmOntoEdit::mnuConceptDelete_Click()
         InitRSListConcepts();
         CountConcepts();
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
     dblConcepts->setFocus();
     ShowConceptCounts();

@@ -1,7 +1,9 @@
 // The concept list with its search box, and the panes of the current concept: how a
 // concept becomes current and how it is shown.
 
-#include "CommandError.h"
+#include "db/Error.h"
+#include "ui/CommandBoundary.h"
+#include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
 #include "ui/TypedKeyFilter.h"
@@ -125,17 +127,17 @@ void frmOntoEdit::wireConceptPanes()
     dblConcepts->viewport()->installEventFilter(events);
     lvwNames->viewport()->installEventFilter(events);
 
-    QObject::connect(txtCptSearch, &QLineEdit::textChanged, w, [this] { txtCptSearch_Change(); });
-    dblConcepts->onClick([this] { dblConcepts_Click(); });
-    dblConcepts->onDblClick([this] { dblConcepts_DblClick(); });
-    QObject::connect(lstISA, &QListWidget::itemDoubleClicked, w, [this] { lstISA_DblClick(); });
-    QObject::connect(lstSubclasses, &QListWidget::itemDoubleClicked, w, [this] { lstSubclasses_DblClick(); });
-    QObject::connect(lstAncestors, &QListWidget::itemDoubleClicked, w, [this] { lstAncestors_DblClick(); });
-    QObject::connect(lstDescendants, &QListWidget::itemDoubleClicked, w, [this] { lstDescendants_DblClick(); });
+    QObject::connect(txtCptSearch, &QLineEdit::textChanged, w, ui::command(w, [this] { txtCptSearch_Change(); }));
+    dblConcepts->onClick(ui::command(w, [this] { dblConcepts_Click(); }));
+    dblConcepts->onDblClick(ui::command(w, [this] { dblConcepts_DblClick(); }));
+    QObject::connect(lstISA, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstISA_DblClick(); }));
+    QObject::connect(lstSubclasses, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstSubclasses_DblClick(); }));
+    QObject::connect(lstAncestors, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstAncestors_DblClick(); }));
+    QObject::connect(lstDescendants, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstDescendants_DblClick(); }));
     // Toggled, not clicked: a check set from code runs the handler too, as clearing relies on.
-    QObject::connect(chkActiveAnc, &QCheckBox::toggled, w, [this] { chkActiveAnc_Click(); });
-    QObject::connect(chkActivDesc, &QCheckBox::toggled, w, [this] { chkActivDesc_Click(); });
-    lblNewCpt.onChange([this] { lblNewCpt_Change(); });
+    QObject::connect(chkActiveAnc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActiveAnc_Click(); }));
+    QObject::connect(chkActivDesc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActivDesc_Click(); }));
+    lblNewCpt.onChange(ui::command(w, [this] { lblNewCpt_Change(); }));
 
     // The panes are read-only, so there is nothing to cut or paste.
     mnuEditCut->setEnabled(false);
@@ -145,16 +147,12 @@ void frmOntoEdit::wireConceptPanes()
     lvwNames->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwNames->header()->setSectionsClickable(true);
     QObject::connect(lvwNames->header(), &QHeaderView::sectionClicked, w,
-                     [this](int section) { lvwNames_ColumnClick(section + 1); });
-    const auto item = [this](const QString &caption, void (frmOntoEdit::*handler)()) {
-        QAction *a = mnuName->addAction(caption);
-        QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
-        return a;
-    };
-    mnuNameAdd = item(QStringLiteral("&Add Name"), &frmOntoEdit::mnuNameAdd_Click);
-    mnuNameEdit = item(QStringLiteral("Edit Selected Name"), &frmOntoEdit::mnuNameEdit_Click);
+                     ui::command(w, [this](int section) { lvwNames_ColumnClick(section + 1); }));
+    mnuNameAdd = ui::addMenuItem(mnuName, QStringLiteral("&Add Name"), this, &frmOntoEdit::mnuNameAdd_Click);
+    mnuNameEdit = ui::addMenuItem(mnuName, QStringLiteral("Edit Selected Name"), this, &frmOntoEdit::mnuNameEdit_Click);
     mnuName->addSeparator();
-    mnuNameDelete = item(QStringLiteral("&Deleted Selected Name"), &frmOntoEdit::mnuNameDelete_Click);
+    mnuNameDelete =
+        ui::addMenuItem(mnuName, QStringLiteral("&Deleted Selected Name"), this, &frmOntoEdit::mnuNameDelete_Click);
 }
 
 void frmOntoEdit::CountConcepts()
@@ -288,7 +286,7 @@ void frmOntoEdit::txtCptSearch_Change()
     try {
         showListedRow(RSListConcepts->findPrefix(text));
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
 }
 
@@ -319,7 +317,7 @@ void frmOntoEdit::GoToConcept(const QString &name)
             return;
         }
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
         return;
     }
     const ui::Answer answer =
@@ -368,11 +366,7 @@ void frmOntoEdit::dblConcepts_Click()
     if (picked.isEmpty() || picked == CurrentConcept)
         return;
     CurrentConcept = picked;
-    try {
-        ShowConcept();
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
-    }
+    ShowConcept();
 }
 
 void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
@@ -414,4 +408,3 @@ void frmOntoEdit::mnuEditCopy_Click() { txtDef_KeyUp(Qt::Key_C, Qt::ControlModif
 
 void frmOntoEdit::txtDef_DblClick() { mnuConceptEditDef_Click(); }
 
-void frmOntoEdit::reportCommandFailure(const db::DbError &e) { ReportCommandError(e); }

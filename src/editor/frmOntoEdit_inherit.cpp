@@ -1,6 +1,7 @@
 // The inherited-properties pane: what the current concept inherits, computed on demand,
 // sorted by a column, copied as a report, and followed to the slot, value or ancestor.
 
+#include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
 #include "ontology/Global.h"
@@ -55,7 +56,7 @@ void frmOntoEdit::FillInheritedList()
                 }
             }
         } catch (const db::DbError &e) {
-            reportCommandFailure(e);
+            ui::errorBox(e.description());
         }
         lvwInherit->show();
     }

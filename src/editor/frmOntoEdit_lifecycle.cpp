@@ -71,10 +71,20 @@ void frmOntoEdit::createPublishFolder(const QString &name)
 
 void frmOntoEdit::mnuFileNew_Click()
 {
+    if (!OntologyPath.isEmpty())
+        mnuFileClose_Click();
+    if (!OntologyPath.isEmpty())
+        return;
     bool made = false;  // the new file exists and is not finished yet
+    // Whatever stops New, the program is left with no ontology: no path or folder of a
+    // file that is not open, so no later command tries to write back into it.
+    const auto leaveNoOntology = [&] {
+        if (made)
+            abandonNewOntology();
+        OntologyPath.clear();
+        OntologyFolder.clear();
+    };
     try {
-        if (!OntologyPath.isEmpty())
-            mnuFileClose_Click();
         dlgCommonDialog.cancelError = true;
         dlgCommonDialog.filter = OntologyFilter;
         dlgCommonDialog.filterIndex = 1;
@@ -111,19 +121,19 @@ void frmOntoEdit::mnuFileNew_Click()
                    ui::Buttons::Ok, ui::Icon::Information);
         OpenOntology(OntologyPath);
     } catch (const db::DbError &e) {
-        if (made)
-            abandonNewOntology();
+        leaveNoOntology();
         switch (e.number()) {
         case db::err::DialogCancelled:
             break;
         case db::err::ExistsAlready:
-            OntologyPath.clear();
-            OntologyFolder.clear();
             ui::msgBox(QStringLiteral("Ontology exists already!"));
             break;
         default:
             ui::msgBox(e.description());
         }
+    } catch (...) {
+        leaveNoOntology();
+        throw;
     }
 }
 
@@ -202,7 +212,7 @@ void frmOntoEdit::OpenOntology(QString &path)
         const QString message = isForeignFile(e)
                                     ? QStringLiteral("Not a Lexvarin ontology - ") + path
                                     : QStringLiteral("Open Error") + QStringLiteral("\r\n") + e.description();
-        ui::msgBox(message, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(message);
         // The file was refused: nothing may be written back into it.
         closeOntology(path, false);
     }
@@ -231,8 +241,7 @@ void frmOntoEdit::closeOntology(QString &path, bool writeBack)
         try {
             WriteBackOntologyInfo();
         } catch (const db::DbError &e) {
-            ui::msgBox(QStringLiteral("The properties of the ontology could not be saved.\r\n") + e.description(),
-                       ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+            ui::errorBox(QStringLiteral("The properties of the ontology could not be saved.\r\n") + e.description());
         }
     }
 

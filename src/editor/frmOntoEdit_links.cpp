@@ -68,7 +68,7 @@ void frmOntoEdit::FillISAList()
     try {
         lstISA->addItems(GetParents(CurrentConcept));
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
 }
 
@@ -81,7 +81,7 @@ void frmOntoEdit::lstISA_MouseUp(Qt::MouseButton button)
         // The last parent stays: without it the concept would lose its place in the tree.
         mnuISADelete->setEnabled(CountIsaLinks(CurrentConcept) != 1);
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
         return;
     }
     mnuISAAdd->setEnabled(true);
@@ -93,12 +93,8 @@ void frmOntoEdit::mnuISAAdd_Click()
     const Pick pick = runPicker(QStringLiteral("Add ISA link"));
     if (!pick.chosen)
         return;
-    try {
-        if (!refusedLink(AddIsaLink(CurrentConcept, pick.conceptId), CurrentConcept, pick.conceptId))
-            FillISAList();
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
-    }
+    if (!refusedLink(AddIsaLink(CurrentConcept, pick.conceptId), CurrentConcept, pick.conceptId))
+        FillISAList();
 }
 
 void frmOntoEdit::mnuISAEdit_Click()
@@ -109,12 +105,8 @@ void frmOntoEdit::mnuISAEdit_Click()
     const Pick pick = runPicker(QStringLiteral("Edit ISA link"));
     if (!pick.chosen)
         return;
-    try {
-        if (!refusedLink(ReplaceIsaLink(CurrentConcept, oldParent, pick.conceptId), CurrentConcept, pick.conceptId))
-            FillISAList();
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
-    }
+    if (!refusedLink(ReplaceIsaLink(CurrentConcept, oldParent, pick.conceptId), CurrentConcept, pick.conceptId))
+        FillISAList();
 }
 
 void frmOntoEdit::mnuISADelete_Click()
@@ -137,7 +129,7 @@ void frmOntoEdit::mnuDomainAdd_Click()
         if (AddSlotConcept(CurrentConcept, DomainSlot, pick.conceptId) == AddOutcome::Exists)
             refuse(QStringLiteral("Domain exists."));
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
     ShowLocalProperties();
 }
@@ -154,7 +146,7 @@ void frmOntoEdit::mnuRangeAdd_Click()
         if (outcome == AddOutcome::Exists)
             refuse(QStringLiteral("Range exists."));
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
     ShowLocalProperties();
 }

@@ -1,6 +1,7 @@
 // The names pane of the current concept: its names by language, added, changed and
 // deleted through the naming dialog.
 
+#include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
 #include "frmNames.h"
@@ -63,16 +64,12 @@ void frmOntoEdit::mnuNameAdd_Click()
 {
     if (CurrentConcept.isEmpty())
         return;
-    try {
-        const NameAnswer answer = askForName(*this, [this](frmNames &d) {
-            d.setCaption(QStringLiteral("Naming - ") + CurrentConcept);
-        });
-        if (answer.confirmed && !answer.name.isEmpty() && !answer.lang.isEmpty()) {
-            AddConceptName(CurrentConcept, answer.lang, answer.name);
-            FillNamesList();
-        }
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+    const NameAnswer answer = askForName(*this, [this](frmNames &d) {
+        d.setCaption(QStringLiteral("Naming - ") + CurrentConcept);
+    });
+    if (answer.confirmed && !answer.name.isEmpty() && !answer.lang.isEmpty()) {
+        AddConceptName(CurrentConcept, answer.lang, answer.name);
+        FillNamesList();
     }
 }
 
@@ -82,22 +79,18 @@ void frmOntoEdit::mnuNameEdit_Click()
     if (!selected)
         return;
     const qint64 id = nameIdOf(selected);
-    try {
-        QString lang;
-        for (const ConceptName &n : NamesOf(CurrentConcept))
-            if (n.id == id)
-                lang = n.lang;
-        const QString name = selected->text(1);
-        const NameAnswer answer = askForName(*this, [&](frmNames &d) {
-            d.selectLanguage(lang);
-            d.txtName->setText(name);
-        });
-        if (answer.confirmed && !answer.lang.isEmpty())
-            ChangeConceptName(id, answer.lang, answer.name);
-        FillNamesList();
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
-    }
+    QString lang;
+    for (const ConceptName &n : NamesOf(CurrentConcept))
+        if (n.id == id)
+            lang = n.lang;
+    const QString name = selected->text(1);
+    const NameAnswer answer = askForName(*this, [&](frmNames &d) {
+        d.selectLanguage(lang);
+        d.txtName->setText(name);
+    });
+    if (answer.confirmed && !answer.lang.isEmpty())
+        ChangeConceptName(id, answer.lang, answer.name);
+    FillNamesList();
 }
 
 void frmOntoEdit::mnuNameDelete_Click()
@@ -105,12 +98,8 @@ void frmOntoEdit::mnuNameDelete_Click()
     QTreeWidgetItem *selected = lvwNames->currentItem();
     if (!selected)
         return;
-    try {
-        DeleteConceptName(nameIdOf(selected));
-        FillNamesList();
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
-    }
+    DeleteConceptName(nameIdOf(selected));
+    FillNamesList();
 }
 
 void frmOntoEdit::lvwNames_ColumnClick(int column) { lvwNames->sortItems(column - 1, Qt::AscendingOrder); }

@@ -1,5 +1,6 @@
 // The working note of the current concept.
 
+#include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
 #include "frmNote.h"
@@ -10,13 +11,9 @@ void frmOntoEdit::mnuConceptNote_Click()
 {
     if (CurrentConcept.isEmpty())
         return;
-    try {
-        EditConceptNote(*this, CurrentConcept);
-        ToolBar1->setButtonImage(QStringLiteral("Note"),
-                                 ConceptHasNote(CurrentConcept) ? QStringLiteral("note-in") : QStringLiteral("note-out"));
-    } catch (const db::DbError &e) {
-        reportCommandFailure(e);
-    }
+    EditConceptNote(*this, CurrentConcept);
+    ToolBar1->setButtonImage(QStringLiteral("Note"),
+                             ConceptHasNote(CurrentConcept) ? QStringLiteral("note-in") : QStringLiteral("note-out"));
 }
 
 bool frmOntoEdit::ConceptHasNote(const QString &identifier) { return ConceptHasNoteRow(identifier); }

@@ -9,6 +9,7 @@
 #include "frmEditRel.h"
 #include "ontology/Global.h"
 #include "ontology/LocalSlots.h"
+#include "ui/CommandBoundary.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
 #include "ui/PopupMenu.h"
@@ -42,10 +43,8 @@ void addItem(QListWidget &list, const QString &text, qint64 key, const QString &
 void frmOntoEdit::buildPropertyCommands()
 {
     QWidget *w = window();
-    const auto item = [w, this](QMenu *menu, const QString &caption, void (frmOntoEdit::*handler)()) {
-        QAction *a = menu->addAction(caption);
-        QObject::connect(a, &QAction::triggered, w, [this, handler] { (this->*handler)(); });
-        return a;
+    const auto item = [this](QMenu *menu, const QString &caption, void (frmOntoEdit::*handler)()) {
+        return ui::addMenuItem(menu, caption, this, handler);
     };
     mnuRel->setTitle(QStringLiteral("Relationship"));
     mnuRelAdd = item(mnuRel, QStringLiteral("&Add relation"), &frmOntoEdit::mnuRelAdd_Click);
@@ -72,26 +71,26 @@ void frmOntoEdit::buildPropertyCommands()
 
     const auto rightClick = [w](QWidget *pane, std::function<void()> handler) {
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(pane, &QWidget::customContextMenuRequested, w, [handler] { handler(); });
+        QObject::connect(pane, &QWidget::customContextMenuRequested, w, ui::command(w, [handler] { handler(); }));
     };
     rightClick(lstRels, [this] { lstRels_MouseUp(Qt::RightButton); });
     rightClick(lstAttrs, [this] { lstAttrs_MouseUp(Qt::RightButton); });
     rightClick(lstISA, [this] { lstISA_MouseUp(Qt::RightButton); });
     rightClick(lvwInherit, [this] { lvwInherit_MouseUp(Qt::RightButton); });
-    QObject::connect(lstRels, &QListWidget::itemDoubleClicked, w, [this] { lstRels_DblClick(); });
+    QObject::connect(lstRels, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstRels_DblClick(); }));
 
     // Setting these from code (clearing the panes) runs the same handlers as a click.
-    QObject::connect(optOff, &QRadioButton::toggled, w, [this](bool on) { if (on) optOff_Click(); });
-    QObject::connect(optCumulative, &QRadioButton::toggled, w, [this](bool on) { if (on) optCumulative_Click(); });
-    QObject::connect(optExclusive, &QRadioButton::toggled, w, [this](bool on) { if (on) optExclusive_Click(); });
-    QObject::connect(chkInhAttrs, &QCheckBox::toggled, w, [this] { chkInhAttrs_Click(); });
-    QObject::connect(chkInhRels, &QCheckBox::toggled, w, [this] { chkInhRels_Click(); });
+    QObject::connect(optOff, &QRadioButton::toggled, w, ui::command(w, [this](bool on) { if (on) optOff_Click(); }));
+    QObject::connect(optCumulative, &QRadioButton::toggled, w, ui::command(w, [this](bool on) { if (on) optCumulative_Click(); }));
+    QObject::connect(optExclusive, &QRadioButton::toggled, w, ui::command(w, [this](bool on) { if (on) optExclusive_Click(); }));
+    QObject::connect(chkInhAttrs, &QCheckBox::toggled, w, ui::command(w, [this] { chkInhAttrs_Click(); }));
+    QObject::connect(chkInhRels, &QCheckBox::toggled, w, ui::command(w, [this] { chkInhRels_Click(); }));
     lvwInherit->header()->setSectionsClickable(true);
     QObject::connect(lvwInherit->header(), &QHeaderView::sectionClicked, w,
-                     [this](int section) { lvwInherit_ColumnClick(section + 1); });
+                     ui::command(w, [this](int section) { lvwInherit_ColumnClick(section + 1); }));
 
-    lblNewRel.onChange([this] { lblNewRel_Change(); });
-    lblNewAttr.onChange([this] { lblNewAttr_Change(); });
+    lblNewRel.onChange(ui::command(w, [this] { lblNewRel_Change(); }));
+    lblNewAttr.onChange(ui::command(w, [this] { lblNewAttr_Change(); }));
 }
 
 void frmOntoEdit::ShowLocalProperties()
@@ -121,7 +120,7 @@ void frmOntoEdit::ShowLocalProperties()
                 addItem(*lstAttrs, SlotItemText(a.value, a.isDefault), a.id, a.attribute, a.value);
         }
     } catch (const db::DbError &e) {
-        reportCommandFailure(e);
+        ui::errorBox(e.description());
     }
 }
 

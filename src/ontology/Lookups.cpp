@@ -14,8 +14,7 @@ constexpr int ObjectType = 1;
 
 void reportCritical(const QString &code)
 {
-    ui::msgBox(QStringLiteral("Critical error. Error code %1. Please Report.").arg(code), ui::Buttons::Ok,
-               ui::Icon::Critical, QStringLiteral("Error"));
+    ui::errorBox(QStringLiteral("Critical error. Error code %1. Please Report.").arg(code));
 }
 
 // The first row of a one-row-at-most query, or nothing.

@@ -1,12 +1,15 @@
 #include "MetaData.h"
 
 #include "Global.h"
+#include "OntologyFile.h"
 
 namespace {
 
 const QString FirstRow = QStringLiteral("(SELECT min(MetaData_ID) FROM MetaData)");
 
 QVariant dateOrNull(const QDate &d) { return d.isValid() ? QVariant(d) : QVariant(); }
+// Name and DefLang refuse the empty text: a name nobody gave is stored as Null, as it was read.
+QVariant textOrNull(const QString &t) { return t.isEmpty() ? QVariant() : QVariant(t); }
 
 }  // namespace
 
@@ -18,28 +21,38 @@ bool ReadOntologyMetaData(OntologyInfoRecord &info)
                                      FirstRow);
     if (!st.step())
         return false;
-    info.Name = st.column(0).toString();
+    // A Null reads as the field's value in a new ontology, so the options work as they
+    // would there and the row can be written back.
+    const OntologyInfoRecord fresh = NewOntologyInfo({});
+    const auto text = [&](int column, const QString &fallback) {
+        return st.column(column).isNull() ? fallback : st.column(column).toString();
+    };
+    const auto number = [&](int column, int fallback) {
+        return st.column(column).isNull() ? fallback : st.column(column).toInt();
+    };
+    info.Name = text(0, QString());
     info.Created = st.column(1).toDate();
     info.Modified = st.column(2).toDate();
-    info.Owner = st.column(3).toString();
-    info.Author = st.column(4).toString();
-    info.Description = st.column(5).toString();
-    info.Contact = st.column(6).toString();
-    info.ListTop = st.column(7).toInt();
-    info.DefLang = st.column(8).toString();
-    info.Naming = st.column(9).toBool();
-    info.AutoName = st.column(10).toInt();
-    info.MaxParents = st.column(11).toInt();
-    info.ActiveSet = st.column(12).toInt();
+    info.Owner = text(3, QString());
+    info.Author = text(4, QString());
+    info.Description = text(5, QString());
+    info.Contact = text(6, QString());
+    info.ListTop = number(7, fresh.ListTop);
+    info.DefLang = text(8, fresh.DefLang);
+    info.Naming = number(9, fresh.Naming) != 0;
+    info.AutoName = number(10, fresh.AutoName);
+    info.MaxParents = number(11, fresh.MaxParents);
+    info.ActiveSet = number(12, fresh.ActiveSet);
     st.reset();
     return true;
 }
 
 void WriteOntologyMetaData(const OntologyInfoRecord &info)
 {
-    const QVariantList values{info.Name,     dateOrNull(info.Created), dateOrNull(info.Modified), info.Owner,
-                              info.Author,   info.Description,         info.Contact,              info.ListTop,
-                              info.DefLang,  info.Naming,              info.AutoName,             info.MaxParents,
+    const QVariantList values{textOrNull(info.Name), dateOrNull(info.Created), dateOrNull(info.Modified),
+                              info.Owner,            info.Author,              info.Description,
+                              info.Contact,          info.ListTop,             textOrNull(info.DefLang),
+                              info.Naming,           info.AutoName,            info.MaxParents,
                               info.ActiveSet};
     db::Transaction tx(OntologyDB);
     OntologyDB.execute(QStringLiteral("UPDATE MetaData SET Name = ?, Created = ?, Modified = ?, Owner = ?, Author = ?, "

@@ -5,8 +5,8 @@
 
 struct OntologyInfoRecord;
 
-// Reads the row into info; a Null text reads as "". Without a row info is left as it
-// was and the result is false.
+// Reads the row into info; a Null reads as the field's value in a new ontology (a Null
+// text that has none as ""). Without a row info is left as it was and the result is false.
 bool ReadOntologyMetaData(OntologyInfoRecord &info);
 // Writes info into the row, or adds the row when the table has none.
 void WriteOntologyMetaData(const OntologyInfoRecord &info);

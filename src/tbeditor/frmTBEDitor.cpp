@@ -1,3 +1,4 @@
+#include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
 #include "frmTBEDitor.h"
 
@@ -97,7 +98,7 @@ frmTBEDitor::frmTBEDitor() : ui::Form(new QMainWindow)
     buildToolbar();
     buildPanes();
     imlIconsTree1.add(QStringLiteral("termbase"), QIcon(QStringLiteral(":/icons/tbeditor.xpm")));
-    lblOntoComm.onChange([this] { lblOntoComm_Change(); });
+    lblOntoComm.onChange(ui::command(window(), [this] { lblOntoComm_Change(); }));
 }
 
 frmTBEDitor::~frmTBEDitor() = default;
@@ -107,9 +108,7 @@ void frmTBEDitor::buildMenus()
     auto *w = static_cast<QMainWindow *>(window());
     QMenuBar *bar = w->menuBar();
     const auto item = [this](QMenu *menu, const QString &caption, void (frmTBEDitor::*handler)()) {
-        QAction *a = menu->addAction(caption);
-        QObject::connect(a, &QAction::triggered, window(), [this, handler] { (this->*handler)(); });
-        return a;
+        return ui::addMenuItem(menu, caption, this, handler);
     };
 
     mnuFile = bar->addMenu(QStringLiteral("Term&Base"));
@@ -205,8 +204,8 @@ void frmTBEDitor::buildPanes()
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({ui::twipsToPixels(4200), ui::twipsToPixels(5400)});
     w->setCentralWidget(splitter);
-    QObject::connect(Tree1, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); });
-    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); });
+    QObject::connect(Tree1, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); }));
+    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); }));
     for (QTreeWidget *categories : {Tree2, ListView1}) {
         categories->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(categories, &QWidget::customContextMenuRequested, w,
@@ -214,6 +213,9 @@ void frmTBEDitor::buildPanes()
     }
 
     StatusBar1 = new ui::StatusBar(3, w);
+    // Counts of large termbases are shown whole, up to ten million entries.
+    StatusBar1->fitPanel(2, QStringLiteral("10000000 Term Entries"));
+    StatusBar1->fitPanel(3, QStringLiteral("10000000 Terms"));
     StatusBar1->setPanelText(1, QStringLiteral("Associated Ontology"));
     w->setStatusBar(StatusBar1);
 

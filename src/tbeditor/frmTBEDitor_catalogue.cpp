@@ -59,8 +59,7 @@ void frmTBEDitor::LoadDataCategories()
         ProgressBar1->hide();
     }
     if (!catalogue.missingTop.isEmpty()) {
-        ui::msgBox(QStringLiteral("Data category not found. Fatal error. Please report. Error Code TB006"),
-                   ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("Data category not found. Fatal error. Please report. Error Code TB006"));
         return;
     }
     StatusBar1->setPanelText(1, OntologyInfo.Name);

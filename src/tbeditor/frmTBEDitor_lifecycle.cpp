@@ -191,10 +191,9 @@ void frmTBEDitor::OpenTermbase(QString &path)
     try {
         OpenedTermbase opened = OpenTermbaseFile(file);
         if (opened.refused) {
-            ui::msgBox(QStringLiteral("This TermBase's Working Ontology is ") + opened.workingOntology +
+            ui::errorBox(QStringLiteral("This TermBase's Working Ontology is ") + opened.workingOntology +
                            QStringLiteral(". You can't use it with current current Working ontology (") + OntologyPath +
-                           QStringLiteral(")."),
-                       ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+                           QStringLiteral(")."));
             path.clear();
             TermbaseFolder.clear();
             return;
@@ -227,7 +226,7 @@ void frmTBEDitor::OpenTermbase(QString &path)
                                     : QStringLiteral("Error ") + QString::number(e.number()) + QStringLiteral(" - ") +
                                           e.description();
         if (isForeignFile(e))
-            ui::msgBox(message, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+            ui::errorBox(message);
         else
             ui::msgBox(message);
         // Nothing of the refused file is written back, and no command is left enabled
@@ -245,8 +244,7 @@ void frmTBEDitor::CloseTermbase()
     } catch (const db::DbError &e) {
         // The file is closed all the same: the window must not go on showing a termbase
         // it no longer holds.
-        ui::msgBox(QStringLiteral("The properties of the termbase could not be saved.\r\n") + e.description(),
-                   ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("The properties of the termbase could not be saved.\r\n") + e.description());
     }
     resetWindow();
 }

@@ -18,8 +18,7 @@ bool seekElement(qint64 elemID)
     RSElements->seek(elemID);
     if (!RSElements->noMatch())
         return true;
-    ui::msgBox(QStringLiteral("Element not found. Fatal Error. Please report. Error Code GL001"), ui::Buttons::Ok,
-               ui::Icon::Critical, QStringLiteral("Error"));
+    ui::errorBox(QStringLiteral("Element not found. Fatal Error. Please report. Error Code GL001"));
     return false;
 }
 

@@ -4,6 +4,10 @@
 
 namespace {
 
+// The data categories of a new termbase are shown in English, as a tree.
+const QString NewTermbaseLanguage = QStringLiteral("en");
+const QString NewTermbaseLayout = QStringLiteral("tree");
+
 // The lowest MetaID first: reading and writing back meet on the same row.
 db::TableCursor metaDataCursor(const db::Database &termbase)
 {
@@ -35,8 +39,8 @@ void WriteFirstMetaData(db::Database &termbase, const TermbaseInfoRecord &typed)
     row.setField(QStringLiteral("Contact"), typed.Contact);
     row.setField(QStringLiteral("Description"), typed.Description);
     row.setField(QStringLiteral("Ontology"), OntologyPath);
-    row.setField(QStringLiteral("DCLang"), QStringLiteral("en"));
-    row.setField(QStringLiteral("DCList"), QStringLiteral("tree"));
+    row.setField(QStringLiteral("DCLang"), NewTermbaseLanguage);
+    row.setField(QStringLiteral("DCList"), NewTermbaseLayout);
     row.update();
 }
 
@@ -55,9 +59,10 @@ void ReadTermbaseMetaData(TermbaseInfoRecord &info)
     info.Description = row.text(QStringLiteral("Description"));
     info.Contact = row.text(QStringLiteral("Contact"));
     info.Ontology = row.text(QStringLiteral("Ontology"));
-    info.DCLang = row.text(QStringLiteral("DCLang"));
+    // The catalogue's language and layout read Null as a new termbase has them.
+    info.DCLang = row.field(QStringLiteral("DCLang")).isNull() ? NewTermbaseLanguage : row.text(QStringLiteral("DCLang"));
     info.CSBrowser = row.field(QStringLiteral("CSBrowser")).toBool();
-    info.DCList = row.text(QStringLiteral("DCList"));
+    info.DCList = row.field(QStringLiteral("DCList")).isNull() ? NewTermbaseLayout : row.text(QStringLiteral("DCList"));
 }
 
 QString ReadTermbaseOntology(const db::Database &termbase)

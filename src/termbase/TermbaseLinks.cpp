@@ -116,8 +116,7 @@ db::Database OpenTermbaseForLink(const QString &path)
 
 void ShowNotATermbase(const QString &path)
 {
-    ui::msgBox(QStringLiteral("Not a Lexvarin Termbase - ") + path, ui::Buttons::Ok, ui::Icon::Critical,
-               QStringLiteral("Error"));
+    ui::errorBox(QStringLiteral("Not a Lexvarin Termbase - ") + path);
 }
 
 // --------------------------------------------------------------------------------

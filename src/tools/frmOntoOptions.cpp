@@ -3,6 +3,7 @@
 #include "UpDown.h"
 #include "ontology/Global.h"
 #include "termbase/TermbaseLinks.h"
+#include "ui/CommandBoundary.h"
 #include "ui/NotBuilt.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
@@ -75,8 +76,8 @@ frmOntoOptions::frmOntoOptions() : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), w);
-    QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
-    QObject::connect(cmdCancel, &QPushButton::clicked, w, [this] { cmdCancel_Click(); });
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(window(), [this] { cmdOK_Click(); }));
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(window(), [this] { cmdCancel_Click(); }));
 
     StatusBar1 = new ui::StatusBar(2, w);
     ProgressBar1 = new QProgressBar(w);
@@ -104,10 +105,10 @@ void frmOntoOptions::buildSubsetsTab(QWidget *tab)
     cmdRemove = new QPushButton(QStringLiteral("&Remove"), tab);
     cmdActivate = new QPushButton(QStringLiteral("&Activate"), tab);
     cmdTransfer = new QPushButton(QStringLiteral("&Transfer..."), tab);
-    QObject::connect(cmdAdd, &QPushButton::clicked, tab, [this] { cmdAdd_Click(); });
-    QObject::connect(cmdRemove, &QPushButton::clicked, tab, [this] { cmdRemove_Click(); });
-    QObject::connect(cmdActivate, &QPushButton::clicked, tab, [this] { cmdActivate_Click(); });
-    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, [this] { cmdTransfer_Click(); });
+    QObject::connect(cmdAdd, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdAdd_Click(); }));
+    QObject::connect(cmdRemove, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdRemove_Click(); }));
+    QObject::connect(cmdActivate, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdActivate_Click(); }));
+    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdTransfer_Click(); }));
     // The subset commands come with the subset tools; until then they are offered disabled.
     for (QWidget *command : {cmdAdd, cmdRemove, cmdActivate, cmdTransfer})
         ui::markNotBuilt(command);
@@ -129,8 +130,8 @@ void frmOntoOptions::buildDatabasesTab(QWidget *tab)
     ListView2->setToolTip(QStringLiteral("Databases using this ontology"));
     cmdLink = button(QStringLiteral("&Link..."), QStringLiteral("Assign existing database to this ontology"), tab);
     cmdRelease = button(QStringLiteral("&Release"), QStringLiteral("Release selected database"), tab);
-    QObject::connect(cmdLink, &QPushButton::clicked, tab, [this] { cmdLink_Click(); });
-    QObject::connect(cmdRelease, &QPushButton::clicked, tab, [this] { cmdRelease_Click(); });
+    QObject::connect(cmdLink, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdLink_Click(); }));
+    QObject::connect(cmdRelease, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdRelease_Click(); }));
 
     auto *side = new QVBoxLayout;
     side->addWidget(cmdLink);
@@ -148,7 +149,7 @@ void frmOntoOptions::buildMiscTab(QWidget *tab)
     txtNoParents->setMaximumWidth(40);
     UpDown1 = new UpDown(txtNoParents, lowestMaxParents, highestMaxParents, fraParents);
     UpDown1->onChange = [this] { UpDown1_Change(); };
-    QObject::connect(txtNoParents, &QLineEdit::textChanged, fraParents, [this] { txtNoParents_Change(); });
+    QObject::connect(txtNoParents, &QLineEdit::textChanged, fraParents, ui::command(window(), [this] { txtNoParents_Change(); }));
     auto *parents = new QHBoxLayout(fraParents);
     parents->addWidget(new QLabel(QStringLiteral("Maximum:"), fraParents));
     parents->addWidget(txtNoParents);
@@ -192,7 +193,7 @@ void frmOntoOptions::buildLanguagesTab(QWidget *tab)
     optAsIs = new QRadioButton(QStringLiteral("Same as Identifier"), Frame3);
     optConvert = new QRadioButton(QStringLiteral("Remove naming restrictions"), Frame3);
     // Only a click of the user's: filling the dialog ticks the box without a word.
-    QObject::connect(chkAddNames, &QCheckBox::clicked, Frame3, [this] { chkAddNames_Click(); });
+    QObject::connect(chkAddNames, &QCheckBox::clicked, Frame3, ui::command(window(), [this] { chkAddNames_Click(); }));
     auto *naming = new QVBoxLayout(Frame3);
     naming->addWidget(chkAddNames);
     naming->addWidget(optAsIs);
@@ -382,7 +383,7 @@ void RunOntologyOptions(ui::Form &owner)
             OntologyInfo = chosen.info;
         }
     } catch (const db::DbError &e) {
-        ui::msgBox(e.description(), ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(e.description());
     }
     dialog->unload();
 }

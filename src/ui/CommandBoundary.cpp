@@ -37,7 +37,7 @@ void restoreAfterFailure(QWidget *window)
 void report(QWidget *window, const QString &description)
 {
     restoreAfterFailure(window);
-    msgBox(description, Buttons::Ok, Icon::Critical, QStringLiteral("Error"));
+    errorBox(description);
 }
 
 }  // namespace

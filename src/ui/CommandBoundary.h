@@ -4,8 +4,12 @@
 // message box with the description, the pointer back to normal, wait windows hidden and
 // the window's progress bars reset, so the window is usable for the next command.
 
+#include <QAction>
+#include <QMenu>
 #include <QWidget>
 #include <functional>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 
 namespace ui {
@@ -15,13 +19,35 @@ namespace ui {
 // leaves the report to the outer one, so a failure stops the whole command once.
 void runCommand(QWidget *window, const std::function<void()> &body);
 
-// A slot for connect(): the body runs inside the boundary with the signal's arguments.
+// A slot for connect() or a channel: the body runs inside the boundary, with the signal's
+// arguments when it takes them (all, the first, or none).
 template <class Body>
 auto command(QWidget *window, Body body)
 {
     return [window, body = std::move(body)](auto &&...args) {
-        runCommand(window, [&] { body(std::forward<decltype(args)>(args)...); });
+        runCommand(window, [&] {
+            if constexpr (std::is_invocable_v<const Body &, decltype(args)...>)
+                body(std::forward<decltype(args)>(args)...);
+            else if constexpr (sizeof...(args) > 1 &&
+                               std::is_invocable_v<const Body &,
+                                                   std::tuple_element_t<0, std::tuple<decltype(args)...>>>)
+                body(std::get<0>(std::forward_as_tuple(args...)));
+            else
+                body();
+        });
     };
+}
+
+// Adds a menu item (or a pop-up's entry) to menu whose handler runs as one command of the
+// form's window; without a handler the item runs nothing.
+template <class Form>
+QAction *addMenuItem(QMenu *menu, const QString &caption, Form *form, void (Form::*handler)())
+{
+    QAction *item = menu->addAction(caption);
+    if (handler)
+        QObject::connect(item, &QAction::triggered, form->window(),
+                         command(form->window(), [form, handler] { (form->*handler)(); }));
+    return item;
 }
 
 // A window that shows "please wait" while a command works: hidden when a command fails.

@@ -35,4 +35,6 @@ Answer msgBox(const QString &prompt, Buttons buttons, Icon icon, const QString &
     return backend ? backend->ask(request) : firstButton(buttons);
 }
 
+void errorBox(const QString &message) { msgBox(message, Buttons::Ok, Icon::Critical, QStringLiteral("Error")); }
+
 }  // namespace ui

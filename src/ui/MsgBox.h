@@ -31,4 +31,7 @@ void setMessageBoxBackend(MessageBoxBackend *backend);
 Answer msgBox(const QString &prompt, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
               const QString &title = {});
 
+// The one way a failure is reported: the message with the critical icon, titled "Error".
+void errorBox(const QString &message);
+
 }  // namespace ui

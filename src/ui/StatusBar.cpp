@@ -31,4 +31,20 @@ void StatusBar::setPanelText(int panel, const QString &text)
     m_panels[size_t(panel - 1)]->setText(text);
 }
 
+void StatusBar::fitPanel(int panel, const QString &widestText)
+{
+    if (panel < 1 || panel > panelCount())
+        return;
+    QLabel *label = m_panels[size_t(panel - 1)];
+    const int frame = 2 * label->frameWidth() + 2 * label->margin() + 4;
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widestText) + frame);
+}
+
+const QLabel *StatusBar::panelLabel(int panel) const
+{
+    if (panel < 1 || panel > panelCount())
+        return nullptr;
+    return m_panels[size_t(panel - 1)];
+}
+
 }  // namespace ui

@@ -17,6 +17,10 @@ public:
     // Panels outside 1..panelCount() read empty and ignore writes.
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
+    // Keeps the panel at least as wide as widestText, so that no text up to it is cut.
+    void fitPanel(int panel, const QString &widestText);
+    // nullptr outside 1..panelCount().
+    const QLabel *panelLabel(int panel) const;
 
 private:
     std::vector<QLabel *> m_panels;

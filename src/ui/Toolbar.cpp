@@ -1,5 +1,7 @@
 #include "Toolbar.h"
 
+#include "CommandBoundary.h"
+
 #include <QMainWindow>
 
 #include <QAction>
@@ -71,7 +73,10 @@ Toolbar *Toolbar::addTo(QMainWindow *window, std::function<void(const QString &k
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     window->addToolBar(bar);
-    bar->onButtonClick(std::move(handler));
+    // A button's command runs inside the window's boundary, whatever the handler does.
+    bar->onButtonClick([window, handler = std::move(handler)](const QString &key) {
+        runCommand(window, [&] { handler(key); });
+    });
     return bar;
 }
 

@@ -5,6 +5,8 @@
 #include "ui/Toolbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -177,4 +179,25 @@ TEST_F(FrameTest, CommandsNotBuiltYetStayDisabled)
     main->mnuFileClose_Click();
     SCOPED_TRACE("closed");
     expectDisabled();
+}
+
+// Counts up to ten million are shown whole in the window's own size, not cut.
+TEST_F(FrameTest, TheStatusBarShowsLargeCountsWhole)
+{
+    newOntology("Kinship", "kinship.ont");
+    main->show();
+    for (qint64 count : {qint64(100023), qint64(1000000), qint64(10000000)}) {
+        SCOPED_TRACE(count);
+        main->ListedCount = count;
+        main->TotalCount = count;
+        main->ShowConceptCounts();
+        QApplication::processEvents();
+        for (int panel : {3, 4}) {
+            const QLabel *label = main->StatusBar1->panelLabel(panel);
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(label->text().startsWith(QString::number(count)));
+            EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text()))
+                << label->text().toStdString();
+        }
+    }
 }

@@ -407,6 +407,81 @@ TEST_F(LifecycleTest, ANewThatFailsAfterTheFileWasMadeTakesTheFileAway)
     EXPECT_EQ(fileBytes(ontologies("Zoo-publish")), QByteArray("in the way"));
 }
 
+// Whatever makes New fail once the file was chosen, nothing is left of it: the next Open,
+// New, Close and Exit have no properties to write back and say nothing about them.
+TEST_F(LifecycleTest, ANewThatFailsLeavesNoOntologyForTheNextCommands)
+{
+    struct Case {
+        const char *name;
+        QString chosen;
+        std::function<void()> spoil, mend;
+        const char *message;
+    } cases[] = {
+        {"no res.dat beside the program", ontologies("zoo.ont"), [&] { QFile::remove(dir.resDat()); },
+         [&] { QFile::copy(QStringLiteral(LX_RES_DAT), dir.resDat()); }, "res.dat"},
+        {"a folder the file cannot be made in", ontologies("gone/zoo.ont"), [] {}, [] {}, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.spoil();
+        const size_t before = boxes.asked().size();
+        files.answer(c.chosen);
+        boxes.expect(c.message);
+        main->mnuFileNew_Click();
+        expectNoneOpen();
+        EXPECT_FALSE(QFile::exists(c.chosen));
+
+        files.cancel();
+        main->mnuFileOPen_Click();
+        files.cancel();
+        main->mnuFileNew_Click();
+        main->mnuFileClose_Click();
+        expectNoneOpen();
+        EXPECT_EQ(boxes.asked().size(), before + 1) << boxes.prompts().join(" | ").toStdString();
+        c.mend();
+    }
+}
+
+// A file the user may read but not write is refused at Open with one message that names
+// it; nothing is written into it or beside it, and no command later speaks of it.
+TEST_F(LifecycleTest, OpenRefusesAFileThatCannotBeWritten)
+{
+    newOntology("Zoo", "zoo.ont");
+    main->mnuFileClose_Click();
+    QDir().mkpath(ontologies("locked"));
+    QFile::copy(ontologies("zoo.ont"), ontologies("locked/zoo.ont"));
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    const QFileDevice::Permissions writable = readOnly | QFileDevice::WriteOwner;
+    struct Case {
+        const char *name;
+        QString path;
+        QString locked;  // what is made read-only
+    } cases[] = {
+        {"a read-only file", ontologies("zoo.ont"), ontologies("zoo.ont")},
+        {"a file in a read-only folder", ontologies("locked/zoo.ont"), ontologies("locked")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile(c.locked).setPermissions(readOnly);
+        const QByteArray before = fileBytes(c.path);
+        const QStringList besideBefore = QDir(QFileInfo(c.path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const size_t asked = boxes.asked().size();
+        boxes.expect("cannot be written");
+        openOntology(c.path);
+        ASSERT_EQ(boxes.asked().size(), asked + 1);
+        EXPECT_TRUE(boxes.asked().back().prompt.contains(c.path)) << "the message names the file";
+        expectNoneOpen();
+        main->mnuFileClose_Click();
+        files.cancel();
+        main->mnuFileNew_Click();
+        EXPECT_EQ(boxes.asked().size(), asked + 1) << "nothing more is said about the refused file";
+        QFile(c.locked).setPermissions(writable);
+        EXPECT_EQ(fileBytes(c.path), before);
+        EXPECT_EQ(QDir(QFileInfo(c.path).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), besideBefore)
+            << "no folder of pages, no journal";
+    }
+}
+
 TEST_F(LifecycleTest, APropertiesWriteThatFailsAtCloseIsReportedAndTheCloseFinishes)
 {
     newOntology("Zoo", "zoo.ont");

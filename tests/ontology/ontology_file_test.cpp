@@ -4,6 +4,7 @@
 #include "support/OntologyFixture.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,6 +117,42 @@ TEST(OpenOntologyDatabase, ReadsTheRecordAndTheCloseWritesItBackWithTodayAsModif
     EXPECT_EQ(check.scalar("SELECT Modified FROM MetaData").toDate(), QDate::currentDate());
     EXPECT_EQ(check.scalar("SELECT Created FROM MetaData").toDate(), QDate(2020, 5, 17));
     EXPECT_EQ(check.scalar("SELECT count(*) FROM MetaData").toInt(), 1);
+    ui::setAppPath({});
+}
+
+// A row written elsewhere may hold Null in any field: it opens with the new ontology's
+// values there, and what the user changes in that session reaches the file at close.
+TEST(OpenOntologyDatabase, ANullFieldReadsAsItsDefaultAndTheRowIsWrittenBack)
+{
+    struct Case {
+        const char *field;
+        std::function<void()> expectRead;
+    } cases[] = {
+        {"Name", [] { EXPECT_EQ(OntologyInfo.Name, ""); }},
+        {"DefLang", [] { EXPECT_EQ(OntologyInfo.DefLang, "en"); }},
+        {"Owner", [] { EXPECT_EQ(OntologyInfo.Owner, ""); }},
+        {"Description", [] { EXPECT_EQ(OntologyInfo.Description, ""); }},
+        {"MaxParents", [] { EXPECT_EQ(OntologyInfo.MaxParents, 2); }},
+        {"ActiveSet", [] { EXPECT_EQ(OntologyInfo.ActiveSet, 1); }},
+        {"Naming", [] { EXPECT_TRUE(OntologyInfo.Naming); }},
+        {"Created", [] { EXPECT_FALSE(OntologyInfo.Created.isValid()); }},
+    };
+    TestFolder dir;
+    ui::setAppPath(dir.path());
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.field);
+        const QString path = ontologyFile(dir, QString(c.field) + ".ont", someInfo("Zoo"));
+        db::Database::open(path).execute(QStringLiteral("UPDATE MetaData SET \"%1\" = NULL").arg(c.field));
+
+        ASSERT_EQ(openError(path), 0);
+        c.expectRead();
+        OntologyInfo.Author = "Changed";
+        EXPECT_NO_THROW(WriteBackOntologyInfo());
+        ReleaseOntologyDatabase();
+
+        db::Database check = db::Database::open(path);
+        EXPECT_EQ(check.scalar("SELECT Author FROM MetaData").toString(), "Changed") << "the session's edit is kept";
+    }
     ui::setAppPath({});
 }
 

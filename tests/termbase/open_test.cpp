@@ -5,6 +5,7 @@
 #include "termbase/TermbasePaths.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,6 +118,18 @@ TEST(OpenTermbase, AFailureHalfWayClosesEverythingAndWritesNothing)
     EXPECT_EQ(fileBytes(path), bytes);
 }
 
+TEST(OpenTermbase, RefusesAFileThatCannotBeWrittenAndWritesNothing)
+{
+    OpenTermbase t;
+    CloseTermbaseFile();
+    const QByteArray before = fileBytes(t.path);
+    QFile(t.path).setPermissions(QFileDevice::ReadOwner);
+    EXPECT_EQ(openFailure(t.path), db::err::ReadOnly);
+    expectNothingOpen();
+    QFile(t.path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(fileBytes(t.path), before);
+}
+
 TEST(OpenTermbase, RefusesATermbaseOfAnotherOntology)
 {
     WorkingOntology w;
@@ -196,6 +209,35 @@ TEST(CloseTermbase, WritesThePropertiesBackAndForgetsTheTermbase)
     EXPECT_EQ(row.text("DCList"), "list");
     EXPECT_TRUE(row.field("CSBrowser").toBool());
     EXPECT_EQ(row.text("Ontology"), OntologyPath) << "closing never rebinds a termbase";
+}
+
+// A row written elsewhere may hold Null in any field: it opens with the values a new
+// termbase has there, and what the user changes in that session reaches the file at close.
+TEST(CloseTermbase, ANullFieldReadsAsItsDefaultAndTheRowIsWrittenBack)
+{
+    struct Case {
+        const char *field;
+        std::function<void()> expectRead;
+    } cases[] = {
+        {"Name", [] { EXPECT_EQ(TermbaseInfo.Name, ""); }},
+        {"Owner", [] { EXPECT_EQ(TermbaseInfo.Owner, ""); }},
+        {"DCLang", [] { EXPECT_EQ(TermbaseInfo.DCLang, "en"); }},
+        {"DCList", [] { EXPECT_EQ(TermbaseInfo.DCList, "tree"); }},
+        {"CSBrowser", [] { EXPECT_FALSE(TermbaseInfo.CSBrowser); }},
+        {"Created", [] { EXPECT_FALSE(TermbaseInfo.Created.isValid()); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.field);
+        OpenTermbase t;
+        CloseTermbaseFile();
+        editTermbase(t.path, QStringLiteral("UPDATE MetaData SET \"%1\" = NULL").arg(c.field));
+        ASSERT_EQ(openFailure(t.path), 0);
+        c.expectRead();
+        TermbaseInfo.Description = "Changed";
+        EXPECT_NO_THROW(CloseTermbaseFile());
+        db::Database d = db::Database::open(t.path);
+        EXPECT_EQ(d.scalar("SELECT Description FROM MetaData").toString(), "Changed") << "the session's edit is kept";
+    }
 }
 
 TEST(CloseTermbase, AFailedWriteBackStillClosesAndSays)
