@@ -6,6 +6,7 @@
 //   lx_concept_list_bench <file.ont>
 
 #include "BenchFigures.h"
+#include "BenchOntology.h"
 #include "editor/frmNewConcept.h"
 #include "editor/frmOntoEdit.h"
 #include "ontology/ConceptList.h"
@@ -37,14 +38,7 @@ int main(int argc, char **argv)
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     ui::setAppPath(QFileInfo(file).absolutePath());
 
-    // The generator writes no properties row; a file opens only with one.
-    OntologyDB = db::Database::open(file);
-    OntologyInfoRecord info;
-    if (!ReadOntologyMetaData(info)) {
-        const QString today = QDate::currentDate().toString(Qt::ISODate);
-        WriteOntologyMetaData(NewOntologyInfo({"Bench", today, today, {}, {}, {}, {}}));
-    }
-    OntologyDB.close();
+    ensureProperties(file);
 
     auto main = std::make_shared<frmOntoEdit>();
     main->load();

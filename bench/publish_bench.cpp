@@ -5,8 +5,8 @@
 //   lx_publish_bench <file.ont> <output folder>
 
 #include "BenchFigures.h"
+#include "BenchOntology.h"
 #include "ontology/Global.h"
-#include "ontology/OntologyFile.h"
 #include "publish/PublishOntology.h"
 #include "ui/App.h"
 
@@ -26,15 +26,7 @@ int main(int argc, char **argv)
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const QString folder = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath() + QLatin1Char('/');
     ui::setAppPath(QFileInfo(file).absolutePath());
-    OntologyDB = db::Database::open(file);
-    OntologyInfoRecord info;
-    if (!ReadOntologyMetaData(info)) {
-        const QString today = QDate::currentDate().toString(Qt::ISODate);
-        WriteOntologyMetaData(NewOntologyInfo({"Bench", today, today, {}, {}, {}, {}}));
-    }
-    OntologyDB.close();
-    OpenOntologyDatabase(file);
-    RootConcept = FindRootConcept();
+    openOntology(file);
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
 

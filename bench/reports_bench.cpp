@@ -5,8 +5,8 @@
 //   lx_reports_bench <file.ont>
 
 #include "BenchFigures.h"
+#include "BenchOntology.h"
 #include "ontology/Global.h"
-#include "ontology/OntologyFile.h"
 #include "publish/ConceptSelectionList.h"
 #include "publish/ConceptSelectionPanel.h"
 #include "publish/frmGenHTML.h"
@@ -34,17 +34,7 @@ int main(int argc, char **argv)
     }
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     ui::setAppPath(QFileInfo(file).absolutePath());
-    OntologyDB = db::Database::open(file);
-    OntologyInfoRecord info;
-    if (!ReadOntologyMetaData(info)) {
-        const QString today = QDate::currentDate().toString(Qt::ISODate);
-        WriteOntologyMetaData(NewOntologyInfo({"Bench", today, today, {}, {}, {}, {}}));
-    }
-    OntologyDB.close();
-    OpenOntologyDatabase(file);
-    OntologyPath = file;
-    OntologyFolder = QFileInfo(file).absolutePath() + QLatin1Char('/');
-    RootConcept = FindRootConcept();
+    openOntology(file);
 
     // The concept below the root with the most descendants: every other concept's
     // descendants lie within one of the root's children.
