@@ -37,7 +37,6 @@
 namespace {
 
 const QString SearchHint = QStringLiteral("Search...");
-constexpr int PasteLimit = 255;
 
 QString typeWord(int type)
 {
@@ -164,6 +163,42 @@ void frmOntoEdit::InitRSListConcepts()
 {
     RSListConcepts = ConceptList::listView(OntologyDB, OntologyInfo.ListTop, OntologyInfo.ActiveSet);
     dblConcepts->bind(RSListConcepts);
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptChanges(const QStringList &removed, const QStringList &added)
+{
+    // A list that hides some concepts cannot tell, once a concept is gone from the file,
+    // whether it showed it.
+    if (!RSListConcepts || (!removed.isEmpty() && !RSListConcepts->showsEveryConcept())) {
+        InitRSListConcepts();
+        return;
+    }
+    for (const QString &id : removed) {
+        const int row = RSListConcepts->conceptRemoved(id);
+        if (row >= 0)
+            dblConcepts->rowRemoved(row);
+    }
+    for (const QString &id : added) {
+        const int row = RSListConcepts->conceptAdded(id);
+        if (row >= 0)
+            dblConcepts->rowInserted(row);
+    }
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptRenamed(const QString &from, const QString &to)
+{
+    // A rename keeps the concept's type and subset: the list showed the old identifier
+    // exactly when it shows the new one.
+    if (RSListConcepts && !RSListConcepts->showsEveryConcept() && !RSListConcepts->shows(to))
+        FollowConceptChanges({}, {});
+    else
+        FollowConceptChanges({from}, {to});
+}
+
+void frmOntoEdit::showFirstListed()
+{
     ListedCount = RSListConcepts->rowCount();
     if (ListedCount < 1) {
         CurrentConcept = RootConcept;
@@ -278,13 +313,20 @@ void frmOntoEdit::showListedRow(int row)
     ShowConcept();
 }
 
-void frmOntoEdit::txtCptSearch_Change()
+void frmOntoEdit::txtCptSearch_Change() { searchConceptList(false); }
+
+void frmOntoEdit::searchConceptList(bool showAgain)
 {
     const QString text = txtCptSearch->text();
     if (text.isEmpty() || text == SearchHint || !RSListConcepts)
         return;
     try {
-        showListedRow(RSListConcepts->findPrefix(text));
+        const int row = RSListConcepts->findPrefix(text);
+        // A key that leaves the list on the concept shown (or finds nothing) leaves the
+        // panes as they are: refilling them for every letter typed would stall typing.
+        if (!showAgain && (row < 0 || (row == dblConcepts->currentRow() && RSListConcepts->text(row) == CurrentConcept)))
+            return;
+        showListedRow(row);
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());
     }
@@ -293,7 +335,7 @@ void frmOntoEdit::txtCptSearch_Change()
 void frmOntoEdit::WriteSearch(const QString &text)
 {
     if (txtCptSearch->text() == text)
-        txtCptSearch_Change();
+        searchConceptList(true);
     else
         txtCptSearch->setText(text);
 }
@@ -344,10 +386,8 @@ void frmOntoEdit::txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift)
     if (key == Qt::Key_V) {
         // Pasted text follows the strict identifier rule whatever the naming option, one
         // character at a time, and each one searches.
-        const QString pasted = QApplication::clipboard()->text().left(PasteLimit);
-        for (const QChar c : pasted)
-            if (const int mapped = NormalizeConceptKey(c.unicode()))
-                txtCptSearch->setText(txtCptSearch->text() + QChar(mapped));
+        for (const QChar c : pastedKeys(NormalizeConceptKey))
+            txtCptSearch->setText(txtCptSearch->text() + c);
     } else if (key == Qt::Key_C && !txtCptSearch->text().isEmpty()) {
         copyToClipboard(txtCptSearch->text());
     }

@@ -15,8 +15,13 @@ namespace ui {
 class RowSource {
 public:
     virtual ~RowSource() = default;
+    // The rows known so far; a source that reads its rows as they are shown grows when
+    // the list asks for more.
     virtual int rowCount() const = 0;
     virtual QString text(int row) const = 0;
+    virtual bool canFetchMore() const { return false; }
+    // Reads the next rows; returns how many were added at the end.
+    virtual int fetchMore() { return 0; }
 };
 
 // The rows of a query cursor, showing one field. The cursor is shared, not copied: the

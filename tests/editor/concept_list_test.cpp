@@ -144,6 +144,32 @@ TEST_F(ConceptListTest, GoingToTheSameConceptTwiceShowsItBothTimes)
     EXPECT_EQ(boxes.asked().size(), asked);
 }
 
+// Typing on while the list stays on the same concept must not refill its panes: at a
+// large ontology every refill is a stall between two keys.
+TEST_F(ConceptListTest, AKeyThatKeepsTheConceptLeavesItsPanesAlone)
+{
+    struct Case {
+        const char *typed;
+        const char *shown;
+        bool refilled;
+    } cases[] = {
+        {"CO", "COLOR", true},
+        {"COL", "COLOR", false},
+        {"COLO", "COLOR", false},
+        {"COLORS", "COLOR", false},  // nothing begins so: the list stays where it was
+        {"S", "SHAPE", true},
+    };
+    main->txtCptSearch->clear();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        main->lstISA->addItem("marker");  // gone when the panes are filled again
+        main->txtCptSearch->setText(QString::fromLatin1(c.typed));
+        EXPECT_EQ(main->CurrentConcept, c.shown);
+        EXPECT_EQ(main->dblConcepts->text(), c.shown);
+        EXPECT_EQ(items(main->lstISA).contains("marker"), !c.refilled);
+    }
+}
+
 TEST_F(ConceptListTest, GoingToWhatIsNoConceptSaysSoAndStays)
 {
     main->GoToConcept("COLOR");
