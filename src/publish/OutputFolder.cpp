@@ -8,9 +8,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-QString OntologyPublishFolder() { return OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish") + QDir::separator(); }
+QString OntologyPublishFolder() { return OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish"); }
 
-QString TermbasePublishFolder() { return TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish") + QDir::separator(); }
+QString TermbasePublishFolder() { return TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"); }
 
 bool EnsureOutputFolder(const QString &folder, const QString &title)
 {

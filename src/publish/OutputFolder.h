@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// "<ontology's folder><Name>-publish" and the termbase's, ending in a separator.
+// "<ontology's folder><Name>-publish" and the termbase's, without a trailing separator
+// (the dialogs show them with one).
 QString OntologyPublishFolder();
 QString TermbasePublishFolder();
 

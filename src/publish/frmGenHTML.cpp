@@ -13,6 +13,7 @@
 #include "ui/StatusBar.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -167,7 +168,7 @@ std::shared_ptr<frmGenHTML> ShowOntologyReports(const QString &caption, const QS
     }
     dialog->load();
     dialog->setCaption(caption);
-    dialog->txtPath->setText(OntologyPublishFolder());
+    dialog->txtPath->setText(OntologyPublishFolder() + QDir::separator());
     dialog->lblStart.setCaption({});
     dialog->lblStart.setCaption(modeWord);
     dialog->show();

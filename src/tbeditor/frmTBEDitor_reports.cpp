@@ -11,6 +11,7 @@
 #include "ui/MsgBox.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 
 void frmTBEDitor::mnuToolsGenHTML_Click()
@@ -25,7 +26,7 @@ void frmTBEDitor::mnuToolsGenHTML_Click()
     dialog->load();
     dialog->setCaption(QStringLiteral("Generate HTML Reports (TermBase)"));
     dialog->chkCSReport->setVisible(true);
-    dialog->txtPath->setText(TermbasePublishFolder());
+    dialog->txtPath->setText(TermbasePublishFolder() + QDir::separator());
     dialog->lblStart.setCaption({});
     dialog->lblStart.setCaption(QStringLiteral("TermBase"));
     if (TermbaseInfo.CSBrowser)
