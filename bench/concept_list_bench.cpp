@@ -179,6 +179,7 @@ int main(int argc, char **argv)
 
     const QString forty = target.value(QStringLiteral("about-40000-descendants"));
     if (!forty.isEmpty()) {
+        std::fprintf(stderr, "%s has %lld descendants\n", qPrintable(forty), qlonglong(GetDescendants(forty).size()));
         const std::vector<double> keys = typeIdentifier(*main, forty);
         figure("type-to-40000-descendants-key-slowest", *std::max_element(keys.begin(), keys.end()), "ms");
         figure("type-to-40000-descendants-last-key-to-panes", keys.back(), "ms");

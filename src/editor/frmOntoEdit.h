@@ -105,7 +105,7 @@ public:
     // Description
     QPlainTextEdit *txtDef;
     QListWidget *lstISA;
-    QListWidget *lstSubclasses;
+    ui::DataList *lstSubclasses;
     QTreeWidget *lvwNames;
     // Properties
     QLabel *lblRels;
@@ -114,9 +114,9 @@ public:
     QListWidget *lstAttrs;
     // Relatives
     QCheckBox *chkActiveAnc;
-    QListWidget *lstAncestors;
+    ui::DataList *lstAncestors;
     QCheckBox *chkActivDesc;
-    QListWidget *lstDescendants;
+    ui::DataList *lstDescendants;
     // Inheritance
     QGroupBox *fraInherit;
     QRadioButton *optOff;

@@ -11,6 +11,7 @@
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
+#include "ontology/HierarchyRows.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
 #include "ui/PopupMenu.h"
@@ -130,9 +131,9 @@ void frmOntoEdit::wireConceptPanes()
     dblConcepts->onClick(ui::command(w, [this] { dblConcepts_Click(); }));
     dblConcepts->onDblClick(ui::command(w, [this] { dblConcepts_DblClick(); }));
     QObject::connect(lstISA, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstISA_DblClick(); }));
-    QObject::connect(lstSubclasses, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstSubclasses_DblClick(); }));
-    QObject::connect(lstAncestors, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstAncestors_DblClick(); }));
-    QObject::connect(lstDescendants, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstDescendants_DblClick(); }));
+    lstSubclasses->onDblClick(ui::command(w, [this] { lstSubclasses_DblClick(); }));
+    lstAncestors->onDblClick(ui::command(w, [this] { lstAncestors_DblClick(); }));
+    lstDescendants->onDblClick(ui::command(w, [this] { lstDescendants_DblClick(); }));
     // Toggled, not clicked: a check set from code runs the handler too, as clearing relies on.
     QObject::connect(chkActiveAnc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActiveAnc_Click(); }));
     QObject::connect(chkActivDesc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActivDesc_Click(); }));
@@ -225,8 +226,10 @@ void frmOntoEdit::ClearConceptPanes()
 {
     txtDef->clear();
     txtCptSearch->clear();
-    for (QListWidget *l : {lstISA, lstSubclasses, lstRels, lstAttrs, lstAncestors, lstDescendants})
+    for (QListWidget *l : {lstISA, lstRels, lstAttrs})
         l->clear();
+    for (ui::DataList *l : {lstSubclasses, lstAncestors, lstDescendants})
+        l->bind(nullptr);
     lvwInherit->clear();
     lvwNames->clear();
     chkActivDesc->setChecked(false);
@@ -271,8 +274,7 @@ void frmOntoEdit::ShowConcept()
     lstISA->clear();
     lstISA->addItems(GetParents(CurrentConcept));
 
-    lstSubclasses->clear();
-    lstSubclasses->addItems(GetChildren(CurrentConcept));
+    lstSubclasses->bind(std::make_shared<ui::StringRows>(GetChildren(CurrentConcept)));
 
     FillNamesList();
     ShowLocalProperties();
@@ -287,17 +289,18 @@ void frmOntoEdit::ShowConcept()
 
 void frmOntoEdit::ShowAncestors()
 {
-    lstAncestors->clear();
+    lstAncestors->bind(nullptr);
     if (chkActiveAnc->isChecked() && !CurrentConcept.isEmpty())
-        lstAncestors->addItems(GetAncestors(CurrentConcept));
+        lstAncestors->bind(std::make_shared<HierarchyRows>(CurrentConcept, HierarchyWalk::Direction::Up));
 }
 
 void frmOntoEdit::ShowDescendants()
 {
-    lstDescendants->clear();
+    lstDescendants->bind(nullptr);
     if (chkActivDesc->isChecked() && !CurrentConcept.isEmpty()) {
         const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
-        lstDescendants->addItems(GetDescendants(CurrentConcept));
+        // Walked as the rows are shown: the first screenful of forty thousand is quick.
+        lstDescendants->bind(std::make_shared<HierarchyRows>(CurrentConcept, HierarchyWalk::Direction::Down));
     }
 }
 
@@ -429,9 +432,9 @@ QString selectedText(const QListWidget *list)
 
 // A child the list hides gets the same offer as any other concept gone to.
 void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(lstISA)); }
-void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(selectedText(lstSubclasses)); }
-void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(selectedText(lstAncestors)); }
-void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(selectedText(lstDescendants)); }
+void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(lstSubclasses->text()); }
+void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(lstAncestors->text()); }
+void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(lstDescendants->text()); }
 
 // The definition is shown, never edited here: only its editor changes it, so what the
 // pane shows is always what is stored.

@@ -56,7 +56,7 @@ TEST_F(ConceptListTest, EachConceptIsShownWithItsPanes)
         EXPECT_EQ(main->dblConcepts->text(), c.concept_);
         EXPECT_EQ(panel(2), c.typeWord);
         EXPECT_EQ(items(main->lstISA), c.parents);
-        EXPECT_EQ(main->lstSubclasses->count(), c.subclasses);
+        EXPECT_EQ(count(main->lstSubclasses), c.subclasses);
         EXPECT_EQ(main->txtDef->toPlainText(), ConceptDefinition(main->CurrentConcept));
     }
     EXPECT_TRUE(main->txtDef->isReadOnly());
@@ -191,8 +191,7 @@ TEST_F(ConceptListTest, AHiddenConceptIsOfferedThroughTheOptions)
     main->GoToConcept("OBJECT");
 
     boxes.expect("This concept can't be displayed because it belongs to a set of top nodes", ui::Answer::No);
-    main->lstSubclasses->clear();
-    main->lstSubclasses->addItem("PART-OF");
+    main->lstSubclasses->bind(std::make_shared<ui::StringRows>(QStringList{"PART-OF"}));
     main->lstSubclasses->setCurrentRow(0);
     main->lstSubclasses_DblClick();
     EXPECT_EQ(main->CurrentConcept, "OBJECT");
@@ -227,7 +226,7 @@ TEST_F(ConceptListTest, AncestorsAndDescendantsOnlyWhileEnabled)
     addConcept("SPORTS-CAR", "CAR");
     rebuild();
     main->GoToConcept("CAR");
-    EXPECT_EQ(main->lstAncestors->count(), 0);
+    EXPECT_EQ(count(main->lstAncestors), 0);
     main->chkActiveAnc->setChecked(true);
     EXPECT_EQ(items(main->lstAncestors), (QStringList{"OBJECT", "ALL"}));
     main->chkActivDesc->setChecked(true);
@@ -237,7 +236,7 @@ TEST_F(ConceptListTest, AncestorsAndDescendantsOnlyWhileEnabled)
     EXPECT_EQ(main->CurrentConcept, "SPORTS-CAR");
     EXPECT_EQ(items(main->lstAncestors), (QStringList{"CAR", "OBJECT", "ALL"}));
     main->chkActiveAnc->setChecked(false);
-    EXPECT_EQ(main->lstAncestors->count(), 0);
+    EXPECT_EQ(count(main->lstAncestors), 0);
 }
 
 TEST_F(ConceptListTest, AMissingDefinitionIsShownAndStoredAsUndefined)
