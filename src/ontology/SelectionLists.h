@@ -15,3 +15,8 @@ QStringList ListOntologyConcepts(ConceptOrder order);
 QStringList ListSubsetConcepts(int subset);
 // The subset names in Subset_ID order.
 QStringList ListSubsetNames();
+// Every descendant of the concept in no particular order, a concept reached along several
+// paths possibly more than once: what GetDescendants lists, for callers that want the
+// set. The links are read in one pass and walked in memory, so a subhierarchy of half a
+// million concepts costs one read of the table rather than a query per concept.
+QStringList ListDescendantsUnordered(const QString &identifier);

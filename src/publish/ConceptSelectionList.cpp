@@ -5,7 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
 #include <bit>
+#include <numeric>
+
+#include "db/Text.h"
 
 // The rows are handed to the view a batch at a time as it scrolls, so a list of a million
 // identifiers opens as fast as one of a screenful.
@@ -92,6 +96,8 @@ void ConceptSelectionList::setItems(QStringList items)
     m_bits.assign((m_items.size() + 63) / 64, 0);
     m_selCount = 0;
     m_anchor = -1;
+    m_order.clear();
+    m_orderKnown = false;
     m_model->reload();
 }
 
@@ -155,6 +161,47 @@ int ConceptSelectionList::selectWhere(const std::function<bool(const QString &)>
     m_selCount += added;
     repaintRows();
     return added;
+}
+
+const std::vector<int> &ConceptSelectionList::rowsInOrder()
+{
+    if (m_orderKnown)
+        return m_order;
+    m_orderKnown = true;
+    const auto less = [this](int a, int b) { return db::compareText(m_items.at(a), m_items.at(b)) < 0; };
+    bool sorted = true;
+    for (int row = 1; row < count() && sorted; ++row)
+        sorted = !less(row, row - 1);
+    if (!sorted) {
+        m_order.resize(size_t(count()));
+        std::iota(m_order.begin(), m_order.end(), 0);
+        std::sort(m_order.begin(), m_order.end(), less);
+    }
+    return m_order;
+}
+
+void ConceptSelectionList::selectNamed(const QStringList &names)
+{
+    const std::vector<int> &order = rowsInOrder();
+    const auto textAt = [&](int i) -> const QString & { return m_items.at(order.empty() ? i : order[size_t(i)]); };
+    for (const QString &name : names) {
+        int lo = 0, hi = count();
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (db::compareText(textAt(mid), name) < 0)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        if (lo < count() && db::sameText(textAt(lo), name)) {
+            const int row = order.empty() ? lo : order[size_t(lo)];
+            if (!isSelected(row)) {
+                m_bits[size_t(row) / 64] |= quint64(1) << (row % 64);
+                ++m_selCount;
+            }
+        }
+    }
+    repaintRows();
 }
 
 std::vector<int> ConceptSelectionList::selectedRows() const

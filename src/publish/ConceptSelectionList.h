@@ -34,6 +34,9 @@ public:
     void clearSelection();
     // Selects every row for which the test holds; returns how many it newly selected.
     int selectWhere(const std::function<bool(const QString &text)> &test);
+    // Selects the rows of these identifiers (compared as the file compares them); names
+    // not in the list, and names given twice, are passed over.
+    void selectNamed(const QStringList &names);
     int selCount() const { return m_selCount; }
     // The selected rows, top to bottom.
     std::vector<int> selectedRows() const;
@@ -61,7 +64,13 @@ private:
     void applyUserSelection(int row, Qt::KeyboardModifiers modifiers);
     void ensureFetched(int row);
 
+    // The rows in identifier order, made when first needed: empty while the rows are in
+    // that order themselves.
+    const std::vector<int> &rowsInOrder();
+
     QStringList m_items;
+    std::vector<int> m_order;
+    bool m_orderKnown = false;
     std::vector<quint64> m_bits;
     int m_selCount = 0;
     int m_anchor = -1;

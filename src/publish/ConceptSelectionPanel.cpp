@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
@@ -231,16 +230,8 @@ void ConceptSelectionPanel::selectBySubset()
 {
     const int subset = GetSubsetID(cbxSubset->currentText());
     m_ready = false;
-    selectMembers(ListSubsetConcepts(subset));
+    lstConcepts->selectNamed(ListSubsetConcepts(subset));
     m_ready = true;
-}
-
-// One pass over the list against a set: a million items against a subhierarchy of
-// hundreds of thousands costs what the pass costs.
-void ConceptSelectionPanel::selectMembers(const QStringList &members)
-{
-    const QSet<QString> set(members.begin(), members.end());
-    lstConcepts->selectWhere([&](const QString &text) { return set.contains(text); });
 }
 
 bool ConceptSelectionPanel::selectSubhierarchy()
@@ -256,12 +247,12 @@ bool ConceptSelectionPanel::selectSubhierarchy()
         return false;
     }
     ui::MousePointerGuard hourglass(ui::MousePointer::Hourglass);
-    const QStringList descendants = GetDescendants(start);
+    const QStringList descendants = ListDescendantsUnordered(start);
     m_ready = false;
     if (descendants.isEmpty()) {
         ui::msgBox(QStringLiteral("The concept you selected is a leaf"), ui::Buttons::Ok, ui::Icon::Exclamation);
     } else {
-        selectMembers(descendants);
+        lstConcepts->selectNamed(descendants);
     }
     m_ready = true;
     return true;

@@ -90,7 +90,6 @@ private:
     void sortBy(ConceptOrder order);
     bool selectByExpression();
     void selectBySubset();
-    void selectMembers(const QStringList &members);
     bool selectSubhierarchy();
     void status(const QString &text) const;
 

@@ -328,3 +328,19 @@ TEST_F(SelectionPanelTest, TheListSelectsInRangesOfRows)
     EXPECT_EQ(l.selectWhere([](const QString &t) { return t.endsWith('7'); }), 20);
     EXPECT_EQ(l.selCount(), 20);
 }
+
+TEST(DescendantSet, HoldsWhatTheHierarchyQueryListsAndEndsOnACycle)
+{
+    SelectionOntology o;
+    // CAR-2 reached along two paths, and a cycle of two concepts below ANIMAL.
+    OntologyDB.execute(QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES ('CAR-2', 'TRUCK'), ('ANIMAL', 'Cattle')"));
+    for (const QString &c : ListOntologyConcepts(ConceptOrder::Alpha)) {
+        SCOPED_TRACE(c.toStdString());
+        QStringList got = ListDescendantsUnordered(c.toLower());  // keys compare without regard to case
+        got.removeDuplicates();
+        got.sort();
+        QStringList expected = GetDescendants(c);
+        expected.sort();
+        EXPECT_EQ(got, expected);
+    }
+}
