@@ -4,13 +4,13 @@
 #   bash bench/concept_list.sh [sizes...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source bench/common.sh
 bash scripts/deps.sh
+source bench/common.sh
 build_bench lx_concept_list_bench
 sizes=("$@")
 [ ${#sizes[@]} -eq 0 ] && sizes=(100000 1000000)
 for n in "${sizes[@]}"; do
-  file=$(bench_data "$n")
+  file=$(synthetic_ontology "$n")
   # The benchmark opens a copy: opening writes the properties back into the file.
   cp "$file" "build-bench/data/list-$n.ont"
   build-bench/bin/lx_concept_list_bench "build-bench/data/list-$n.ont" "$file.targets"

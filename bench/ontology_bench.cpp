@@ -4,7 +4,6 @@
 //
 //   lx_ontology_bench <file.ont> [sqlite3 program]
 
-#include "BenchFigures.h"
 #include "ontology/Global.h"
 
 #include <QCoreApplication>
@@ -16,11 +15,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <sys/resource.h>
 #include <vector>
 
-using namespace bench;
-
 namespace {
+
+QString concepts;  // the size printed on every line
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
+}
 
 // Median wall time of fn in milliseconds; one untimed run first warms the caches.
 double timeIt(int runs, const std::function<void()> &fn)
@@ -34,6 +41,25 @@ double timeIt(int runs, const std::function<void()> &fn)
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
     }
     return median(ms);
+}
+
+void figure(const QString &operation, double value, const char *unit)
+{
+    std::printf("%s %s %.4g %s\n", qPrintable(operation), qPrintable(concepts), value, unit);
+    std::fflush(stdout);
+}
+
+void ratio(const QString &operation, double value)
+{
+    std::printf("ratio %s %s %.3g\n", qPrintable(operation), qPrintable(concepts), value);
+    std::fflush(stdout);
+}
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
 }
 
 QString literal(const QString &text) { return QLatin1Char('\'') + QString(text).replace("'", "''") + QLatin1Char('\''); }
@@ -86,8 +112,8 @@ int main(int argc, char **argv)
                 target.insert(kv[0], kv[1]);
         }
     }
-    bench::size = target.value("concepts");
-    const qsizetype size = bench::size.toLongLong();
+    concepts = target.value("concepts");
+    const qsizetype size = concepts.toLongLong();
 
     OntologyDB = db::Database::open(file, {false, false, {}, ontologyTables()});
     RootConcept = FindRootConcept();

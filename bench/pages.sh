@@ -5,13 +5,13 @@
 #   bash bench/pages.sh [sizes...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source bench/common.sh
 bash scripts/deps.sh
+source bench/common.sh
 build_bench lx_pages_bench
 sizes=("$@")
 [ ${#sizes[@]} -eq 0 ] && sizes=(100000 1000000)
 for n in "${sizes[@]}"; do
-  file=$(bench_data "$n")
+  file=$(synthetic_ontology "$n")
   # The benchmark works on a copy: the engine's work table is written, and termbases bind to it.
   cp "$file" "build-bench/data/pages-$n.ont"
   extra=()

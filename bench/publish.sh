@@ -5,13 +5,13 @@
 #   bash bench/publish.sh [sizes...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source bench/common.sh
 bash scripts/deps.sh
+source bench/common.sh
 build_bench lx_reports_bench lx_publish_bench
 sizes=("$@")
 [ ${#sizes[@]} -eq 0 ] && sizes=(100000 1000000)
 for n in "${sizes[@]}"; do
-  file=$(bench_data "$n")
+  file=$(synthetic_ontology "$n")
   # The benchmark opens a copy: opening writes the properties back into the file.
   cp "$file" "build-bench/data/reports-$n.ont"
   build-bench/bin/lx_reports_bench "build-bench/data/reports-$n.ont"

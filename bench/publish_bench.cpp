@@ -4,7 +4,7 @@
 //
 //   lx_publish_bench <file.ont> <output folder>
 
-#include "BenchFigures.h"
+#include "Figures.h"
 #include "BenchOntology.h"
 #include "ontology/Global.h"
 #include "publish/PublishOntology.h"
@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     t.start();
     PublishOntology(folder, [&](qsizetype done, qsizetype total) {
         pages = done;
-        bench::size = QString::number(total);
+        bench::size() = QString::number(total);
     });
     const double seconds = ms(t) / 1000.0;
     figure("publish-whole-ontology", seconds, "s");

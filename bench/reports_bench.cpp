@@ -4,7 +4,7 @@
 //
 //   lx_reports_bench <file.ont>
 
-#include "BenchFigures.h"
+#include "Figures.h"
 #include "BenchOntology.h"
 #include "ontology/Global.h"
 #include "publish/ConceptSelectionList.h"
@@ -60,7 +60,7 @@ int main(int argc, char **argv)
         dialog = ShowOntologyReports(QStringLiteral("Generate HTML Reports (Ontology)"), QStringLiteral("Ontology"));
         dialog->window()->repaint();
         opens.push_back(ms(t));
-        bench::size = QString::number(dialog->lstConcepts->count());
+        bench::size() = QString::number(dialog->lstConcepts->count());
 
         t.restart();
         dialog->Panel->optAll->click();

@@ -7,12 +7,11 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
 void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 
 void frmOntoEdit::markCommandsNotBuilt()
 {
-    for (QAction *command : {mnuFileImport, mnuFileExport, mnuToolsBatchNaming})
+    for (QAction *command : {mnuFileExport, mnuToolsBatchNaming})
         ui::markNotBuilt(command);
 }
