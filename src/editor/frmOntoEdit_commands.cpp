@@ -59,7 +59,7 @@ void frmOntoEdit::lblNewCpt_Change()
     CurrentConcept = added;
     AddDefaultConceptName(added);
     FillNamesList();
-    InitRSListConcepts();
+    FollowConceptChanges({}, {added});
     ShowConceptCounts();
     WriteSearch(added);
     CountConcepts();
@@ -129,7 +129,7 @@ void frmOntoEdit::mnuConceptEdit_Click()
     CurrentConcept = renamed;
     try {
         SyncConceptToTermbases(renamed, old, 3);
-        InitRSListConcepts();
+        FollowConceptRenamed(old, renamed);
         ShowConceptCounts();
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());
@@ -179,9 +179,9 @@ void frmOntoEdit::mnuConceptDelete_Click()
     try {
         for (const QString &d : deleted)
             SyncConceptToTermbases(d, d == inverse ? c : d, 2);
-        // The list is rebuilt without the deleted concepts, so the current concept is
-        // the first listed one, or the root when none is listed: never a deleted one.
-        InitRSListConcepts();
+        // The list is left without the deleted concepts, so the current concept is the
+        // first listed one, or the root when none is listed: never a deleted one.
+        FollowConceptChanges(deleted, {});
         CountConcepts();
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());

@@ -28,11 +28,18 @@ void fatal(const QString &message)
     ui::msgBox(message, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
 }
 
-std::vector<ElementRow> elementRows(const QString &where, const QVariantList &params)
+// The children of an element, in the order they were made.
+enum class Children { NotTerms, NotSections, Sections, Terms };
+
+std::vector<ElementRow> children(qint64 parent, Children which)
 {
-    db::Statement st(TermbaseDB, QStringLiteral("SELECT elemID, categoryID FROM elements WHERE ") + where +
-                                     QStringLiteral(" ORDER BY elemID"));
-    st.bindAll(params);
+    static const QString base = QStringLiteral("SELECT elemID, categoryID FROM elements WHERE parentID = ? AND ");
+    static const QString sql[] = {base + QStringLiteral("categoryID <> '1' ORDER BY elemID"),
+                                  base + QStringLiteral("categoryID <> '0.4' ORDER BY elemID"),
+                                  base + QStringLiteral("categoryID = '0.4' ORDER BY elemID"),
+                                  base + QStringLiteral("categoryID = '1' ORDER BY elemID")};
+    db::Statement st(TermbaseDB, sql[int(which)]);
+    st.bind(1, parent);
     std::vector<ElementRow> rows;
     while (st.step())
         rows.push_back({st.column(0).toLongLong(), st.column(1).toString()});
@@ -233,7 +240,7 @@ QString renderElement(const ElementRow &e)
         out += QStringLiteral("<br>\r\n");
     }
     const QString inner =
-        renderRows(elementRows(QStringLiteral("parentID = ? AND categoryID <> '1'"), {e.elemID}));
+        renderRows(children(e.elemID, Children::NotTerms));
     if (!inner.isEmpty())
         out += holder ? inner : QStringLiteral("\r\n<blockquote>") + inner + QStringLiteral("\r\n</blockquote>");
     return out;
@@ -292,7 +299,7 @@ void WriteTermEntryPage(const QString &EntryName, qint64 EntryElemID, const QStr
     PageBuffer page;
     page.writeHead(EntryName);
     const QString entryData =
-        renderRows(elementRows(QStringLiteral("parentID = ? AND categoryID <> '0.4'"), {EntryElemID}));
+        renderRows(children(EntryElemID, Children::NotSections));
     if (!entryData.isEmpty())
         page.write(entryData + QStringLiteral("\r\n<hr>\r\n<p></p>"));
     if (IncludeStructures) {
@@ -302,13 +309,13 @@ void WriteTermEntryPage(const QString &EntryName, qint64 EntryElemID, const QStr
             page.write(table + QStringLiteral("\r\n<hr>\r\n<p></p>"));
     }
     bool broken = false;
-    for (const ElementRow &section : elementRows(QStringLiteral("parentID = ? AND categoryID = '0.4'"), {EntryElemID})) {
+    for (const ElementRow &section : children(EntryElemID, Children::Sections)) {
         page.write(TableHead + htmlEscape(SectionLanguageName(elementLanguage(section.elemID))) +
                    QStringLiteral("</strong></center> </td></tr>"));
         const QString sectionData = renderRows({section});
         if (!sectionData.isEmpty())
             page.write(QStringLiteral("<tr><td colspan= \"2\">") + sectionData + QStringLiteral("</td></tr>"));
-        for (const ElementRow &term : elementRows(QStringLiteral("parentID = ? AND categoryID = '1'"), {section.elemID})) {
+        for (const ElementRow &term : children(section.elemID, Children::Terms)) {
             db::Statement termRow(TermbaseDB, QStringLiteral("SELECT term FROM TERMS WHERE elemID = ?"));
             termRow.bind(1, term.elemID);
             if (!termRow.step()) {

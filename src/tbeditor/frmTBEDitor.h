@@ -247,3 +247,7 @@ private:
     void reloadEntryBranchAfterNewSection();
     bool m_nodeClickRunning = false;
 };
+
+// Tells every open termbase editor that the ontology's concepts changed: operation 1
+// added, 2 deleted, 3 renamed, with the identifier the message names.
+void TellTermbaseEditors(int operation, const QString &identifier);

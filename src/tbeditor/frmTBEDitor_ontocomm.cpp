@@ -4,6 +4,7 @@
 #include "frmTBEDitor.h"
 
 #include "termbase/Global.h"
+#include "ui/Forms.h"
 #include "ui/Like.h"
 #include "ui/MsgBox.h"
 
@@ -56,5 +57,15 @@ void frmTBEDitor::lblOntoComm_Change()
                 return;
             }
         }
+    }
+}
+
+void TellTermbaseEditors(int operation, const QString &identifier)
+{
+    const QString message = QString::number(operation) + identifier;
+    for (const auto &editor : ui::forms().ofType<frmTBEDitor>()) {
+        // Written empty first, so that the same message twice is still a change.
+        editor->lblOntoComm.setCaption(QString());
+        editor->lblOntoComm.setCaption(message);
     }
 }
