@@ -59,10 +59,14 @@ TEST_F(TBLifecycleTest, NewMakesTheTermbaseOfTheWorkingOntologyAndOpensIt)
     int highest = 0;
     QObject::connect(editor->ProgressBar1, &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
     files.answer(termbases("kin"));  // the dialog adds the extension
-    QString propertiesCaption, created;
+    QString propertiesCaption, created, workingOntology;
+    bool workingOntologyShown = false, workingOntologyTyped = true;
     modals.expect<frmProperties>([&](frmProperties &d) {
         propertiesCaption = d.caption();
         created = d.txtCreated->text();
+        workingOntology = d.txtWOntology->text();
+        workingOntologyShown = d.txtWOntology->isVisible();
+        workingOntologyTyped = !d.txtWOntology->isReadOnly();
         d.txtName->setText("a/b");  // cannot name folders: refused, the dialog stays
         d.cmdOK->click();
         d.txtName->setText("Kin");
@@ -78,6 +82,9 @@ TEST_F(TBLifecycleTest, NewMakesTheTermbaseOfTheWorkingOntologyAndOpensIt)
     EXPECT_EQ(asked.initDir, termbases());
     EXPECT_EQ(asked.fileName, "");
     EXPECT_EQ(propertiesCaption, "TermBase Properties");
+    EXPECT_EQ(workingOntology, OntologyPath);
+    EXPECT_TRUE(workingOntologyShown);
+    EXPECT_FALSE(workingOntologyTyped) << "the working ontology is shown, not chosen";
     EXPECT_EQ(created, DateText(QDate::currentDate()));
     EXPECT_EQ(boxes.asked().back().prompt, "TermBase \"Kin\" has been created!");
     EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Information);
