@@ -4,6 +4,8 @@
 #include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
+#include "PaneCommands.h"
+
 #include "ontology/Global.h"
 #include "ui/MousePointer.h"
 #include "ui/PopupMenu.h"
@@ -58,6 +60,7 @@ void frmOntoEdit::FillInheritedList()
         } catch (const db::DbError &e) {
             ui::errorBox(e.description());
         }
+        sortByChosenColumn(*lvwInherit, InheritSortColumn);
         lvwInherit->show();
     }
     StatusBar1->setPanelText(1, panel);
@@ -83,8 +86,8 @@ void frmOntoEdit::optExclusive_Click() { optCumulative_Click(); }
 
 void frmOntoEdit::lvwInherit_ColumnClick(int column)
 {
-    lvwInherit->setSortingEnabled(false);  // sorted once, on request, not kept sorted
-    lvwInherit->sortItems(column - 1, Qt::AscendingOrder);
+    InheritSortColumn = column - 1;
+    sortByChosenColumn(*lvwInherit, InheritSortColumn);
 }
 
 void frmOntoEdit::lvwInherit_MouseUp(Qt::MouseButton button)
