@@ -118,8 +118,9 @@ TEST_F(PanesTest, AttributesWithAndWithoutDefaultAndDuplicatesRefused)
         if (c.refusal)
             boxes.expect(c.refusal);
         d.cmdAdd->click();
-        if (c.item)
+        if (c.item) {
             EXPECT_TRUE(items(main->lstAttrs).contains(c.item));
+        }
         EXPECT_EQ(count("SELECT COUNT(*) FROM ATTRIBUTES"), before + (c.refusal ? 0 : 1));
         if (d.isShown())
             d.cmdClose->click();

@@ -183,10 +183,11 @@ TEST_F(TBLifecycleTest, NewIsRefusedWithoutTouchingAnything)
             EXPECT_EQ(boxes.asked().back().icon, c.icon);
         }
         expectNoTermbase();
-        if (c.path == existing)
+        if (c.path == existing) {
             EXPECT_EQ(fileBytes(existing), existingBytes);
-        else if (!c.path.isEmpty())
+        } else if (!c.path.isEmpty()) {
             EXPECT_FALSE(QFile::exists(c.path)) << "no half-made termbase stays";
+        }
         EXPECT_TRUE(editor->ProgressBar1->isHidden());
     }
     EXPECT_EQ(QDir(termbases()).entryList({"*-publish", "*-back"}, QDir::Dirs),
@@ -237,8 +238,9 @@ TEST_F(TBLifecycleTest, OpenRefusesAFileItCannotUseAndLeavesItAsItWas)
         const ui::MessageBoxRequest &box = boxes.asked().back();
         EXPECT_TRUE(box.prompt.startsWith(c.message)) << box.prompt.toStdString();
         EXPECT_EQ(box.icon, c.icon);
-        if (c.title)
+        if (c.title) {
             EXPECT_EQ(box.title, c.title);
+        }
         expectNoTermbase();
         EXPECT_EQ(mainPanel(), "");
         EXPECT_EQ(fileBytes(c.path), bytes) << "the refused file is not written";
