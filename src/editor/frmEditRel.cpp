@@ -1,4 +1,5 @@
 #include "frmEditRel.h"
+#include "ontology/ConceptTypes.h"
 
 #include "db/Error.h"
 #include "ui/CommandBoundary.h"
@@ -148,9 +149,9 @@ void frmEditRel::FillRelationList()
 {
     int type = 0;
     if (Mode == QLatin1String("AddRel"))
-        type = 4;
+        type = RelationType;
     else if (Mode == QLatin1String("AddAttr"))
-        type = 3;
+        type = AttributeType;
     else
         return;
     dblRels->bind(ConceptList::ofType(OntologyDB, type));
@@ -169,7 +170,7 @@ bool frmEditRel::acceptsAttributes(const QString &conceptId) const
     if (conceptId.isEmpty() || db::sameText(conceptId, RootConcept) || !ConceptExists(conceptId))
         return false;
     const int type = GetConceptType(conceptId);
-    return type != 3 && type != 4 && type != 100;
+    return !isSlotType(type) && type != RootType;
 }
 
 // An open attribute dialog follows the main window onto concepts it must not write to:

@@ -5,6 +5,7 @@
 #include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
+#include "ontology/ConceptTypes.h"
 
 #include "TypedKeyFilter.h"
 
@@ -38,22 +39,6 @@ namespace {
 
 const QString SearchHint = QStringLiteral("Search...");
 constexpr int PasteLimit = 255;
-
-QString typeWord(int type)
-{
-    switch (type) {
-    case 1:
-        return QStringLiteral("OBJECT");
-    case 2:
-        return QStringLiteral("EVENT");
-    case 3:
-        return QStringLiteral("ATTRIBUTE");
-    case 4:
-        return QStringLiteral("RELATION");
-    default:
-        return QStringLiteral("SPECIAL");
-    }
-}
 
 // Keys, focus and clicks of the concept list's controls, handed to the window's handlers.
 class PaneEvents : public QObject {
@@ -231,7 +216,7 @@ void frmOntoEdit::ShowConcept()
 
     ToolBar1->setButtonImage(QStringLiteral("Note"),
                              ConceptHasNote(CurrentConcept) ? QStringLiteral("note-in") : QStringLiteral("note-out"));
-    StatusBar1->setPanelText(2, typeWord(CurrentType));
+    StatusBar1->setPanelText(2, conceptTypeWord(CurrentType));
 
     lstISA->clear();
     lstISA->addItems(GetParents(CurrentConcept));
