@@ -16,6 +16,13 @@ inline QListWidgetItem *selectedItem(const QListWidget &list)
     return item && item->isSelected() ? item : nullptr;
 }
 
+inline QTreeWidgetItem *selectedItem(const QTreeWidget &list)
+{
+    QTreeWidgetItem *item = list.currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+// The selected item's text; "" when none is selected.
 inline QString selectedText(const QListWidget &list)
 {
     QListWidgetItem *item = selectedItem(list);

@@ -5,6 +5,7 @@
 #include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
+#include "PaneCommands.h"
 #include "ontology/ConceptTypes.h"
 
 #include "TypedKeyFilter.h"
@@ -362,21 +363,11 @@ void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
     ui::popupMenu(*mnuConcept);
 }
 
-namespace {
-
-QString selectedText(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentItem();
-    return item ? item->text() : QString();
-}
-
-}  // namespace
-
 // A child the list hides gets the same offer as any other concept gone to.
-void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(lstISA)); }
-void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(selectedText(lstSubclasses)); }
-void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(selectedText(lstAncestors)); }
-void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(selectedText(lstDescendants)); }
+void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(*lstISA)); }
+void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(selectedText(*lstSubclasses)); }
+void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(selectedText(*lstAncestors)); }
+void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(selectedText(*lstDescendants)); }
 
 // The definition is shown, never edited here: only its editor changes it, so what the
 // pane shows is always what is stored.

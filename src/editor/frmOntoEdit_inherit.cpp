@@ -17,15 +17,6 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
-namespace {
-
-QTreeWidgetItem *selectedRow(const QTreeWidget &list)
-{
-    QTreeWidgetItem *item = list.currentItem();
-    return item && item->isSelected() ? item : nullptr;
-}
-
-}  // namespace
 
 void frmOntoEdit::FillInheritedList()
 {
@@ -98,7 +89,7 @@ void frmOntoEdit::lvwInherit_MouseUp(Qt::MouseButton button)
 
 void frmOntoEdit::goToInherited(int column)
 {
-    QTreeWidgetItem *row = selectedRow(*lvwInherit);
+    QTreeWidgetItem *row = selectedItem(*lvwInherit);
     if (!row)
         return;
     QString target = row->text(column);
