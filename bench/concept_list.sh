@@ -21,5 +21,5 @@ for n in "${sizes[@]}"; do
   fi
   # The benchmark opens a copy: opening writes the properties back into the file.
   cp "$file" "build-bench/data/list-$n.ont"
-  build-bench/bin/lx_concept_list_bench "build-bench/data/list-$n.ont"
+  build-bench/bin/lx_concept_list_bench "build-bench/data/list-$n.ont" "$file.targets"
 done

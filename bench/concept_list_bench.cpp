@@ -1,10 +1,15 @@
 // Times the main window's concept list on one synthetic ontology (see make_ontology.cpp):
-// opening the file up to the first concept shown with its panes and painted, and a
-// search typed letter by letter. Prints "<operation> <concepts> <median> <unit>" lines,
-// and the peak memory, which must not follow the number of concepts listed.
+// opening the file up to the first concept shown with its panes and painted; with every
+// pane switched on (descendants, ancestors, inherited slots), an identifier typed key by
+// key with real key events, the add dialog and the IS-A, domain and range pickers opened,
+// and adding, renaming and deleting a leaf and adding an IS-A link, each until the list
+// and the panes show the change. Prints "<operation> <concepts> <median> <unit>" lines,
+// and the memory, which must not follow the number of concepts listed.
 //
 //   lx_concept_list_bench <file.ont>
 
+#include "editor/frmEditRel.h"
+#include "editor/frmNames.h"
 #include "editor/frmNewConcept.h"
 #include "editor/frmOntoEdit.h"
 #include "ontology/ConceptList.h"
@@ -13,14 +18,22 @@
 #include "ui/App.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
+#include "ui/ModalRunner.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <unistd.h>
 #include <sys/resource.h>
 #include <vector>
 
@@ -48,7 +61,65 @@ double peakMegabytes()
     return double(usage.ru_maxrss) / 1024.0;
 }
 
+// What the process holds now, not its peak.
+double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? double(fields[1].toLongLong()) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+}
+
 double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+
+// Plays the user's part in the modal dialogs the commands show: the next script runs
+// inside the modal show and must hide or unload the form.
+class BenchModals : public ui::ModalRunner {
+public:
+    std::function<void(ui::Form &)> next;
+    void run(ui::Form &form) override
+    {
+        auto script = std::move(next);
+        next = nullptr;
+        if (script)
+            script(form);
+        else
+            form.hide();
+    }
+};
+
+QHash<QString, QString> readTargets(const QString &file)
+{
+    QHash<QString, QString> targets;
+    QFile f(file);
+    if (f.open(QIODevice::ReadOnly | QIODevice::Text))
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() == 2)
+                targets.insert(QString::fromUtf8(parts[0]), QString::fromUtf8(parts[1]));
+        }
+    return targets;
+}
+
+// Types the identifier into the search box key by key, as the user does, each key
+// handled before the next; the times of the keys until the list and panes are painted.
+std::vector<double> typeIdentifier(frmOntoEdit &main, const QString &identifier)
+{
+    main.txtCptSearch->setFocus();
+    main.txtCptSearch->clear();
+    QApplication::processEvents();
+    std::vector<double> keys;
+    for (const QChar c : identifier) {
+        QElapsedTimer t;
+        t.start();
+        QTest::keyClick(main.txtCptSearch, c.toLatin1());
+        QApplication::processEvents();
+        main.window()->repaint();
+        keys.push_back(ms(t));
+    }
+    return keys;
+}
 
 }  // namespace
 
@@ -57,10 +128,14 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <file.ont>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <file.ont> [<file.ont.targets>]\n", argv[0]);
         return 2;
     }
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QHash<QString, QString> target =
+        readTargets(argc > 2 ? QString::fromLocal8Bit(argv[2]) : file + QStringLiteral(".targets"));
+    BenchModals modals;
+    ui::setModalRunner(&modals);
     ui::setAppPath(QFileInfo(file).absolutePath());
 
     // The generator writes no properties row; a file opens only with one.
@@ -115,23 +190,116 @@ int main(int argc, char **argv)
     figure("search-keystroke", median(keys), "ms");
     figure("search-keystroke-slowest", *std::max_element(keys.begin(), keys.end()), "ms");
 
-    // The add-concept dialog lists the parents of the type; each addition rebuilds the list.
+    // From here on every pane is on, as the slowest case of a user's window.
+    main->chkActivDesc->setChecked(true);
+    main->chkActiveAnc->setChecked(true);
+    main->optCumulative->setChecked(true);
+    QApplication::processEvents();
+
+    const QString eight = target.value(QStringLiteral("eight-characters"), QStringLiteral("C-100000"));
+    const std::vector<double> typed = typeIdentifier(*main, eight);
+    figure("type-8-characters-key", median(typed), "ms");
+    figure("type-8-characters-key-slowest", *std::max_element(typed.begin(), typed.end()), "ms");
+    figure("type-8-characters-last-key-to-panes", typed.back(), "ms");
+    if (main->CurrentConcept != eight)
+        std::fprintf(stderr, "typing %s showed %s\n", qPrintable(eight), qPrintable(main->CurrentConcept));
+
+    const QString forty = target.value(QStringLiteral("about-40000-descendants"));
+    if (!forty.isEmpty()) {
+        std::fprintf(stderr, "%s has %lld descendants\n", qPrintable(forty), qlonglong(GetDescendants(forty).size()));
+        const std::vector<double> keys = typeIdentifier(*main, forty);
+        figure("type-to-40000-descendants-key-slowest", *std::max_element(keys.begin(), keys.end()), "ms");
+        figure("type-to-40000-descendants-last-key-to-panes", keys.back(), "ms");
+        // A key that keeps the concept: the same identifier typed again over itself.
+        QElapsedTimer again;
+        again.start();
+        QTest::keyClick(main->txtCptSearch, Qt::Key_End);
+        QApplication::processEvents();
+        main->window()->repaint();
+        figure("key-keeping-the-concept", ms(again), "ms");
+    }
+
+    // The pickers: each shown modally, timed until it is up with its list, then cancelled.
+    const double beforePickers = residentMegabytes();
+    const auto timePicker = [&](const char *operation, const std::function<void()> &command) {
+        QElapsedTimer t;
+        t.start();
+        double shown = 0;
+        modals.next = [&](ui::Form &form) {
+            form.window()->repaint();
+            shown = ms(t);
+            form.hide();
+        };
+        command();
+        figure(operation, shown, "ms");
+    };
+    timePicker("isa-picker-open", [&] { main->mnuISAAdd_Click(); });
+    timePicker("domain-picker-open", [&] { main->mnuDomainAdd_Click(); });
+    timePicker("range-picker-open", [&] { main->mnuRangeAdd_Click(); });
+
+    // The add-concept dialog lists the parents of the type.
     QElapsedTimer dialogTimer;
     dialogTimer.start();
     main->mnuConceptAdd_Click();
     const auto dialog = ui::forms().first<frmNewConcept>();
+    dialog->window()->repaint();
     figure("add-dialog-open", ms(dialogTimer), "ms");
+    figure("memory-growth-with-pickers-and-add-dialog", residentMegabytes() - beforePickers, "MB");
     std::vector<double> adds;
     for (int i = 0; i < 5; ++i) {
-        dialog->dblParents->setCurrentRow(i);
+        dialog->dblParents->setCurrentRow(100 + i);  // under a concept of the file: each new one a leaf
         dialog->txtConcept->setText(QStringLiteral("BENCH-NEW-%1").arg(i));
         QElapsedTimer t;
         t.start();
         dialog->cmdAdd->click();
+        QApplication::processEvents();
+        main->window()->repaint();
         adds.push_back(ms(t));
     }
     figure("add-concept", median(adds), "ms");
     dialog->unload();
+
+    // Renaming, linking and deleting the leaves just added, each one current in turn.
+    std::vector<double> renames, links, deletes;
+    for (int i = 0; i < 5; ++i) {
+        main->GoToConcept(QStringLiteral("BENCH-NEW-%1").arg(i));
+        QElapsedTimer t;
+        t.start();
+        modals.next = [i](ui::Form &form) {
+            auto &names = dynamic_cast<frmNames &>(form);
+            names.txtConcept->setText(QStringLiteral("BENCH-RENAMED-%1").arg(i));
+            names.cmdOK->click();
+        };
+        main->mnuConceptEdit_Click();
+        QApplication::processEvents();
+        main->window()->repaint();
+        renames.push_back(ms(t));
+        // The rebuilt list shows its first concept; the renamed one is gone to again.
+        main->GoToConcept(QStringLiteral("BENCH-RENAMED-%1").arg(i));
+
+        t.restart();
+        modals.next = [i](ui::Form &form) {
+            auto &picker = dynamic_cast<frmEditRel &>(form);
+            picker.dblConcepts->setCurrentRow(10 + i);
+            picker.cmdAdd->click();
+        };
+        main->mnuISAAdd_Click();
+        QApplication::processEvents();
+        main->window()->repaint();
+        links.push_back(ms(t));
+        main->GoToConcept(QStringLiteral("BENCH-RENAMED-%1").arg(i));
+
+        t.restart();
+        main->mnuConceptDelete_Click();  // the boxes answer Yes
+        QApplication::processEvents();
+        main->window()->repaint();
+        deletes.push_back(ms(t));
+        if (ConceptExists(QStringLiteral("BENCH-RENAMED-%1").arg(i)) || ConceptExists(QStringLiteral("BENCH-NEW-%1").arg(i)))
+            std::fprintf(stderr, "renaming, linking or deleting BENCH-NEW-%d did not happen\n", i);
+    }
+    figure("rename-leaf", median(renames), "ms");
+    figure("add-isa-link", median(links), "ms");
+    figure("delete-leaf", median(deletes), "ms");
 
     figure("peak-memory-after-open-and-search", peakMegabytes(), "MB");
     // Every row drawn once, top to bottom: the list holds pages, not rows.

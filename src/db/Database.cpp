@@ -96,6 +96,10 @@ Database Database::open(const QString &path, const OpenOptions &options)
                       QStringLiteral("The file '%1' cannot be written: it, or its folder, is read-only.").arg(path));
     if (options.exclusive)
         db.execute(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+    // A fixed 32 MB of pages instead of the default 2 MB: a look-up by key in a large file
+    // whose rows were stored in no particular order would otherwise read most pages again
+    // from the file. Pages are taken only as they are read, so a small file costs nothing.
+    db.execute(QStringLiteral("PRAGMA cache_size = -32768"));
     return db;
 }
 

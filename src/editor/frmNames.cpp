@@ -2,7 +2,7 @@
 
 #include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
 #include "ontology/Global.h"

@@ -1,6 +1,6 @@
 #include "frmNewConcept.h"
 
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 #include "frmOntoEdit.h"
 #include "db/Text.h"
 #include "ontology/ConceptCommands.h"

@@ -96,6 +96,14 @@ QListWidget *list(const QString &toolTip, QWidget *parent)
     return l;
 }
 
+// A pane that may hold tens of thousands of concepts: a list over rows, not an item each.
+ui::DataList *dataList(const QString &toolTip, QWidget *parent)
+{
+    auto *l = new ui::DataList(parent);
+    l->setToolTip(toolTip);
+    return l;
+}
+
 QTreeWidget *listView(const QStringList &headers, const QString &toolTip, QWidget *parent)
 {
     auto *v = new QTreeWidget(parent);
@@ -227,7 +235,7 @@ void frmOntoEdit::buildPanes()
     txtDef->setReadOnly(true);
     txtDef->setToolTip(QStringLiteral("Double-click to edit"));
     lstISA = list(QStringLiteral("Right-click for options. Double-click to go to selected concept"), description);
-    lstSubclasses = list(QStringLiteral("Double-click to go to selected concept"), description);
+    lstSubclasses = dataList(QStringLiteral("Double-click to go to selected concept"), description);
     lvwNames = listView({QStringLiteral("Language"), QStringLiteral("Name")}, QStringLiteral("Right-click for options"),
                         description);
     auto *d = new QVBoxLayout(description);
@@ -254,9 +262,9 @@ void frmOntoEdit::buildPanes()
 
     auto *relatives = new QWidget;
     chkActiveAnc = new QCheckBox(QStringLiteral("Enabled"), relatives);
-    lstAncestors = list(QStringLiteral("Double-click to go to selected concept"), relatives);
+    lstAncestors = dataList(QStringLiteral("Double-click to go to selected concept"), relatives);
     chkActivDesc = new QCheckBox(QStringLiteral("Enabled"), relatives);
-    lstDescendants = list(QStringLiteral("Double-click to go to selected concept"), relatives);
+    lstDescendants = dataList(QStringLiteral("Double-click to go to selected concept"), relatives);
     auto *r = new QVBoxLayout(relatives);
     const auto titled = [relatives](const QString &title, QCheckBox *check) {
         auto *row = new QHBoxLayout;

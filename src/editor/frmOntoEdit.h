@@ -7,6 +7,7 @@
 // ontology (frmOntoEdit_lifecycle.cpp), and the concept list, panes and commands in files
 // of their own.
 
+#include "app/ConceptEditorLink.h"
 #include "db/Cursor.h"
 #include "ui/Channel.h"
 #include "ui/FileDialog.h"
@@ -37,7 +38,7 @@ class StatusBar;
 class Toolbar;
 }  // namespace ui
 
-class frmOntoEdit : public ui::Form {
+class frmOntoEdit : public ui::Form, public ConceptEditorLink {
 public:
     frmOntoEdit();
     ~frmOntoEdit() override;
@@ -104,7 +105,7 @@ public:
     // Description
     QPlainTextEdit *txtDef;
     QListWidget *lstISA;
-    QListWidget *lstSubclasses;
+    ui::DataList *lstSubclasses;
     QTreeWidget *lvwNames;
     // Properties
     QLabel *lblRels;
@@ -113,9 +114,9 @@ public:
     QListWidget *lstAttrs;
     // Relatives
     QCheckBox *chkActiveAnc;
-    QListWidget *lstAncestors;
+    ui::DataList *lstAncestors;
     QCheckBox *chkActivDesc;
-    QListWidget *lstDescendants;
+    ui::DataList *lstDescendants;
     // Inheritance
     QGroupBox *fraInherit;
     QRadioButton *optOff;
@@ -170,6 +171,11 @@ public:
 
     void CountConcepts();
     void InitRSListConcepts();
+    // After concepts were added, renamed or deleted: the list takes in the change without
+    // being read again (or is read again when it cannot tell which rows it showed), and,
+    // as a list read anew does, shows its first concept.
+    void FollowConceptChanges(const QStringList &removed, const QStringList &added);
+    void FollowConceptRenamed(const QString &from, const QString &to);
     void ShowConceptCounts();
     void ClearConceptPanes();
     void ShowConcept();
@@ -177,7 +183,7 @@ public:
     void ShowDescendants();
     // Shows the concept itself, never another that merely begins like it; a concept the
     // list hides is offered through the options, a value that is no concept is said so.
-    void GoToConcept(const QString &name);
+    void GoToConcept(const QString &name) override;
     // What other windows do to show a concept: write it into the search box. The search
     // runs even when the box holds that text already.
     void WriteSearch(const QString &text);
@@ -346,5 +352,9 @@ private:
     };
     void buildPropertyCommands();
     Pick runPicker(const QString &caption, bool rangeIsValue = false);
+    // Moves the list to the first concept the search box's text begins; the panes are
+    // refilled only when that changes the concept shown, or always with showAgain.
+    void searchConceptList(bool showAgain);
+    void showFirstListed();
     void goToInherited(int column);
 };

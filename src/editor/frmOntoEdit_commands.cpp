@@ -58,7 +58,7 @@ void frmOntoEdit::lblNewCpt_Change()
         return;
     CurrentConcept = added;
     FillNamesList();
-    InitRSListConcepts();
+    FollowConceptChanges({}, {added});
     ShowConceptCounts();
     WriteSearch(added);
     CountConcepts();
@@ -128,7 +128,7 @@ void frmOntoEdit::mnuConceptEdit_Click()
     CurrentConcept = renamed;
     try {
         SyncConceptToTermbases(renamed, old, 3);
-        InitRSListConcepts();
+        FollowConceptRenamed(old, renamed);
         ShowConceptCounts();
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());
@@ -178,9 +178,9 @@ void frmOntoEdit::mnuConceptDelete_Click()
     try {
         for (const QString &d : deleted)
             SyncConceptToTermbases(d, d == inverse ? c : d, 2);
-        // The list is rebuilt without the deleted concepts, so the current concept is
-        // the first listed one, or the root when none is listed: never a deleted one.
-        InitRSListConcepts();
+        // The list is left without the deleted concepts, so the current concept is the
+        // first listed one, or the root when none is listed: never a deleted one.
+        FollowConceptChanges(deleted, {});
         CountConcepts();
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());

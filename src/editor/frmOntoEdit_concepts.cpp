@@ -8,11 +8,12 @@
 #include "PaneCommands.h"
 #include "ontology/ConceptTypes.h"
 
-#include "TypedKeyFilter.h"
+#include "ui/TypedKeyFilter.h"
 
 #include "ontology/ConceptCommands.h"
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
+#include "ontology/HierarchyRows.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
 #include "ui/PopupMenu.h"
@@ -39,7 +40,6 @@
 namespace {
 
 const QString SearchHint = QStringLiteral("Search...");
-constexpr int PasteLimit = 255;
 
 // Keys, focus and clicks of the concept list's controls, handed to the window's handlers.
 class PaneEvents : public QObject {
@@ -117,9 +117,9 @@ void frmOntoEdit::wireConceptPanes()
     dblConcepts->onClick(ui::command(w, [this] { dblConcepts_Click(); }));
     dblConcepts->onDblClick(ui::command(w, [this] { dblConcepts_DblClick(); }));
     QObject::connect(lstISA, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstISA_DblClick(); }));
-    QObject::connect(lstSubclasses, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstSubclasses_DblClick(); }));
-    QObject::connect(lstAncestors, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstAncestors_DblClick(); }));
-    QObject::connect(lstDescendants, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstDescendants_DblClick(); }));
+    lstSubclasses->onDblClick(ui::command(w, [this] { lstSubclasses_DblClick(); }));
+    lstAncestors->onDblClick(ui::command(w, [this] { lstAncestors_DblClick(); }));
+    lstDescendants->onDblClick(ui::command(w, [this] { lstDescendants_DblClick(); }));
     // Toggled, not clicked: a check set from code runs the handler too, as clearing relies on.
     QObject::connect(chkActiveAnc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActiveAnc_Click(); }));
     QObject::connect(chkActivDesc, &QCheckBox::toggled, w, ui::command(w, [this] { chkActivDesc_Click(); }));
@@ -150,6 +150,42 @@ void frmOntoEdit::InitRSListConcepts()
 {
     RSListConcepts = ConceptList::listView(OntologyDB, OntologyInfo.ListTop, OntologyInfo.ActiveSet);
     dblConcepts->bind(RSListConcepts);
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptChanges(const QStringList &removed, const QStringList &added)
+{
+    // A list that hides some concepts cannot tell, once a concept is gone from the file,
+    // whether it showed it.
+    if (!RSListConcepts || (!removed.isEmpty() && !RSListConcepts->showsEveryConcept())) {
+        InitRSListConcepts();
+        return;
+    }
+    for (const QString &id : removed) {
+        const int row = RSListConcepts->conceptRemoved(id);
+        if (row >= 0)
+            dblConcepts->rowRemoved(row);
+    }
+    for (const QString &id : added) {
+        const int row = RSListConcepts->conceptAdded(id);
+        if (row >= 0)
+            dblConcepts->rowInserted(row);
+    }
+    showFirstListed();
+}
+
+void frmOntoEdit::FollowConceptRenamed(const QString &from, const QString &to)
+{
+    // A rename keeps the concept's type and subset: the list showed the old identifier
+    // exactly when it shows the new one.
+    if (RSListConcepts && !RSListConcepts->showsEveryConcept() && !RSListConcepts->shows(to))
+        FollowConceptChanges({}, {});
+    else
+        FollowConceptChanges({from}, {to});
+}
+
+void frmOntoEdit::showFirstListed()
+{
     ListedCount = RSListConcepts->rowCount();
     if (ListedCount < 1) {
         CurrentConcept = RootConcept;
@@ -176,8 +212,10 @@ void frmOntoEdit::ClearConceptPanes()
 {
     txtDef->clear();
     txtCptSearch->clear();
-    for (QListWidget *l : {lstISA, lstSubclasses, lstRels, lstAttrs, lstAncestors, lstDescendants})
+    for (QListWidget *l : {lstISA, lstRels, lstAttrs})
         l->clear();
+    for (ui::DataList *l : {lstSubclasses, lstAncestors, lstDescendants})
+        l->bind(nullptr);
     lvwInherit->clear();
     lvwNames->clear();
     chkActivDesc->setChecked(false);
@@ -222,8 +260,7 @@ void frmOntoEdit::ShowConcept()
     lstISA->clear();
     lstISA->addItems(GetParents(CurrentConcept));
 
-    lstSubclasses->clear();
-    lstSubclasses->addItems(GetChildren(CurrentConcept));
+    lstSubclasses->bind(std::make_shared<ui::StringRows>(GetChildren(CurrentConcept)));
 
     FillNamesList();
     ShowLocalProperties();
@@ -238,17 +275,18 @@ void frmOntoEdit::ShowConcept()
 
 void frmOntoEdit::ShowAncestors()
 {
-    lstAncestors->clear();
+    lstAncestors->bind(nullptr);
     if (chkActiveAnc->isChecked() && !CurrentConcept.isEmpty())
-        lstAncestors->addItems(GetAncestors(CurrentConcept));
+        lstAncestors->bind(std::make_shared<HierarchyRows>(CurrentConcept, HierarchyWalk::Direction::Up));
 }
 
 void frmOntoEdit::ShowDescendants()
 {
-    lstDescendants->clear();
+    lstDescendants->bind(nullptr);
     if (chkActivDesc->isChecked() && !CurrentConcept.isEmpty()) {
         const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
-        lstDescendants->addItems(GetDescendants(CurrentConcept));
+        // Walked as the rows are shown: the first screenful of forty thousand is quick.
+        lstDescendants->bind(std::make_shared<HierarchyRows>(CurrentConcept, HierarchyWalk::Direction::Down));
     }
 }
 
@@ -264,13 +302,20 @@ void frmOntoEdit::showListedRow(int row)
     ShowConcept();
 }
 
-void frmOntoEdit::txtCptSearch_Change()
+void frmOntoEdit::txtCptSearch_Change() { searchConceptList(false); }
+
+void frmOntoEdit::searchConceptList(bool showAgain)
 {
     const QString text = txtCptSearch->text();
     if (text.isEmpty() || text == SearchHint || !RSListConcepts)
         return;
     try {
-        showListedRow(RSListConcepts->findPrefix(text));
+        const int row = RSListConcepts->findPrefix(text);
+        // A key that leaves the list on the concept shown (or finds nothing) leaves the
+        // panes as they are: refilling them for every letter typed would stall typing.
+        if (!showAgain && (row < 0 || (row == dblConcepts->currentRow() && RSListConcepts->text(row) == CurrentConcept)))
+            return;
+        showListedRow(row);
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());
     }
@@ -279,7 +324,7 @@ void frmOntoEdit::txtCptSearch_Change()
 void frmOntoEdit::WriteSearch(const QString &text)
 {
     if (txtCptSearch->text() == text)
-        txtCptSearch_Change();
+        searchConceptList(true);
     else
         txtCptSearch->setText(text);
 }
@@ -330,10 +375,8 @@ void frmOntoEdit::txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift)
     if (key == Qt::Key_V) {
         // Pasted text follows the strict identifier rule whatever the naming option, one
         // character at a time, and each one searches.
-        const QString pasted = QApplication::clipboard()->text().left(PasteLimit);
-        for (const QChar c : pasted)
-            if (const int mapped = NormalizeConceptKey(c.unicode()))
-                txtCptSearch->setText(txtCptSearch->text() + QChar(mapped));
+        for (const QChar c : pastedKeys(NormalizeConceptKey))
+            txtCptSearch->setText(txtCptSearch->text() + c);
     } else if (key == Qt::Key_C && !txtCptSearch->text().isEmpty()) {
         copyToClipboard(txtCptSearch->text());
     }
@@ -365,9 +408,9 @@ void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
 
 // A child the list hides gets the same offer as any other concept gone to.
 void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(*lstISA)); }
-void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(selectedText(*lstSubclasses)); }
-void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(selectedText(*lstAncestors)); }
-void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(selectedText(*lstDescendants)); }
+void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(lstSubclasses->text()); }
+void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(lstAncestors->text()); }
+void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(lstDescendants->text()); }
 
 // The definition is shown, never edited here: only its editor changes it, so what the
 // pane shows is always what is stored.

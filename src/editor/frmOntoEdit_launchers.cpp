@@ -1,12 +1,54 @@
-// The main window's launchers of other windows. Each window is one shared instance:
-// launching it again brings it to the front as it was.
+// The main window's launchers of other windows. The navigator, the notes list and the
+// termbase editor are one shared instance each: launching one again brings it to the
+// front as it was. Tree windows are one per caption.
 
 #include "frmOntoEdit.h"
 
 #include "frmNoteList.h"
+#include "ontology/Global.h"
+#include "publish/frmOntoNav.h"
+#include "publish/frmPartTree.h"
 #include "tbeditor/frmTBEDitor.h"
+#include "ui/CommandBoundary.h"
 #include "ui/Forms.h"
+
+namespace {
+
+QString treeCaption(const QString &what) { return OntologyInfo.Name + QStringLiteral(" - ") + what; }
+
+void launchTree(frmOntoEdit &main, const QString &what, const QString &top)
+{
+    ui::runCommand(main.window(), [&] { frmPartTree::Launch(treeCaption(what), top); });
+}
+
+}  // namespace
 
 void frmOntoEdit::mnuToolsTBEd_Click() { ui::loadedOrNew<frmTBEDitor>()->show(); }
 
 void frmOntoEdit::mnuToolsListNotes_Click() { ui::loadedOrNew<frmNoteList>()->show(); }
+
+void frmOntoEdit::mnuToolsOntoNav_Click()
+{
+    ui::runCommand(window(), [] { ui::loadedOrNew<frmOntoNav>()->show(); });
+}
+
+void frmOntoEdit::mnuTreeFull_Click() { launchTree(*this, QStringLiteral("Full tree"), RootConcept); }
+void frmOntoEdit::mnuTreeObject_Click() { launchTree(*this, QStringLiteral("OBJECT partial tree"), QStringLiteral("OBJECT")); }
+void frmOntoEdit::mnuTreeEvent_Click() { launchTree(*this, QStringLiteral("EVENT partial tree"), QStringLiteral("EVENT")); }
+void frmOntoEdit::mnuTreeRel_Click() { launchTree(*this, QStringLiteral("RELATION partial tree"), QStringLiteral("RELATION")); }
+void frmOntoEdit::mnuTreeAttr_Click() { launchTree(*this, QStringLiteral("ATTRIBUTE partial tree"), QStringLiteral("ATTRIBUTE")); }
+
+void frmOntoEdit::mnuTreeSelConcept_Click()
+{
+    if (!CurrentConcept.isEmpty())
+        launchTree(*this, CurrentConcept + QStringLiteral(" partial tree"), CurrentConcept);
+}
+
+void frmOntoEdit::dblConcepts_DblClick()
+{
+    if (CurrentConcept.isEmpty())
+        return;
+    ui::runCommand(window(), [this] {
+        frmPartTree::Launch(treeCaption(QStringLiteral("Full tree")), RootConcept)->lblFind_Change(CurrentConcept);
+    });
+}

@@ -7,23 +7,13 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmOntoEdit::dblConcepts_DblClick() {}       // filled by the partial-tree windows
-void frmOntoEdit::mnuTreeFull_Click() {}          // filled by the partial-tree windows
-void frmOntoEdit::mnuTreeObject_Click() {}        // filled by the partial-tree windows
-void frmOntoEdit::mnuTreeEvent_Click() {}         // filled by the partial-tree windows
-void frmOntoEdit::mnuTreeRel_Click() {}           // filled by the partial-tree windows
-void frmOntoEdit::mnuTreeAttr_Click() {}          // filled by the partial-tree windows
-void frmOntoEdit::mnuTreeSelConcept_Click() {}    // filled by the partial-tree windows
 void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
 void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
-void frmOntoEdit::mnuToolsOntoNav_Click() {}      // filled by the navigator
 void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 
 void frmOntoEdit::markCommandsNotBuilt()
 {
-    for (QAction *command : {mnuConceptTree, mnuTreeFull, ToolBar1->button(QStringLiteral("FullTree")), mnuTreeObject,
-                             mnuTreeEvent, mnuTreeRel, mnuTreeAttr, mnuTreeSelConcept, mnuFileImport, mnuFileExport,
-                             mnuToolsOntoNav, mnuGenHTML, mnuToolsBatchNaming})
+    for (QAction *command : {mnuFileImport, mnuFileExport, mnuGenHTML, mnuToolsBatchNaming})
         ui::markNotBuilt(command);
 }

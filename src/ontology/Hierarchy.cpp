@@ -2,8 +2,6 @@
 
 #include "Global.h"
 
-#include <QHash>
-#include <vector>
 
 namespace {
 
@@ -17,52 +15,6 @@ QStringList column(db::Statement &st, const QString &key)
     while (st.step())
         out << st.column(0).toString();
     return out;
-}
-
-// The order both walks keep: a node's neighbours are listed before any of them is
-// expanded, then each neighbour is expanded in turn, depth first. Expanding a node a
-// second time could only repeat entries already listed, so each node is expanded once;
-// that is also what makes a cycle harmless.
-QStringList orderedClosure(const QString &start, const QString &neighboursSql)
-{
-    // One read transaction for the whole walk: the file is locked and checked once, not
-    // once for every node.
-    db::Transaction read(OntologyDB);
-    db::Statement st(OntologyDB, neighboursSql);
-    QStringList result;
-    QHash<QString, bool> met;  // listed -> expanded
-    met.insert(start, true);
-    struct Frame {
-        QStringList neighbours;
-        qsizetype next = 0;
-    };
-    std::vector<Frame> stack;
-    const auto expand = [&](const QString &node) {
-        QStringList neighbours = column(st, node);
-        for (const QString &n : neighbours) {
-            const qsizetype before = met.size();
-            met[n];  // one hash look-up both tests and records the node
-            if (met.size() != before)
-                result << n;
-        }
-        stack.push_back({std::move(neighbours)});
-    };
-    expand(start);
-    while (!stack.empty()) {
-        Frame &top = stack.back();
-        if (top.next == top.neighbours.size()) {
-            stack.pop_back();
-            continue;
-        }
-        const QString node = top.neighbours.at(top.next++);
-        bool &expanded = met[node];
-        if (expanded)
-            continue;
-        expanded = true;
-        expand(node);
-    }
-    read.commit();
-    return result;
 }
 
 }  // namespace
@@ -88,6 +40,67 @@ bool IsLeafConcept(const QString &identifier, qsizetype *count)
     return n == 0;
 }
 
-QStringList GetDescendants(const QString &identifier) { return orderedClosure(identifier, ChildrenSql); }
+QStringList GetDescendants(const QString &identifier)
+{
+    return HierarchyWalk(identifier, HierarchyWalk::Direction::Down).next(-1);
+}
 
-QStringList GetAncestors(const QString &identifier) { return orderedClosure(identifier, ParentsSql); }
+QStringList GetAncestors(const QString &identifier)
+{
+    return HierarchyWalk(identifier, HierarchyWalk::Direction::Up).next(-1);
+}
+
+// The order both walks keep: a node's neighbours are listed before any of them is
+// expanded, then each neighbour is expanded in turn, depth first. Expanding a node a
+// second time could only repeat entries already listed, so each node is expanded once;
+// that is also what makes a cycle harmless.
+HierarchyWalk::HierarchyWalk(const QString &start, Direction direction) : m_start(start), m_direction(direction) {}
+
+void HierarchyWalk::expand(db::Statement &neighbours, const QString &node)
+{
+    QStringList found = column(neighbours, node);
+    for (const QString &n : found) {
+        const qsizetype before = m_met.size();
+        m_met[n];  // one hash look-up both tests and records the node
+        if (m_met.size() != before)
+            m_ready << n;
+    }
+    m_stack.push_back({std::move(found)});
+}
+
+QStringList HierarchyWalk::next(qsizetype max)
+{
+    if (done())
+        return {};
+    // One read transaction for the steps taken now: the file is locked and checked once,
+    // not once for every node.
+    db::Transaction read(OntologyDB);
+    db::Statement st(OntologyDB, m_direction == Direction::Down ? ChildrenSql : ParentsSql);
+    if (!m_started) {
+        m_started = true;
+        m_met.insert(m_start, true);
+        expand(st, m_start);
+    }
+    while (!m_stack.empty() && (max < 0 || m_ready.size() < max)) {
+        Frame &top = m_stack.back();
+        if (top.next == top.neighbours.size()) {
+            m_stack.pop_back();
+            continue;
+        }
+        const QString node = top.neighbours.at(top.next++);
+        bool &expanded = m_met[node];
+        if (expanded)
+            continue;
+        expanded = true;
+        expand(st, node);
+    }
+    read.commit();
+    QStringList out;
+    if (max < 0 || m_ready.size() <= max) {
+        out.swap(m_ready);
+    } else {
+        out = m_ready.mid(0, max);
+        m_ready.remove(0, max);
+    }
+    return out;
+}

@@ -4,8 +4,14 @@
 // already met, so a cycle in the links cannot trap them, and they keep their own stack,
 // so a chain of any depth is walked without running out of the program's stack.
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+namespace db {
+class Statement;
+}
 
 // The concepts whose IS-A parent is the identifier, in identifier order.
 QStringList GetChildren(const QString &identifier);
@@ -21,3 +27,30 @@ QStringList GetDescendants(const QString &identifier);
 // from the parent up to the root; with several parents the root comes where it is first
 // met, not necessarily last. The identifier itself is never listed.
 QStringList GetAncestors(const QString &identifier);
+
+// The walk behind GetDescendants and GetAncestors, taken a few steps at a time, so that a
+// pane shows the first of forty thousand descendants without reading them all. Each
+// call reads what it needs in one read transaction of its own.
+class HierarchyWalk {
+public:
+    enum class Direction { Down, Up };
+    HierarchyWalk(const QString &start, Direction direction);
+
+    // The next identifiers in the walk's order, at most max (all that are left with -1).
+    QStringList next(qsizetype max);
+    bool done() const { return m_started && m_ready.isEmpty() && m_stack.empty(); }
+
+private:
+    void expand(class db::Statement &neighbours, const QString &node);
+
+    QString m_start;
+    Direction m_direction;
+    bool m_started = false;
+    QHash<QString, bool> m_met;  // listed -> expanded
+    struct Frame {
+        QStringList neighbours;
+        qsizetype next = 0;
+    };
+    std::vector<Frame> m_stack;
+    QStringList m_ready;  // listed by an expansion, not handed out yet
+};

@@ -4,6 +4,7 @@
 
 #include "ontology/Global.h"
 #include "termbase/Global.h"
+#include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
 #include "ui/NotBuilt.h"
@@ -205,6 +206,11 @@ void frmTBEDitor::buildPanes()
     w->setCentralWidget(splitter);
     QObject::connect(Tree1, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); }));
     QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); }));
+    for (QTreeWidget *categories : {Tree2, ListView1}) {
+        categories->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(categories, &QWidget::customContextMenuRequested, w,
+                         ui::command(w, [this](const QPoint &) { Tree2_MouseUp(Qt::RightButton); }));
+    }
 
     StatusBar1 = new ui::StatusBar(3, w);
     // Counts of large termbases are shown whole, up to ten million entries.

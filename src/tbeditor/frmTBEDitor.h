@@ -154,6 +154,7 @@ public:
     void mnuElemModify_Click();
     void mnuElemDelete_Click();
     void mnuHelpDCShow_Click();
+    void Tree2_MouseUp(Qt::MouseButton button);
     void mnuToolsGenHTML_Click();
     void mnuToolsOptions_Click();
 

@@ -1,6 +1,7 @@
 #include "DataList.h"
 
 #include <QAbstractListModel>
+#include <QHeaderView>
 
 namespace ui {
 
@@ -8,31 +9,67 @@ class DataList::Model : public QAbstractListModel {
 public:
     explicit Model(DataList &list) : QAbstractListModel(&list), m_list(list) {}
 
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : m_list.rowCount();
-    }
+    // The view is told of rows as the source gains or loses them: it sees the count it
+    // was last told, never one that changed behind its back.
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_count; }
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (role != Qt::DisplayRole || !index.isValid() || !m_list.m_source)
             return {};
         return m_list.m_source->text(index.row());
     }
+    bool canFetchMore(const QModelIndex &parent) const override
+    {
+        return !parent.isValid() && m_list.m_source && m_list.m_source->canFetchMore();
+    }
+    void fetchMore(const QModelIndex &parent) override
+    {
+        if (parent.isValid() || !m_list.m_source)
+            return;
+        const int added = m_list.m_source->fetchMore();
+        if (added > 0)
+            rowsAdded(m_count, added);
+    }
+    void rowsAdded(int first, int count)
+    {
+        beginInsertRows({}, first, first + count - 1);
+        m_count += count;
+        endInsertRows();
+    }
+    void rowRemoved(int row)
+    {
+        beginRemoveRows({}, row, row);
+        --m_count;
+        endRemoveRows();
+    }
     void resetRows()
     {
         beginResetModel();
+        m_count = m_list.m_source ? m_list.m_source->rowCount() : 0;
         endResetModel();
     }
 
 private:
     DataList &m_list;
+    int m_count = 0;
 };
 
-DataList::DataList(QWidget *parent) : QListView(parent), m_model(new Model(*this))
+DataList::DataList(QWidget *parent) : QTableView(parent), m_model(new Model(*this))
 {
     setModel(m_model);
-    // Same-height rows let the view place a row without asking for the others.
-    setUniformItemSizes(true);
+    // One column of same-height rows, drawn as a plain list. A table places its rows by
+    // one fixed height, so a row added to a million moves the rows after it instead of
+    // laying every row out again, as a list view does.
+    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    setShowGrid(false);
+    setWordWrap(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
@@ -59,6 +96,22 @@ void DataList::bind(std::shared_ptr<RowSource> source)
 }
 
 void DataList::refill() { reloadRows(); }
+
+void DataList::rowInserted(int row)
+{
+    m_settingFromCode = true;
+    m_model->rowsAdded(row, 1);
+    m_settingFromCode = false;
+    m_current = selectionModel()->currentIndex().isValid() ? selectionModel()->currentIndex().row() : -1;
+}
+
+void DataList::rowRemoved(int row)
+{
+    m_settingFromCode = true;
+    m_model->rowRemoved(row);
+    m_settingFromCode = false;
+    m_current = selectionModel()->currentIndex().isValid() ? selectionModel()->currentIndex().row() : -1;
+}
 
 void DataList::reloadRows()
 {

@@ -8,13 +8,13 @@
 
 #include "RowSource.h"
 
-#include <QListView>
+#include <QTableView>
 #include <functional>
 #include <memory>
 
 namespace ui {
 
-class DataList : public QListView {
+class DataList : public QTableView {
 public:
     explicit DataList(QWidget *parent = nullptr);
     ~DataList() override;
@@ -23,6 +23,11 @@ public:
     void bind(std::shared_ptr<RowSource> source);
     // After the source's rows changed (a requery).
     void refill();
+    // After the source gained the row at this position, or lost the row that stood
+    // there: the view moves the rows after it instead of laying out every row again. The
+    // selection stays on the row it was on; no click handler runs.
+    void rowInserted(int row);
+    void rowRemoved(int row);
     const std::shared_ptr<RowSource> &source() const { return m_source; }
 
     int rowCount() const;

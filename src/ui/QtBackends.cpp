@@ -4,10 +4,12 @@
 #include "InputBox.h"
 #include "ModalRunner.h"
 #include "MsgBox.h"
+#include "OpenOutside.h"
 #include "PopupMenu.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -139,6 +141,11 @@ public:
     void popup(QMenu &menu) override { menu.exec(QCursor::pos()); }
 };
 
+class DesktopOutsideOpens : public OutsideOpenBackend {
+public:
+    void open(const QUrl &url) override { QDesktopServices::openUrl(url); }
+};
+
 }  // namespace
 
 QStringList qtNameFilters(const QString &filter)
@@ -168,11 +175,13 @@ void installQtBackends()
     static QtFileDialogs fileDialogs;
     static EventLoopModalRunner modalRunner;
     static QtPopupMenus popupMenus;
+    static DesktopOutsideOpens outsideOpens;
     setMessageBoxBackend(&messageBoxes);
     setInputBoxBackend(&inputBoxes);
     setFileDialogBackend(&fileDialogs);
     setModalRunner(&modalRunner);
     setPopupMenuBackend(&popupMenus);
+    setOutsideOpenBackend(&outsideOpens);
 }
 
 }  // namespace ui

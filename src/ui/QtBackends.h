@@ -1,7 +1,7 @@
 #pragma once
-// The program's answers to message boxes, input boxes, file dialogs, modal shows and pop-up
-// menus: Qt's dialogs, a nested event loop and QMenu. The program installs them once at
-// start-up; tests install scripts instead.
+// The program's answers to message boxes, input boxes, file dialogs, modal shows, pop-up
+// menus and links opened outside: Qt's dialogs, a nested event loop, QMenu and the
+// desktop. The program installs them once at start-up; tests install scripts instead.
 
 #include "FileDialog.h"
 

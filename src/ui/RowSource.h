@@ -4,6 +4,7 @@
 // windows; the list never copies them.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace db {
@@ -15,8 +16,13 @@ namespace ui {
 class RowSource {
 public:
     virtual ~RowSource() = default;
+    // The rows known so far; a source that reads its rows as they are shown grows when
+    // the list asks for more.
     virtual int rowCount() const = 0;
     virtual QString text(int row) const = 0;
+    virtual bool canFetchMore() const { return false; }
+    // Reads the next rows; returns how many were added at the end.
+    virtual int fetchMore() { return 0; }
 };
 
 // The rows of a query cursor, showing one field. The cursor is shared, not copied: the
@@ -30,6 +36,18 @@ public:
 private:
     std::shared_ptr<const db::QueryCursor> m_cursor;
     int m_column;
+};
+
+// Rows held in memory: the list still draws only the rows in view, so a pane of forty
+// thousand rows costs their text, not a widget item for each.
+class StringRows : public RowSource {
+public:
+    explicit StringRows(QStringList rows) : m_rows(std::move(rows)) {}
+    int rowCount() const override { return int(m_rows.size()); }
+    QString text(int row) const override { return m_rows.value(row); }
+
+private:
+    QStringList m_rows;
 };
 
 }  // namespace ui

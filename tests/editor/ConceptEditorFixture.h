@@ -79,6 +79,17 @@ protected:
             out << list->item(i)->text();
         return out;
     }
+    // Every row of a pane that reads its rows as they are shown, as if scrolled to its end.
+    static QStringList items(ui::DataList *list)
+    {
+        while (list->model()->canFetchMore({}))
+            list->model()->fetchMore({});
+        QStringList out;
+        for (int i = 0; i < list->rowCount(); ++i)
+            out << list->source()->text(i);
+        return out;
+    }
+    static int count(ui::DataList *list) { return int(items(list).size()); }
 
     // The add-concept dialog, opened as the menu opens it.
     std::shared_ptr<frmNewConcept> addDialog()

@@ -92,6 +92,109 @@ TEST_F(ConceptStoreTest, RowsAndSearchAgreeAcrossPages)
     EXPECT_EQ(list->text(list->rowCount()), "");
 }
 
+TEST_F(ConceptStoreTest, TheListFollowsAddedAndRemovedConceptsAsIfReadAgain)
+{
+    db::Transaction tx(OntologyDB);
+    for (int i = 0; i < 3 * ConceptList::PageSize + 17; ++i)
+        addObject(QStringLiteral("K-%1").arg(i * 2, 5, 10, QLatin1Char('0')));
+    tx.commit();
+    const auto list = ConceptList::listView(OntologyDB, 0, 1);
+    const auto rowsNow = [] {
+        QStringList rows;
+        db::Statement all(OntologyDB, "SELECT Concept FROM CONCEPTS ORDER BY Concept");
+        while (all.step())
+            rows << all.column(0).toString();
+        return rows;
+    };
+    const QString firstOfSecondPage = list->text(ConceptList::PageSize);
+    const QString lastOfFirstPage = list->text(ConceptList::PageSize - 1);
+    struct Case {
+        const char *what;
+        QString id;
+        bool add;
+    } cases[] = {
+        {"before every row", "0-FIRST", true},
+        {"after every row", "ZZZ", true},
+        {"inside a page", "K-00101", true},
+        {"the first row of a page", firstOfSecondPage, false},
+        {"the last row of a page", lastOfFirstPage, false},
+        {"back at the start of a page", firstOfSecondPage, true},
+        {"the first row of all", "0-FIRST", false},
+        {"the last row of all", "ZZZ", false},
+        {"in another letter case", "k-00103", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        int row = -1;
+        if (c.add) {
+            addObject(c.id);
+            row = list->conceptAdded(c.id);
+        } else {
+            const int before = list->find(c.id);
+            OntologyDB.execute("DELETE FROM CONCEPTS WHERE Concept = ?", {c.id});
+            row = list->conceptRemoved(c.id);
+            EXPECT_EQ(row, before);
+        }
+        const QStringList expected = rowsNow();
+        ASSERT_EQ(list->rowCount(), expected.size());
+        EXPECT_EQ(allRows(*list), expected);
+        if (c.add) {
+            EXPECT_EQ(list->text(row), c.id);
+        }
+    }
+    // Many additions into one page split it; every row stays in its place.
+    db::Transaction many(OntologyDB);
+    for (int i = 0; i < 2 * ConceptList::PageSize + 3; ++i) {
+        const QString id = QStringLiteral("K-00200-%1").arg(i, 5, 10, QLatin1Char('0'));
+        addObject(id);
+        list->conceptAdded(id);
+    }
+    many.commit();
+    const QStringList expected = rowsNow();
+    EXPECT_EQ(allRows(*list), expected);
+    for (int row : {0, ConceptList::PageSize, 2 * ConceptList::PageSize + 1, int(expected.size()) - 1}) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(list->find(expected.at(row)), row);
+    }
+}
+
+TEST_F(ConceptStoreTest, TypeListsReadTheirRowsAsTheyAreShown)
+{
+    db::Transaction tx(OntologyDB);
+    for (int i = 0; i < ConceptList::FetchSize * 2 + 5; ++i)
+        addObject(QStringLiteral("K-%1").arg(i, 5, 10, QLatin1Char('0')));
+    tx.commit();
+    struct Case {
+        const char *what;
+        std::shared_ptr<ConceptList> list;
+        const char *sql;
+    } cases[] = {
+        {"parents of objects", ConceptList::parentsOfType(OntologyDB, 1),
+         "SELECT Concept FROM CONCEPTS WHERE Type = 1 OR Type = 100 ORDER BY Concept"},
+        {"objects", ConceptList::ofType(OntologyDB, 1), "SELECT Concept FROM CONCEPTS WHERE Type = 1 ORDER BY Concept"},
+        {"relations", ConceptList::ofType(OntologyDB, 4), "SELECT Concept FROM CONCEPTS WHERE Type = 4 ORDER BY Concept"},
+        {"relatable", ConceptList::relatable(OntologyDB),
+         "SELECT Concept FROM CONCEPTS WHERE Type <> 3 AND Type <> 4 ORDER BY Concept"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList expected;
+        db::Statement all(OntologyDB, c.sql);
+        while (all.step())
+            expected << all.column(0).toString();
+        EXPECT_EQ(c.list->rowCount(), std::min<qsizetype>(expected.size(), ConceptList::FetchSize))
+            << "only the first batch is read at first";
+        EXPECT_EQ(c.list->canFetchMore(), expected.size() >= ConceptList::FetchSize);
+        while (c.list->canFetchMore())
+            c.list->fetchMore();
+        EXPECT_EQ(allRows(*c.list), expected);
+        EXPECT_EQ(c.list->find(expected.last()), int(expected.size()) - 1);
+    }
+    // A search beyond the rows read so far reads on to it.
+    const auto fresh = ConceptList::ofType(OntologyDB, 1);
+    EXPECT_EQ(fresh->text(fresh->findPrefix("K-0051")), "K-00510");
+}
+
 TEST_F(ConceptStoreTest, ListViewOptionChoosesTheRows)
 {
     OntologyDB.execute("INSERT INTO Subsets (Subset_ID, Subset) VALUES (3, 'Third')");

@@ -1,5 +1,5 @@
-// The main window's launchers: the notes window and the termbase editor open once, the
-// others do nothing until their windows exist.
+// The main window's launchers: the notes window, the termbase editor and the navigator
+// open once, the others do nothing until their windows exist.
 
 #include "editor/frmNoteList.h"
 #include "tbeditor/frmTBEDitor.h"
@@ -20,7 +20,8 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
         {"Export", &frmOntoEdit::mnuFileExport_Click, 0},
         {"TermBase Editor", &frmOntoEdit::mnuToolsTBEd_Click, 1},
         {"TermBase Editor again", &frmOntoEdit::mnuToolsTBEd_Click, 0},
-        {"Ontology Navigator", &frmOntoEdit::mnuToolsOntoNav_Click, 0},
+        {"Ontology Navigator", &frmOntoEdit::mnuToolsOntoNav_Click, 1},
+        {"Ontology Navigator again", &frmOntoEdit::mnuToolsOntoNav_Click, 0},
         {"Generate HTML Reports", &frmOntoEdit::mnuGenHTML_Click, 0},
         {"Batch Naming", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
     };

@@ -64,6 +64,38 @@ TEST(Hierarchy, ListsKeepTheirOrderAndNameEachConceptOnce)
     EXPECT_TRUE(IsLeafConcept("NOWHERE"));
 }
 
+// A pane walks a few rows at a time; whatever the steps, the rows come in the order of
+// the whole walk, cycles included.
+TEST(Hierarchy, AWalkTakenInStepsListsWhatTheWholeWalkLists)
+{
+    NewOntology o;
+    addIsA(shapes);
+    using Direction = HierarchyWalk::Direction;
+    const struct Case {
+        QString start;
+        Direction direction;
+    } cases[] = {
+        {"ALL", Direction::Down}, {"A", Direction::Down}, {"X1", Direction::Down}, {"E", Direction::Down},
+        {"R3", Direction::Up},    {"D", Direction::Up},   {"X1", Direction::Up},   {"ALL", Direction::Up},
+    };
+    for (const Case &c : cases) {
+        const QStringList whole = c.direction == Direction::Down ? GetDescendants(c.start) : GetAncestors(c.start);
+        for (const qsizetype step : {1, 2, 3, 100}) {
+            SCOPED_TRACE(c.start.toStdString() + (c.direction == Direction::Down ? " down by " : " up by ") +
+                         std::to_string(step));
+            HierarchyWalk walk(c.start, c.direction);
+            QStringList stepped;
+            for (int guard = 0; !walk.done() && guard < 1000; ++guard) {
+                const QStringList more = walk.next(step);
+                EXPECT_LE(more.size(), step);
+                stepped << more;
+            }
+            EXPECT_EQ(stepped, whole);
+            EXPECT_TRUE(walk.next(step).isEmpty());
+        }
+    }
+}
+
 TEST(Hierarchy, RootDescendantsHoldEveryConceptOnce)
 {
     NewOntology o;

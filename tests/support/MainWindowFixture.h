@@ -12,6 +12,7 @@
 #include "support/ScriptedModals.h"
 #include "support/TestFolder.h"
 #include "ui/App.h"
+#include "ui/Settings.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -29,6 +30,8 @@ protected:
     void SetUp() override
     {
         ui::setAppPath(dir.path());
+        // Windows that keep their geometry keep it here, not in the user's settings.
+        ui::setSettingsFolder(dir.path());
         main = std::make_shared<frmOntoEdit>();
         main->load();
     }
@@ -38,6 +41,7 @@ protected:
         // Unloading the main window closes the ontology, while the scripts still answer.
         FormsCleanup::unloadAll();
         main.reset();
+        ui::setSettingsFolder({});
         ui::setAppPath({});
     }
 

@@ -93,7 +93,7 @@ TEST_F(WindowTest, MenusWithTheirCaptionsAndAccessKeys)
 TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
 {
     const auto expectNoTermbase = [&] {
-        EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2") << "only new and open respond";
+        EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,20") << "only new, open and help respond";
         EXPECT_FALSE(editor->mnuFileClose->isEnabled());
         EXPECT_FALSE(editor->mnuFileProperties->isEnabled());
         EXPECT_FALSE(editor->mnuFilePrint->isEnabled());
@@ -117,7 +117,7 @@ TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
     newTermbase("Kin");
     {
         SCOPED_TRACE("open, edit mode");
-        EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,6,13,14")
+        EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,6,13,14,20")
             << "back and forward wait for browse mode";
         EXPECT_TRUE(editor->mnuFileClose->isEnabled());
         EXPECT_TRUE(editor->mnuFileProperties->isEnabled());
@@ -128,7 +128,7 @@ TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
         EXPECT_TRUE(editor->Tree2->isEnabled());
     }
     editor->SetBrowseMode();
-    EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,6,13,14,16,18");
+    EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,6,13,14,16,18,20");
 
     editor->mnuFileClose_Click();
     SCOPED_TRACE("closed from browse mode");
@@ -143,13 +143,13 @@ TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
 TEST_F(WindowTest, CommandsNotBuiltYetStayDisabled)
 {
     const auto expectDisabled = [&] {
-        for (const char *key : {"find", "concept", "term", "delete", "refresh", "help"}) {
+        for (const char *key : {"find", "concept", "term", "delete", "refresh"}) {
             SCOPED_TRACE(key);
             ASSERT_NE(editor->ToolBar1->button(key), nullptr);
             EXPECT_FALSE(editor->ToolBar1->button(key)->isEnabled());
         }
         for (QAction *item : {editor->mnuEditFind, editor->mnuElemGoTo, editor->mnuElemModify, editor->mnuElemDelete,
-                              editor->mnuHelpDCShow, editor->mnuToolsGenHTML, editor->mnuToolsOptions}) {
+                              editor->mnuToolsGenHTML, editor->mnuToolsOptions}) {
             SCOPED_TRACE(item->text().toStdString());
             EXPECT_FALSE(item->isEnabled());
         }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,7 +57,83 @@ public:
     mutable int asked = 0;
 };
 
+// A source that reads its rows fifty at a time, out of a thousand.
+class GrowingRows : public ui::RowSource {
+public:
+    int rowCount() const override { return read; }
+    QString text(int row) const override { return QString::number(row); }
+    bool canFetchMore() const override { return read < 1000; }
+    int fetchMore() override
+    {
+        const int added = std::min(50, 1000 - read);
+        read += added;
+        return added;
+    }
+    int read = 50;
+};
+
+// A source whose rows are changed behind the list, one at a time.
+class EditedRows : public ui::RowSource {
+public:
+    int rowCount() const override { return int(rows.size()); }
+    QString text(int row) const override { return rows.value(row); }
+    QStringList rows{"A", "C", "E", "G"};
+};
+
 }  // namespace
+
+TEST(DataList, ASourceThatReadsAsShownGrowsAsTheListScrolls)
+{
+    auto rows = std::make_shared<GrowingRows>();
+    ui::DataList list;
+    list.resize(200, 300);
+    list.bind(rows);
+    list.show();
+    QApplication::processEvents();
+    const int shownFirst = list.model()->rowCount();
+    EXPECT_LT(shownFirst, 1000) << "only what fills the view is read";
+    EXPECT_EQ(shownFirst, rows->read);
+    for (int i = 0; i < 100 && rows->canFetchMore(); ++i) {
+        list.scrollToBottom();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(rows->read, 1000);
+    EXPECT_EQ(list.model()->rowCount(), 1000);
+    list.setCurrentRow(999);
+    EXPECT_EQ(list.text(), "999");
+}
+
+TEST(DataList, ARowAddedOrRemovedKeepsTheSelectionOnItsRow)
+{
+    auto rows = std::make_shared<EditedRows>();
+    ui::DataList list;
+    QStringList clicks;
+    list.onClick([&] { clicks << list.text(); });
+    list.bind(rows);
+    list.show();
+    list.setCurrentRow(2);  // "E"
+    struct Case {
+        const char *what;
+        std::function<int(QStringList &)> change;  // returns the row changed
+        bool added;
+        const char *selected;
+    } cases[] = {
+        {"a row added before it", [](QStringList &r) { r.insert(0, "0"); return 0; }, true, "E"},
+        {"a row added after it", [](QStringList &r) { r.append("Z"); return int(r.size()) - 1; }, true, "E"},
+        {"a row removed before it", [](QStringList &r) { r.removeAt(1); return 1; }, false, "E"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const int row = c.change(rows->rows);
+        if (c.added)
+            list.rowInserted(row);
+        else
+            list.rowRemoved(row);
+        EXPECT_EQ(list.model()->rowCount(), rows->rows.size());
+        EXPECT_EQ(list.text(), c.selected);
+    }
+    EXPECT_TRUE(clicks.isEmpty()) << "changes from code run no click";
+}
 
 TEST_F(ConceptList, CodeSelectsWithoutAClickAndTheUserSelectsWithOne)
 {

@@ -1,5 +1,7 @@
 #include "TypedKeyFilter.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -38,4 +40,14 @@ private:
 void installTypedKeyFilter(QLineEdit *box, std::function<int(int)> handler)
 {
     box->installEventFilter(new TypedKeys(box, std::move(handler)));
+}
+
+QString pastedKeys(const std::function<int(int)> &handler)
+{
+    constexpr int PasteLimit = 255;
+    QString keys;
+    for (const QChar c : QApplication::clipboard()->text().left(PasteLimit))
+        if (const int mapped = handler(c.unicode()))
+            keys += QChar(mapped);
+    return keys;
 }

@@ -1,0 +1,192 @@
+// Times the navigator on one synthetic ontology (see make_ontology.cpp), with three
+// shapes added to a copy of it: WIDE, a child of the root with 40,000 children; DEEP-1
+// to DEEP-39, a chain 39 levels deep; and 10,000 concepts named QRS-<k>, each below a
+// concept picked at random. Prints "<operation> <concepts> <value> <unit>" lines.
+//
+//   lx_concept_tree_bench <file.ont>
+
+#include "editor/frmOntoEdit.h"
+#include "ontology/Global.h"
+#include "ontology/MetaData.h"
+#include "ontology/OntologyFile.h"
+#include "publish/frmOntoNav.h"
+#include "ui/App.h"
+#include "ui/Forms.h"
+#include "ui/Settings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+constexpr int WideChildren = 40000, DeepLevels = 39, Matches = 10000;
+
+QString concepts;
+
+void figure(const char *operation, double value, const char *unit)
+{
+    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
+    std::fflush(stdout);
+}
+
+double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
+}
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+QString target(const QString &file, const QString &name)
+{
+    QFile f(file + QStringLiteral(".targets"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QTextStream in(&f);
+    while (!in.atEnd()) {
+        const QStringList parts = in.readLine().split(QLatin1Char(' '));
+        if (parts.size() == 2 && parts[0] == name)
+            return parts[1];
+    }
+    return {};
+}
+
+// The three shapes, added once to the copy.
+void addShapes(qint64 n)
+{
+    if (OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS WHERE Concept = 'WIDE'")).toInt() > 0)
+        return;
+    QRandomGenerator rng(7);
+    db::Transaction tx(OntologyDB);
+    db::Statement insertConcept(OntologyDB, "INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES (?, 1, 1)");
+    db::Statement isa(OntologyDB, "INSERT INTO ISA (Concept, ISA) VALUES (?, ?)");
+    const auto add = [&](const QString &id, const QString &parent) {
+        insertConcept.bindAll({id}).run();
+        isa.bindAll({id, parent}).run();
+    };
+    add(QStringLiteral("WIDE"), RootConcept);
+    for (int k = 1; k <= WideChildren; ++k)
+        add(QStringLiteral("WIDE-%1-%2").arg(rng.bounded(1000000)).arg(k), QStringLiteral("WIDE"));
+    QString parent = RootConcept;
+    for (int k = 1; k <= DeepLevels; ++k) {
+        add(QStringLiteral("DEEP-%1").arg(k), parent);
+        parent = QStringLiteral("DEEP-%1").arg(k);
+    }
+    for (int k = 1; k <= Matches; ++k)
+        add(QStringLiteral("QRS-%1").arg(k), QStringLiteral("C-%1").arg(1 + qint64(rng.bounded(quint64(n)))));
+    tx.commit();
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <file.ont>\n", argv[0]);
+        return 2;
+    }
+    const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString source = file.section(QLatin1Char('/'), 0, -2) + QStringLiteral("/onto-") +
+                           QFileInfo(file).baseName().section(QLatin1Char('-'), -1) + QStringLiteral(".ont");
+    ui::setAppPath(QFileInfo(file).absolutePath());
+    ui::setSettingsFolder(QFileInfo(file).absolutePath());
+
+    OntologyDB = db::Database::open(file);
+    OntologyInfoRecord info;
+    if (!ReadOntologyMetaData(info)) {
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        WriteOntologyMetaData(NewOntologyInfo({"Bench", today, today, {}, {}, {}, {}}));
+    }
+    RootConcept = QStringLiteral("ALL");
+    const qint64 generated = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS WHERE Concept LIKE 'C-%'")).toLongLong();
+    addShapes(generated);
+    OntologyDB.close();
+
+    auto main = std::make_shared<frmOntoEdit>();
+    main->load();
+    main->show();
+    QString path = file;
+    OntologyPath = path;
+    OntologyFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+    main->OpenOntology(path);
+    concepts = QString::number(main->TotalCount);
+    QDir(OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish")).removeRecursively();
+    QDir().mkpath(OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish"));
+
+    // Opening, up to the root's page shown and painted.
+    QElapsedTimer t;
+    t.start();
+    main->mnuToolsOntoNav_Click();
+    const auto nav = ui::forms().first<frmOntoNav>();
+    nav->window()->repaint();
+    QApplication::processEvents();
+    figure("navigator-open", ms(t), "ms");
+
+    // The wide node, below the root.
+    nav->Tree1->expand(nav->TreeModel->indexOf(nav->RootNode));
+    QApplication::processEvents();
+    ConceptTreeModel::Node *wide = nav->TreeModel->findChild(nav->RootNode, QStringLiteral("WIDE"));
+    t.restart();
+    nav->Tree1->expand(nav->TreeModel->indexOf(wide));
+    nav->Tree1->viewport()->repaint();
+    figure("expand-40000-children", ms(t), "ms");
+    nav->Tree1->collapse(nav->TreeModel->indexOf(wide));
+
+    t.restart();
+    nav->FindExactConcept(QStringLiteral("DEEP-39"));
+    nav->Tree1->viewport()->repaint();
+    figure("reveal-and-select-depth-39", ms(t), "ms");
+
+    // The broad search: every match revealed, the first selected; then the repeats.
+    nav->cbxFind->setEditText(QStringLiteral("QRS"));
+    t.restart();
+    nav->SearchConcept();
+    nav->Tree1->viewport()->repaint();
+    figure("search-10000-matches-reveal-all", ms(t), "ms");
+    std::vector<double> repeats;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer r;
+        r.start();
+        nav->SearchConcept();
+        nav->Tree1->viewport()->repaint();
+        repeats.push_back(ms(r));
+    }
+    figure("search-repeat", median(repeats), "ms");
+    figure("search-repeat-slowest", *std::max_element(repeats.begin(), repeats.end()), "ms");
+
+    // A page written on demand and shown: a concept with about 1,000 descendants.
+    const QString thousand = target(source, QStringLiteral("about-1000-descendants"));
+    if (!thousand.isEmpty()) {
+        t.restart();
+        nav->FindExactConcept(thousand);
+        figure("hand-over-reveal-and-select", ms(t), "ms");
+        t.restart();
+        nav->Tree1_NodeClick();
+        nav->Browser->viewport()->repaint();
+        figure("show-page-about-1000-descendants", ms(t), "ms");
+    }
+    figure("peak-memory", peakMegabytes(), "MB");
+    nav->unload();
+    main->unload();
+    return 0;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// What the concept trees read: a node's children with, in the same query, whether each of
+// them has children of its own; the concepts a typed search finds; and the IS-A paths
+// along which a tree opens to show a concept.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+struct ChildRow {
+    QString conceptId;
+    bool hasChildren = false;
+};
+
+// The identifier as the file compares keys: ASCII letters folded to capitals.
+QString ConceptKey(const QString &conceptId);
+
+// The children of the concept in identifier order, each telling whether it has children.
+std::vector<ChildRow> GetChildRows(const QString &parent);
+
+// The concept's Type, or nothing when the concept is not (or no longer) in the file.
+std::optional<int> FindConceptType(const QString &conceptId);
+
+// The concepts whose identifier matches the search pattern ("*" any run, "?" one
+// character, "#" one digit, "[...]" a class; an unclosed "[" is itself), letters compared
+// without regard to case as the file compares keys, in identifier order. The literal text
+// before the first wildcard narrows the scan to one range of the key.
+QStringList FindConceptsLike(const QString &pattern);
+
+// The IS-A paths from a top concept down to a concept, read once per search: parent lists
+// are kept, so a search that reveals thousands of concepts reads each ancestor once.
+class IsaPaths {
+public:
+    // Every path top, ..., parent of concept (the concept itself not included) along which
+    // the concept lies below top, in the order of the concept's parents and, above each,
+    // of theirs. Empty when the concept is top or does not lie below it. At most maxPaths
+    // paths: a lattice of many diamonds has more paths than anyone could open.
+    std::vector<QStringList> pathsFromTop(const QString &top, const QString &conceptId, size_t maxPaths = 256);
+
+private:
+    const QStringList &parentsOf(const QString &conceptId);
+    // Whether top is the concept or one of its ancestors.
+    bool reachesTop(const QString &conceptId, const QString &top);
+
+    QHash<QString, QStringList> m_parents;
+    QString m_top;
+    QHash<QString, bool> m_reaches;  // for m_top
+};

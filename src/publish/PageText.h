@@ -1,0 +1,35 @@
+#pragma once
+// What every page writer shares: escaping, the page skeleton, and writing a page file so
+// that a failure leaves the old one whole.
+
+#include <QString>
+
+// Text from a database as HTML text or attribute value; its line breaks become CR LF.
+QString htmlEscape(const QString &text);
+// A file name (an attached file, a picture) as an href or src attribute value.
+QString fileHref(const QString &fileName);
+
+// A page being built: each write is one piece followed by CR LF.
+class PageBuffer {
+public:
+    void write(const QString &piece)
+    {
+        m_text += piece;
+        m_text += QLatin1String("\r\n");
+    }
+    // The skeleton's head and title writes, for a title taken from a database.
+    void writeHead(const QString &title);
+    // The skeleton's closing write.
+    void writeEnd() { write(QStringLiteral("</BODY>\r\n</HTML>")); }
+    const QString &text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// Writes the page as UTF-8 beside the file, then renames it over the file. Throws
+// db::DbError (75, the path) when the folder is missing or the file cannot be written;
+// the old file is then untouched.
+void savePage(const QString &path, const QString &text);
+// Folder and page file name joined.
+QString pagePath(const QString &folder, const QString &fileName);

@@ -1,0 +1,80 @@
+#pragma once
+// The one view that shows generated pages: the navigator, the termbase editor's browse
+// mode and the data-category help each hold one (named `Browser`). It runs nothing that a
+// page holds and follows links by one policy:
+// - a link to an ".html" page in the page folder is shown here, after the hook;
+// - an http, https or mailto link is handed to the system (ui::openOutside);
+// - any other target (another file, another scheme) is only named in a message box.
+//
+//   Browser->setPageFolder(publishFolder);
+//   Browser->setBeforeNavigate([](const PageView::Target &t) { if (missing) write t.identifier; return true; });
+//   Browser->showIdentifier(concept);       // or showPage(path), showPage(path, anchor)
+//   Browser->goBack(); Browser->goForward();
+//
+// The identifier of a page comes from the file-name mapping (PageFileNames.h); a window
+// whose identifiers may be long enough to be shortened installs a resolver that looks
+// them up (IdentifierForPageFile).
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <functional>
+#include <vector>
+
+class PageView : public QTextBrowser {
+    Q_OBJECT
+public:
+    struct Target {
+        QString path;        // the page file
+        QString identifier;  // what the page is of; empty when its name maps to none
+        QString anchor;      // the fragment to scroll to, if any
+    };
+    // Runs before a page is shown (links, back, forward, showPage). Returning false keeps
+    // the page that is shown. It may write the page file.
+    using BeforeNavigate = std::function<bool(const Target &)>;
+    using IdentifierResolver = std::function<QString(const QString &fileName)>;
+
+    explicit PageView(QWidget *parent = nullptr);
+
+    // The folder whose pages are followed in the view; links elsewhere are not.
+    void setPageFolder(const QString &folder);
+    QString pageFolder() const { return m_folder; }
+    void setBeforeNavigate(BeforeNavigate hook) { m_beforeNavigate = std::move(hook); }
+    void setIdentifierResolver(IdentifierResolver resolver) { m_resolver = std::move(resolver); }
+
+    // Shows a page file of the folder and adds it to the history.
+    void showPage(const QString &path, const QString &anchor = {});
+    // Shows the page of an identifier: the page folder and its mapped file name.
+    void showIdentifier(const QString &identifier);
+    // What a click on the link does.
+    void followLink(const QUrl &url);
+
+    bool canGoBack() const { return m_position > 0; }
+    bool canGoForward() const { return m_position + 1 < qsizetype(m_history.size()); }
+    void goBack();
+    void goForward();
+    // Shows the current page again, read anew from its file (after the hook).
+    void reloadPage();
+    // The page shown; empty before the first.
+    Target currentPage() const;
+
+    // Keyboard back and forward of the text browser go through our own history.
+    void backward() override { goBack(); }
+    void forward() override { goForward(); }
+    void reload() override { reloadPage(); }
+
+signals:
+    void pageShown(const PageView::Target &target);
+    void historyChanged(bool canGoBack, bool canGoForward);
+
+private:
+    Target targetFor(const QString &path, const QString &anchor) const;
+    bool isFolderPage(const QString &path) const;
+    bool load(const Target &target, bool force);
+    void tellLinkNotOpened(const QUrl &url);
+
+    QString m_folder;  // absolute, clean, without trailing separator
+    BeforeNavigate m_beforeNavigate;
+    IdentifierResolver m_resolver;
+    std::vector<Target> m_history;
+    qsizetype m_position = -1;
+};

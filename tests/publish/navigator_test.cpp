@@ -1,0 +1,222 @@
+// The navigator through its widgets: opening on the root's page, pages written when
+// missing and again on request, links, the find box's keys and search, hand-overs, and
+// the geometry it keeps.
+
+#include "TreeWindowsFixture.h"
+#include "publish/frmOntoNav.h"
+#include "ui/App.h"
+#include "ui/Settings.h"
+#include "ui/StatusBar.h"
+#include "ui/Toolbar.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+QString readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+}  // namespace
+
+class NavigatorTest : public TreeWindowsTest {
+protected:
+    std::shared_ptr<frmOntoNav> nav;
+
+    void open()
+    {
+        main->mnuToolsOntoNav_Click();
+        nav = ui::forms().first<frmOntoNav>();
+        ASSERT_TRUE(nav);
+    }
+    QString page(const QString &conceptId) const { return QDir(frmOntoNav::PublishFolder()).filePath(conceptId + ".html"); }
+    QString shownPage() const { return QFileInfo(nav->Browser->currentPage().path).fileName(); }
+    void search(const QString &typed)
+    {
+        nav->cbxFind->setEditText(typed);
+        QTest::keyClick(nav->cbxFind->lineEdit(), Qt::Key_Return);
+    }
+};
+
+TEST_F(NavigatorTest, OpensOnTheRootsPageWithTheRootSelected)
+{
+    ASSERT_FALSE(QFileInfo::exists(page("ALL")));
+    open();
+    EXPECT_EQ(nav->caption(), QStringLiteral("Ontology Navigator - Trees"));
+    EXPECT_EQ(nav->StatusBar1->panelText(2), QStringLiteral("%1 Concepts").arg(OntologyDB.scalar("SELECT count(*) FROM CONCEPTS").toInt()));
+    EXPECT_EQ(nav->RootNode->text, QStringLiteral("ALL"));
+    EXPECT_EQ(nav->selectedNode(), nav->RootNode);
+    EXPECT_FALSE(nav->Tree1->isExpanded(nav->TreeModel->indexOf(nav->RootNode)));
+    EXPECT_TRUE(QFileInfo::exists(page("ALL")));
+    EXPECT_EQ(shownPage(), QStringLiteral("ALL.html"));
+    // Publishing brings its own commands; the entries without an action are disabled.
+    for (QAction *a : {nav->mnuPublishWhole, nav->mnuPublishSelect, nav->mnuFileSaveAs, nav->mnuFilePrint})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_TRUE(nav->mnuOntoRefresh->isEnabled());
+
+    // A second launch brings the same navigator forward; closing the ontology unloads it.
+    main->mnuToolsOntoNav_Click();
+    EXPECT_EQ(ui::forms().ofType<frmOntoNav>().size(), 1u);
+    main->mnuFileClose_Click();
+    EXPECT_TRUE(ui::forms().ofType<frmOntoNav>().empty());
+}
+
+TEST_F(NavigatorTest, PagesAreWrittenWhenMissingAndAgainOnRequest)
+{
+    open();
+    // A page that exists is shown as it is, however old.
+    QFile stale(page("CAR"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("<html><body>stale</body></html>");
+    stale.close();
+    nav->lblGoTo_Change(QStringLiteral("CAR"));
+    EXPECT_EQ(shownPage(), QStringLiteral("CAR.html"));
+    EXPECT_TRUE(nav->Browser->toPlainText().contains(QStringLiteral("stale")));
+    // Generate Again writes the selected concept's page anew.
+    nav->ToolBar1->button(QStringLiteral("refresh"))->trigger();
+    EXPECT_FALSE(readAll(page("CAR")).contains(QStringLiteral("stale")));
+    EXPECT_FALSE(nav->Browser->toPlainText().contains(QStringLiteral("stale")));
+
+    // A link to a concept whose page was never written writes it first.
+    ASSERT_FALSE(QFileInfo::exists(page("CART")));
+    nav->Browser->followLink(QUrl(QStringLiteral("CART.html")));
+    EXPECT_TRUE(QFileInfo::exists(page("CART")));
+    EXPECT_EQ(shownPage(), QStringLiteral("CART.html"));
+    nav->ToolBar1->button(QStringLiteral("back"))->trigger();
+    EXPECT_EQ(shownPage(), QStringLiteral("CAR.html"));
+    nav->ToolBar1->button(QStringLiteral("forward"))->trigger();
+    EXPECT_EQ(shownPage(), QStringLiteral("CART.html"));
+
+    // A page of the folder that is no concept's writes nothing; the page stays.
+    boxes.expect(QStringLiteral("not the page of a concept"));
+    nav->Browser->followLink(QUrl(QStringLiteral("NOPE.html")));
+    EXPECT_FALSE(QFileInfo::exists(page("NOPE")));
+    EXPECT_EQ(shownPage(), QStringLiteral("CART.html"));
+    // Nor does a link out of the folder.
+    boxes.expect(QStringLiteral("not opened here"));
+    nav->Browser->followLink(QUrl::fromLocalFile(QDir(dir.path()).filePath(QStringLiteral("VAN.html"))));
+    EXPECT_FALSE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("VAN.html"))));
+}
+
+TEST_F(NavigatorTest, AMissingPublishFolderIsMadeAndAFailedWriteIsReportedOnce)
+{
+    open();
+    ASSERT_TRUE(QDir(frmOntoNav::PublishFolder()).removeRecursively());
+    nav->lblGoTo_Change(QStringLiteral("VAN"));
+    EXPECT_TRUE(QFileInfo::exists(page("VAN")));
+
+    // A file where the folder should be: nothing can be written there.
+    ASSERT_TRUE(QDir(frmOntoNav::PublishFolder()).removeRecursively());
+    QFile blocker(frmOntoNav::PublishFolder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const size_t before = boxes.asked().size();
+    boxes.expect(QString());
+    nav->lblGoTo_Change(QStringLiteral("CARGO"));
+    EXPECT_EQ(boxes.asked().size(), before + 1);
+    EXPECT_EQ(nav->selectedText(), QStringLiteral("CARGO"));
+    EXPECT_EQ(shownPage(), QStringLiteral("VAN.html"));
+    EXPECT_EQ(nav->mousePointer(), ui::MousePointer::Default);
+
+    // Once the folder can be made again the view goes on as before.
+    ASSERT_TRUE(QFile::remove(frmOntoNav::PublishFolder()));
+    nav->lblGoTo_Change(QStringLiteral("CART"));
+    EXPECT_EQ(shownPage(), QStringLiteral("CART.html"));
+}
+
+TEST_F(NavigatorTest, HandedOverConceptsAreSelectedExactlyAndShown)
+{
+    open();
+    const size_t before = boxes.asked().size();
+    const struct Case {
+        const char *conceptId;
+        QStringList path;
+    } cases[] = {
+        {"CAR", {"ALL", "OBJECT", "CAR"}},
+        {"AB", {"ALL", "EVENT", "AB"}},
+        {"OBJECT", {"ALL", "OBJECT"}},
+        {"car-part", {"ALL", "OBJECT", "CAR", "car-part"}},
+        {"VAN", {"ALL", "OBJECT", "CAR", "VAN"}},
+        {"VAN", {"ALL", "OBJECT", "CARGO", "VAN"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.conceptId);
+        nav->lblGoTo_Change(QString::fromLatin1(c.conceptId));
+        EXPECT_EQ(selectedPath(*nav), c.path);
+        EXPECT_EQ(nav->Browser->currentPage().identifier, QString::fromLatin1(c.conceptId));
+    }
+    EXPECT_EQ(boxes.asked().size(), before);
+    boxes.expect(QStringLiteral("String not found"));
+    nav->lblGoTo_Change(QStringLiteral("GONE"));
+    EXPECT_EQ(selectedPath(*nav), (QStringList{"ALL", "OBJECT", "CARGO", "VAN"}));
+}
+
+TEST_F(NavigatorTest, TheFindBoxTakesIdentifierKeysAndSearchesFromThreeCharacters)
+{
+    open();
+    QLineEdit *box = nav->cbxFind->lineEdit();
+    QTest::keyClicks(box, QStringLiteral("ab c!"));
+    EXPECT_EQ(nav->cbxFind->currentText(), QStringLiteral("AB-C"));
+    EXPECT_TRUE(nav->ToolBar1->button(QStringLiteral("find"))->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("x_y!z"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(nav->cbxFind->currentText(), QStringLiteral("AB-CX-YZ"));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("AB-CX-YZ"));
+
+    boxes.expect(QStringLiteral("You must include at least three characters for your search"));
+    search(QStringLiteral("VA"));
+    EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Exclamation);
+
+    // A child of the root in a fresh tree; a lower-case identifier under typed capitals.
+    search(QStringLiteral("OBJ"));
+    EXPECT_EQ(selectedPath(*nav), (QStringList{"ALL", "OBJECT"}));
+    EXPECT_EQ(shownPage(), QStringLiteral("ALL.html")) << "a search selects without showing the page";
+    search(QStringLiteral("CAR-P"));
+    EXPECT_EQ(selectedPath(*nav), (QStringList{"ALL", "OBJECT", "CAR", "car-part"}));
+    boxes.expect(QStringLiteral("String not found"));
+    search(QStringLiteral("ZZZ"));
+    // The history keeps texts as typed, after a look-up that found something.
+    EXPECT_EQ(nav->findHistory(), (QStringList{"CAR-P", "OBJ"}));
+
+    // A repeat finds the next node without a new look-up; a changed text looks up anew.
+    search(QStringLiteral("CART"));
+    EXPECT_TRUE(nav->ConceptsRevealed);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(nav->selectedText(), QStringLiteral("CART"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_FALSE(nav->ConceptsRevealed);
+}
+
+TEST_F(NavigatorTest, KeepsItsGeometryWithDefaultsWhenAbsent)
+{
+    open();
+    const QRect defaults(ui::twipsToPixels(1000), ui::twipsToPixels(1000), ui::twipsToPixels(6500), ui::twipsToPixels(6500));
+    EXPECT_EQ(QRect(nav->window()->pos(), nav->window()->size()), defaults);
+    nav->window()->move(120, 80);
+    nav->window()->resize(600, 500);
+    nav->mnuFileExit->trigger();
+    EXPECT_TRUE(ui::forms().ofType<frmOntoNav>().empty());
+    EXPECT_EQ(ui::GetSetting(ui::appTitle(), frmOntoNav::SettingsSection, QStringLiteral("MainWidth")),
+              QString::number(ui::pixelsToTwips(600)));
+    FormsCleanup::releaseUnloaded();
+    open();
+    EXPECT_EQ(QRect(nav->window()->pos(), nav->window()->size()), QRect(120, 80, 600, 500));
+    // Closed while minimized, it keeps what it had saved before.
+    nav->window()->showMinimized();
+    nav->window()->resize(700, 550);
+    nav->unload();
+    EXPECT_EQ(ui::GetSetting(ui::appTitle(), frmOntoNav::SettingsSection, QStringLiteral("MainWidth")),
+              QString::number(ui::pixelsToTwips(600)));
+}

@@ -1,0 +1,312 @@
+// The partial-tree windows through their widgets: the lazy tree, the search with its
+// history and messages, hand-overs, the property panels and the pop-up.
+
+#include "TreeWindowsFixture.h"
+#include "publish/frmOntoNav.h"
+#include "publish/frmPartTree.h"
+#include "support/ScriptedPopupMenus.h"
+#include "ui/DataList.h"
+#include "ui/StatusBar.h"
+#include "ui/Toolbar.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+std::shared_ptr<frmPartTree> onlyTree()
+{
+    const auto trees = ui::forms().ofType<frmPartTree>();
+    return trees.size() == 1 ? trees.front() : nullptr;
+}
+
+QStringList items(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+}  // namespace
+
+TEST_F(TreeWindowsTest, EachLauncherOpensItsTreeOnceWithItsCaptionAndTop)
+{
+    main->GoToConcept(QStringLiteral("CARGO"));
+    const struct Case {
+        const char *what;
+        void (frmOntoEdit::*launcher)();
+        const char *caption;
+        const char *top;
+    } cases[] = {
+        {"Full Tree", &frmOntoEdit::mnuTreeFull_Click, "Trees - Full tree", "ALL"},
+        {"Object", &frmOntoEdit::mnuTreeObject_Click, "Trees - OBJECT partial tree", "OBJECT"},
+        {"Event", &frmOntoEdit::mnuTreeEvent_Click, "Trees - EVENT partial tree", "EVENT"},
+        {"Relation", &frmOntoEdit::mnuTreeRel_Click, "Trees - RELATION partial tree", "RELATION"},
+        {"Attribute", &frmOntoEdit::mnuTreeAttr_Click, "Trees - ATTRIBUTE partial tree", "ATTRIBUTE"},
+        {"Selected Concept", &frmOntoEdit::mnuTreeSelConcept_Click, "Trees - CARGO partial tree", "CARGO"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        (main.get()->*c.launcher)();
+        const auto tree = std::dynamic_pointer_cast<frmPartTree>(ui::forms().findByCaption(QString::fromLatin1(c.caption)));
+        ASSERT_TRUE(tree);
+        EXPECT_EQ(tree->TreeModel->top()->text, QString::fromLatin1(c.top));
+        EXPECT_EQ(tree->StatusBar1->panelText(1), QString::fromLatin1(c.top));
+        EXPECT_EQ(tree->StatusBar1->panelText(2), QStringLiteral("Trees"));
+        EXPECT_TRUE(tree->isShown());
+        // A second launch brings the same window forward, restored when minimized.
+        tree->window()->showMinimized();
+        const int before = ui::forms().count();
+        (main.get()->*c.launcher)();
+        EXPECT_EQ(ui::forms().count(), before);
+        EXPECT_FALSE(tree->window()->isMinimized());
+    }
+    // The selected concept's tree is one per concept.
+    main->GoToConcept(QStringLiteral("CAR"));
+    main->mnuTreeSelConcept_Click();
+    EXPECT_TRUE(ui::forms().findByCaption(QStringLiteral("Trees - CAR partial tree")));
+
+    // Closing the ontology unloads every tree window.
+    main->mnuFileClose_Click();
+    EXPECT_TRUE(ui::forms().ofType<frmPartTree>().empty());
+}
+
+TEST_F(TreeWindowsTest, ExpandingReadsChildrenAndCollapsingDropsThem)
+{
+    main->mnuTreeObject_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    Node *top = tree->TreeModel->top();
+    const QModelIndex topIndex = tree->TreeModel->indexOf(top);
+    EXPECT_TRUE(tree->TreeModel->hasChildren(topIndex));
+    EXPECT_TRUE(top->children.empty()) << "nothing is read before the node is expanded";
+    tree->Tree1->expand(topIndex);
+    EXPECT_EQ(childTexts(top), (QStringList{"BR[ACKET", "CAR", "CARGO", "Q\"UOTE"}));
+    for (const auto &c : top->children) {
+        SCOPED_TRACE(c->text.toStdString());
+        EXPECT_EQ(tree->TreeModel->hasChildren(tree->TreeModel->indexOf(c.get())),
+                  c->text == QLatin1String("CAR") || c->text == QLatin1String("CARGO"));
+    }
+
+    addIsA({{"BUS", "OBJECT"}});
+    type(*tree, QStringLiteral("CAR"));
+    tree->Tree1->collapse(topIndex);
+    EXPECT_TRUE(top->children.empty());
+    EXPECT_EQ(tree->cbxFind->currentText(), QString());
+    EXPECT_FALSE(tree->ToolBar1->button(QStringLiteral("find"))->isEnabled());
+    tree->Tree1->expand(topIndex);
+    EXPECT_EQ(childTexts(top), (QStringList{"BR[ACKET", "BUS", "CAR", "CARGO", "Q\"UOTE"}));
+
+    // A top without children offers an expander that opens onto nothing.
+    main->GoToConcept(QStringLiteral("RUN"));
+    main->mnuTreeSelConcept_Click();
+    const auto leaf = std::dynamic_pointer_cast<frmPartTree>(ui::forms().findByCaption(QStringLiteral("Trees - RUN partial tree")));
+    ASSERT_TRUE(leaf);
+    const QModelIndex leafTop = leaf->TreeModel->indexOf(leaf->TreeModel->top());
+    EXPECT_TRUE(leaf->TreeModel->hasChildren(leafTop));
+    leaf->Tree1->expand(leafTop);
+    EXPECT_TRUE(leaf->TreeModel->top()->children.empty());
+}
+
+TEST_F(TreeWindowsTest, SearchesRevealEveryMatchAndSelectThemInTurn)
+{
+    main->mnuTreeFull_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    const size_t boxesBefore = boxes.asked().size();
+    const QStringList underCar{"ALL", "OBJECT", "CAR", "VAN"}, underCargo{"ALL", "OBJECT", "CARGO", "VAN"};
+    const struct Step {
+        const char *typed;
+        QStringList selected;
+    } steps[] = {
+        // A concept with two parents is shown under both; the search visits each node in
+        // the order the nodes were added, then starts again.
+        {"VAN", underCar},
+        {"VAN", underCargo},
+        {"VAN", underCar + QStringList{"VAN-X"}},
+        {"VAN", underCargo + QStringList{"VAN-X"}},
+        {"VAN", underCar},
+        // A child of the root is found although the root was never opened by hand.
+        {"OBJ", {"ALL", "OBJECT"}},
+        // One match: each repeat ends on it again.
+        {"VAN-X*", {"ALL", "OBJECT", "CAR", "VAN", "VAN-X"}},
+        // Odd characters are taken literally; letter case is ignored on both sides.
+        {"Q\"U", {"ALL", "OBJECT", "Q\"UOTE"}},
+        {"BR[A", {"ALL", "OBJECT", "BR[ACKET"}},
+        {"CAR-P", {"ALL", "OBJECT", "CAR", "car-part"}},
+        {"c*part", {"ALL", "OBJECT", "CAR", "car-part"}},
+    };
+    for (const Step &s : steps) {
+        SCOPED_TRACE(s.typed);
+        if (tree->cbxFind->currentText() != QString::fromLatin1(s.typed))
+            type(*tree, QString::fromLatin1(s.typed));
+        tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+        EXPECT_EQ(selectedPath(*tree), s.selected);
+    }
+    EXPECT_EQ(boxes.asked().size(), boxesBefore);
+
+    // The history holds patterns, most recent first, each once in a row.
+    EXPECT_EQ(tree->findHistory().mid(0, 3), (QStringList{"c*part*", "CAR-P*", "BR[A*"}));
+    EXPECT_EQ(tree->findHistory().count(QStringLiteral("VAN*")), 1);
+}
+
+TEST_F(TreeWindowsTest, SearchMessagesAndHistoryLimit)
+{
+    main->mnuTreeEvent_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    type(*tree, QStringLiteral("RU"));
+    boxes.expect(QStringLiteral("Type at least three characters!"));
+    QTest::keyClick(tree->cbxFind->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Information);
+
+    type(*tree, QStringLiteral("ZZZ"));
+    boxes.expect(QStringLiteral("String not found"));
+    tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+
+    // Found in the file, but not below EVENT: the window says so.
+    type(*tree, QStringLiteral("CARG"));
+    boxes.expect(QStringLiteral("not part of this tree"));
+    tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+
+    for (int i = 0; i < 21; ++i) {
+        boxes.expect(QStringLiteral("String not found"));
+        type(*tree, QStringLiteral("NONE%1").arg(i));
+        tree->SearchConcept();
+    }
+    const QStringList history = tree->findHistory();
+    EXPECT_EQ(history.size(), frmPartTree::HistorySize);
+    EXPECT_EQ(history.front(), QStringLiteral("NONE20*"));
+    EXPECT_EQ(history.back(), QStringLiteral("NONE1*"));
+}
+
+TEST_F(TreeWindowsTest, HandedOverConceptsAreSelectedExactly)
+{
+    main->mnuTreeObject_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    // CAR, not CARGO nor CART; within a tree whose top is not the root.
+    tree->lblFind_Change(QStringLiteral("CAR"));
+    EXPECT_EQ(selectedPath(*tree), (QStringList{"OBJECT", "CAR"}));
+    tree->lblFind_Change(QStringLiteral("VAN-X"));
+    EXPECT_EQ(selectedPath(*tree), (QStringList{"OBJECT", "CAR", "VAN", "VAN-X"}));
+    // Handed over again, the next node of the same concept.
+    tree->lblFind_Change(QStringLiteral("VAN-X"));
+    EXPECT_EQ(selectedPath(*tree), (QStringList{"OBJECT", "CARGO", "VAN", "VAN-X"}));
+
+    // Find in Tree and the double-click hand the current concept to the full tree, a
+    // two-letter identifier included, as often as asked.
+    main->GoToConcept(QStringLiteral("AB"));
+    main->dblConcepts_DblClick();
+    const auto full = std::dynamic_pointer_cast<frmPartTree>(ui::forms().findByCaption(QStringLiteral("Trees - Full tree")));
+    ASSERT_TRUE(full);
+    EXPECT_EQ(selectedPath(*full), (QStringList{"ALL", "EVENT", "AB"}));
+    full->Tree1->setCurrentIndex(full->TreeModel->indexOf(full->TreeModel->top()));
+    main->mnuConceptTree->trigger();
+    EXPECT_EQ(selectedPath(*full), (QStringList{"ALL", "EVENT", "AB"}));
+    EXPECT_EQ(ui::forms().ofType<frmPartTree>().size(), 2u);
+}
+
+TEST_F(TreeWindowsTest, PropertyPanelsListTheConceptsOwnSlotsByType)
+{
+    OntologyDB.execute(QStringLiteral("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES "
+                                      "('WEIGHT', 3, 1), ('OLD-WEIGHT', 13, 1), ('DRIVES', 4, 1), ('OLD-DRIVES', 14, 1), "
+                                      "('ODD', 5, 1)"));
+    OntologyDB.execute(QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES ('WEIGHT', 'ATTRIBUTE'), "
+                                      "('OLD-WEIGHT', 'ATTRIBUTE'), ('DRIVES', 'RELATION'), ('OLD-DRIVES', 'RELATION'), "
+                                      "('ODD', 'OBJECT')"));
+    OntologyDB.execute(QStringLiteral(
+        "INSERT INTO RELATIONS (Concept1, Rel, \"Default\", Concept2) VALUES "
+        "('CAR', 'PART-OF', 1, 'CARGO'), ('CAR', 'MADE-OF', 0, 'VAN'), "
+        "('WEIGHT', 'DOMAIN', 0, 'OBJECT'), ('OLD-WEIGHT', 'DOMAIN', 0, 'CAR'), "
+        "('DRIVES', 'DOMAIN', 0, 'CAR'), ('DRIVES', 'RANGE', 1, 'CARGO'), ('OLD-DRIVES', 'RANGE', 0, 'VAN'), "
+        "('ODD', 'CAUSES', 0, 'CAR')"));
+    OntologyDB.execute(QStringLiteral("INSERT INTO ATTRIBUTES (Concept, Attribute, \"Default\", Value) VALUES "
+                                      "('CAR', 'COLOR', 1, 'red'), ('WEIGHT', 'RANGE', 0, 'heavy'), "
+                                      "('OLD-WEIGHT', 'RANGE', 1, 'light')"));
+    main->mnuTreeFull_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    const struct Case {
+        const char *conceptId;
+        const char *relsCaption;
+        QStringList rels;
+        const char *attrsCaption;
+        QStringList attrs;
+    } cases[] = {
+        {"CAR", "LOCAL RELATIONS", {"MADE-OF : VAN", "PART-OF : CARGO (by default)"}, "LOCAL ATTRIBUTES",
+         {"COLOR : red (by default)"}},
+        {"WEIGHT", "LOCAL DOMAINS", {"OBJECT"}, "LOCAL RANGES", {"heavy"}},
+        {"OLD-WEIGHT", "LOCAL DOMAINS", {"CAR"}, "LOCAL RANGES", {"light (by default)"}},
+        {"DRIVES", "LOCAL DOMAINS", {"CAR"}, "LOCAL RANGES", {"CARGO (by default)"}},
+        {"OLD-DRIVES", "LOCAL DOMAINS", {}, "LOCAL RANGES", {"VAN"}},
+        {"ODD", "LOCAL RELATIONS", {"CAUSES : CAR"}, "LOCAL ATTRIBUTES", {}},
+    };
+    // Not filled while the button is up; pressing it fills them for the selected node.
+    tree->lblFind_Change(QStringLiteral("CAR"));
+    EXPECT_TRUE(tree->lstRels->count() == 0 && !tree->lstRels->isVisible());
+    tree->ToolBar1->button(QStringLiteral("properties"))->trigger();
+    EXPECT_TRUE(tree->lstRels->isVisible());
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.conceptId);
+        tree->lblFind_Change(QString::fromLatin1(c.conceptId));
+        tree->Tree1->clicked(tree->Tree1->currentIndex());
+        EXPECT_EQ(tree->SelectedConcept, QString::fromLatin1(c.conceptId));
+        EXPECT_EQ(tree->lblRels->text(), QString::fromLatin1(c.relsCaption));
+        EXPECT_EQ(items(tree->lstRels), c.rels);
+        EXPECT_EQ(tree->lblAttrs->text(), QString::fromLatin1(c.attrsCaption));
+        EXPECT_EQ(items(tree->lstAttrs), c.attrs);
+    }
+
+    // A node whose concept is gone since it was loaded: PT001, the panels unchanged.
+    OntologyDB.execute(QStringLiteral("DELETE FROM CONCEPTS WHERE Concept = 'ODD'"));
+    boxes.expect(QStringLiteral("Fatal Error. Error code PT001. Please report"));
+    tree->Tree1->clicked(tree->Tree1->currentIndex());
+    EXPECT_EQ(boxes.asked().back().title, QStringLiteral("Error"));
+    EXPECT_EQ(items(tree->lstRels), (QStringList{"CAUSES : CAR"}));
+
+    tree->ToolBar1->button(QStringLiteral("properties"))->trigger();
+    EXPECT_FALSE(tree->lstRels->isVisible());
+}
+
+TEST_F(TreeWindowsTest, ThePopUpAndTheStatusBarHandConceptsOver)
+{
+    main->mnuTreeObject_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    ScriptedPopupMenus popups;
+    tree->lblFind_Change(QStringLiteral("CARGO"));
+
+    main->window()->showMinimized();
+    popups.choose(QStringLiteral("Open concept in Editor"));
+    tree->Tree1_MouseUp(Qt::RightButton);
+    EXPECT_EQ(main->CurrentConcept, QStringLiteral("CARGO"));
+    EXPECT_FALSE(main->window()->isMinimized());
+
+    // Panel 1 holds the node last clicked, not the one a search selected since.
+    tree->lblFind_Change(QStringLiteral("CART"));
+    emit tree->Tree1->clicked(tree->Tree1->currentIndex());
+    tree->lblFind_Change(QStringLiteral("CAR"));
+    tree->StatusBar1_PanelDblClick(2);
+    EXPECT_EQ(main->CurrentConcept, QStringLiteral("CART"));
+    tree->lblFind_Change(QStringLiteral("CART"));
+
+    popups.choose(QStringLiteral("Open concept in Navigator"));
+    tree->StatusBar1_MouseDown(Qt::RightButton);
+    const auto navigators = ui::forms().ofType<frmOntoNav>();
+    ASSERT_EQ(navigators.size(), 1u);
+    EXPECT_EQ(selectedPath(*navigators.front()), (QStringList{"ALL", "OBJECT", "CAR", "CART"}));
+    EXPECT_TRUE(navigators.front()->Browser->currentPage().path.endsWith(QStringLiteral("/CART.html")));
+
+    // Without a selected node the pop-up offers nothing.
+    tree->Tree1->setCurrentIndex({});
+    popups.chooseNothing();
+    tree->Tree1_MouseUp(Qt::RightButton);
+    const PoppedMenu &menu = popups.shown().back();
+    EXPECT_FALSE(menu.item(QStringLiteral("Open concept in Editor"))->enabled);
+    EXPECT_FALSE(menu.item(QStringLiteral("Open concept in Navigator"))->enabled);
+}

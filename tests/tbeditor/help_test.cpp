@@ -1,0 +1,113 @@
+// Help on data categories from the termbase editor: the help window's combo and anchors,
+// "Help on this" by the node chosen, and what has no help.
+
+#include "TBEditorFixture.h"
+#include "publish/PageView.h"
+#include "support/ScriptedPopupMenus.h"
+#include "tbeditor/frmDCHelp.h"
+#include "termbase/DataCategories.h"
+#include "ui/Toolbar.h"
+
+#include <QComboBox>
+#include <QTreeWidget>
+
+namespace {
+
+class HelpTest : public TBEditorTest {
+protected:
+    void SetUp() override
+    {
+        TBEditorTest::SetUp();
+        QFile::copy(QStringLiteral(LX_DCHELP), QDir(dir.path()).filePath("DCHelp.html"));
+    }
+
+    std::shared_ptr<frmDCHelp> help() const
+    {
+        auto shown = ui::forms().ofType<frmDCHelp>();
+        return shown.empty() ? nullptr : shown.front();
+    }
+
+    QString shownAnchor() const { return help() ? help()->Browser->currentPage().anchor : QString(); }
+};
+
+}  // namespace
+
+TEST_F(HelpTest, TheComboListsEveryCategoryButTheStructureAndTheBackMatterEachWithItsAnchor)
+{
+    newTermbase("Kin");
+    editor->ToolBar1_ButtonClick("help");
+    ASSERT_NE(help(), nullptr);
+    EXPECT_EQ(shownAnchor(), "1");
+    QComboBox &combo = *help()->cbxDCs;
+
+    QStringList ids;
+    for (int i = 0; i < combo.count(); ++i)
+        ids << combo.itemData(i).toString();
+    for (const char *absent : {"0", "0.3", "0.4", "x1", "x5.5", "x10.20.8", "DC", "all"})
+        EXPECT_FALSE(ids.contains(absent)) << absent;
+    for (const char *present : {"1", "2.1", "10.18", "100"})
+        EXPECT_TRUE(ids.contains(present)) << present;
+
+    struct Case {
+        const char *item;
+        const char *anchor;
+    } cases[] = {
+        {"term (1)", "1"},
+        // The name itself holds " (": the anchor is still the category's.
+        {"false friend (term) (3.2x)", "3.2x"},
+        {"cross-reference (10.18)", "10.18"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.item);
+        const int item = combo.findText(c.item);
+        ASSERT_GE(item, 0);
+        combo.setCurrentIndex(item);
+        help()->cbxDCs_Click();
+        EXPECT_EQ(shownAnchor(), c.anchor);
+        EXPECT_TRUE(help()->Browser->currentPage().path.endsWith("/DCHelp.html"));
+    }
+    // A typed text that is no category leaves the page as it is.
+    combo.setEditText("no such category");
+    help()->cbxDCs_Click();
+    EXPECT_EQ(shownAnchor(), "10.18");
+
+    help()->ToolBar1_ButtonClick("back");
+    EXPECT_EQ(shownAnchor(), "3.2x");
+    help()->ToolBar1_ButtonClick("forward");
+    EXPECT_EQ(shownAnchor(), "10.18");
+}
+
+TEST_F(HelpTest, HelpOnThisFollowsTheChosenNodeAndOneWindowServesEveryRequest)
+{
+    newTermbase("Kin");
+    // Two categories of one name: the one whose node was chosen gets the help.
+    const QString path = TermbasePath;
+    editor->mnuFileClose_Click();
+    editFile(path, "UPDATE datcats_names SET name = 'see also' WHERE categoryID = '10.18.5' AND langID = 'en'");
+    openTermbase(path);
+
+    ScriptedPopupMenus menus;
+    for (const char *category : {"10.18.5", "10.18.6", "10.18.5"}) {
+        SCOPED_TRACE(category);
+        QTreeWidgetItem *node = findNode(*editor->Tree2, QStringLiteral("n") + category);
+        ASSERT_NE(node, nullptr);
+        editor->Tree2->setCurrentItem(node);
+        menus.choose("Help on this");
+        emit editor->Tree2->customContextMenuRequested(QPoint());
+        EXPECT_EQ(shownAnchor(), category);
+    }
+    EXPECT_EQ(ui::forms().ofType<frmDCHelp>().size(), 1u);
+
+    // The back matter has no help: nothing is shown.
+    editor->ShowDataCategoryHelp(" x3 ");
+    EXPECT_EQ(shownAnchor(), "10.18.5");
+}
+
+TEST_F(HelpTest, AMissingHelpPageIsSaid)
+{
+    QFile::remove(QDir(dir.path()).filePath("DCHelp.html"));
+    newTermbase("Kin");
+    boxes.expect("DCHelp.html cannot be found");
+    editor->ToolBar1_ButtonClick("help");
+    EXPECT_TRUE(shownAnchor().isEmpty());
+}
