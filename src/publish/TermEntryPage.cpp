@@ -25,7 +25,7 @@ struct ElementRow {
 
 void fatal(const QString &message)
 {
-    ui::msgBox(message, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+    ui::errorBox(message);
 }
 
 std::vector<ElementRow> elementRows(const QString &where, const QVariantList &params)

@@ -224,8 +224,7 @@ void frmPartTree::Tree1_NodeClick()
         return;
     const std::optional<int> type = FindConceptType(SelectedConcept);
     if (!type) {
-        ui::msgBox(QStringLiteral("Fatal Error. Error code PT001. Please report"), ui::Buttons::Ok, ui::Icon::Critical,
-                   QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("Fatal Error. Error code PT001. Please report"));
         return;
     }
     SelectedType = *type;
