@@ -8,6 +8,7 @@
 //
 //   lx_concept_list_bench <file.ont>
 
+#include "Figures.h"
 #include "editor/frmEditRel.h"
 #include "editor/frmNames.h"
 #include "editor/frmNewConcept.h"
@@ -34,32 +35,13 @@
 #include <cstdio>
 #include <functional>
 #include <unistd.h>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
-QString concepts;
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
+using bench::figure;
+using bench::median;
+using bench::peakMegabytes;
 
 // What the process holds now, not its peak.
 double residentMegabytes()
@@ -166,7 +148,7 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         opens.push_back(ms(t));
     }
-    concepts = QString::number(main->TotalCount);
+    bench::size() = QString::number(main->TotalCount);
     if (!main->RSListConcepts) {
         std::fprintf(stderr, "%s could not be opened\n", qPrintable(file));
         return 1;

@@ -5,6 +5,7 @@
 //
 //   lx_concept_tree_bench <file.ont>
 
+#include "Figures.h"
 #include "editor/frmOntoEdit.h"
 #include "ontology/Global.h"
 #include "ontology/MetaData.h"
@@ -24,36 +25,17 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
 constexpr int WideChildren = 40000, DeepLevels = 39, Matches = 10000;
 
-QString concepts;
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
+using bench::figure;
+using bench::median;
+using bench::peakMegabytes;
 
 double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 QString target(const QString &file, const QString &name)
 {
@@ -129,7 +111,7 @@ int main(int argc, char **argv)
     OntologyPath = path;
     OntologyFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
     main->OpenOntology(path);
-    concepts = QString::number(main->TotalCount);
+    bench::size() = QString::number(main->TotalCount);
     QDir(OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish")).removeRecursively();
     QDir().mkpath(OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish"));
 

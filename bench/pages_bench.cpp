@@ -5,6 +5,7 @@
 //
 //   lx_pages_bench <copy of file.ont> <output folder> [entries]
 
+#include "Figures.h"
 #include "ontology/Global.h"
 #include "publish/HTMLStuff.h"
 #include "termbase/Global.h"
@@ -19,41 +20,34 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
-QString concepts;  // the size printed on every line
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
+using bench::figure;
+using bench::peakMegabytes;
 
 double seconds(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e9; }
 
-// The non-excluded concept with the most descendants: a child of the root.
+// The non-excluded concept with the most descendants: the top of a branch, right below
+// the root or an excluded top concept.
 QString largestPage(const HierarchySnapshot &s)
 {
     QString best;
     qsizetype most = -1;
-    for (const QString &c : s.children(RootConcept)) {
-        if (IsExcludedFromStructures(c))
-            continue;
-        const qsizetype n = s.sortedDescendants(c).size();
-        if (n > most) {
-            most = n;
-            best = c;
+    QStringList tops{RootConcept};
+    for (qsizetype i = 0; i < tops.size(); ++i)
+        for (const QString &c : s.children(tops.at(i))) {
+            if (IsExcludedFromStructures(c)) {
+                if (!tops.contains(c))
+                    tops << c;
+                continue;
+            }
+            const qsizetype n = s.sortedDescendants(c).size();
+            if (n > most) {
+                most = n;
+                best = c;
+            }
         }
-    }
     return best;
 }
 
@@ -116,7 +110,7 @@ int main(int argc, char **argv)
     OntologyPath = file;
     OntologyFolder = QFileInfo(file).absolutePath() + QLatin1Char('/');
     RootConcept = FindRootConcept();
-    concepts = QString::number(OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong());
+    bench::size() = QString::number(OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong());
 
     QElapsedTimer t;
     t.start();
@@ -137,12 +131,15 @@ int main(int argc, char **argv)
     {
         db::Transaction read(OntologyDB);
         const QStringList all = snapshot.concepts();
+        const double cpu = bench::processorSeconds();
         t.restart();
         for (const QString &c : all)
             WriteConceptPage(c, folder, true, true, true, true, &snapshot);
         const double s = seconds(t);
         read.commit();
         figure("concept-pages-all-options", double(all.size()) / s, "pages/s");
+        figure("concept-pages-all-options-per-processor-second", double(all.size()) / (bench::processorSeconds() - cpu),
+               "pages/s");
     }
     figure("peak-memory-concept-pages", peakMegabytes(), "MB");
     QDir(folder).removeRecursively();
@@ -171,13 +168,17 @@ int main(int argc, char **argv)
         const QString pages = termbases + QStringLiteral("Bench-publish");
         db::Transaction readOntology(OntologyDB);
         db::Transaction readTermbase(TermbaseDB);
+        const double cpu = bench::processorSeconds();
         t.restart();
         for (const auto &[elemID, name] : list)
             WriteTermEntryPage(name, elemID, pages, true, true, true, true, true, &snapshot);
         const double s = seconds(t);
+        const double used = bench::processorSeconds() - cpu;
         readTermbase.commit();
         readOntology.commit();
         std::printf("entry-pages-with-structures %lld %.4g pages/s\n", qlonglong(list.size()), double(list.size()) / s);
+        std::printf("entry-pages-with-structures-per-processor-second %lld %.4g pages/s\n", qlonglong(list.size()),
+                    double(list.size()) / used);
         figure("peak-memory-entry-pages", peakMegabytes(), "MB");
         ReleaseTermbase();
     }

@@ -205,14 +205,14 @@ INSERT INTO datcats VALUES
   ('5.5.4', 'ref', 'table', 'none', 0, 1, '5.5'),
   ('5.5.5', 'ref', 'otherBinaryData', 'none', 0, 1, '5.5'),
   ('6', 'descrip', 'conceptRelation', 'none', 0, 0, 'descrip'),
-  ('6.1', 'ptr', 'broader concept generic', 'text', 0, 1, '6'),
-  ('6.2', 'ptr', 'broader concept partitive', 'text', 0, 1, '6'),
-  ('6.3', 'ptr', 'narrower concept generic', 'text', 0, 1, '6'),
-  ('6.4', 'ptr', 'narrower concept partitive', 'text', 0, 1, '6'),
-  ('6.5', 'ptr', 'related concept', 'text', 0, 1, '6'),
-  ('6.6', 'ptr', 'sequentially related concept', 'text', 0, 1, '6'),
-  ('6.7', 'ptr', 'spatially related concept', 'text', 0, 1, '6'),
-  ('6.8', 'ptr', 'temporally related concept', 'text', 0, 1, '6'),
+  ('6.1', 'descrip', 'broader concept generic', 'text', 0, 0, '6'),
+  ('6.2', 'descrip', 'broader concept partitive', 'text', 0, 0, '6'),
+  ('6.3', 'descrip', 'narrower concept generic', 'text', 0, 0, '6'),
+  ('6.4', 'descrip', 'narrower concept partitive', 'text', 0, 0, '6'),
+  ('6.5', 'descrip', 'related concept', 'text', 0, 0, '6'),
+  ('6.6', 'descrip', 'sequentially related concept', 'text', 0, 0, '6'),
+  ('6.7', 'descrip', 'spatially related concept', 'text', 0, 0, '6'),
+  ('6.8', 'descrip', 'temporally related concept', 'text', 0, 0, '6'),
   ('7', 'descrip', 'conceptualStructure', 'none', 0, 0, 'descrip'),
   ('7.1', 'descrip', 'conceptPosition', 'text', 0, 0, '7'),
   ('7.2', 'descrip', 'conceptSystem', 'text', 0, 0, '7'),
@@ -475,6 +475,10 @@ INSERT INTO picklists VALUES
 -- language-dependent ones on its language sections too; term-related ones on the
 -- term; sources on definitions, explanations, contexts and examples; each back-matter
 -- record in its container. Notes and free cross-references go anywhere ("all").
+-- Broader, narrower and related concepts are written as text: only terms are
+-- cross-referenced. Classification systems, concept-system descriptions, thesauri and
+-- subset descriptions are offered under no element: the tree shows them by category
+-- name and browse mode as files, so a text stored in them would show nowhere.
 -- occurrence: "1" once under one parent, "n" any number of times.
 CREATE TABLE valid_families (
   parentCategoryID VARCHAR(10) NOT NULL COLLATE NOCASE REFERENCES datcats (categoryID),
@@ -526,11 +530,9 @@ INSERT INTO valid_families VALUES
   ('x3', 'x10.2.2', 'n'),
   ('x10.2.2', 'x10.2.2.2', '1'), ('x10.2.2', 'x10.2.2.3', '1'), ('x10.2.2', 'x10.2.2.4', '1'),
   ('x10.2.2', 'x10.2.2.5', '1'), ('x10.2.2', 'x10.2.2.6', '1'),
-  ('x4', 'xx4', 'n'), ('x4', 'x4.2', 'n'),
+  ('x4', 'xx4', 'n'),
   ('x5', 'x10.21.1', 'n'),
   ('x6', 'x10.21.2', 'n'),
-  ('x7', 'x7.2', 'n'),
-  ('x8', 'x10.3', 'n'),
-  ('x9', 'x9.1', 'n'), ('x9', 'x9.2', 'n'),
+  ('x9', 'x9.2', 'n'),
   ('x10', 'x10.2.1', 'n'),
   ('x11', 'x11.1', 'n');

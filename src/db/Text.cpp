@@ -1,5 +1,6 @@
 #include "Text.h"
 
+
 namespace db {
 
 namespace {
@@ -126,6 +127,15 @@ bool likeFrom(const QString &text, int t, const QString &pattern, int p, Qt::Cas
 
 }  // namespace
 
+// The files order text by code point (their bytes are UTF-8); in UTF-16 a character
+// beyond U+FFFF is a surrogate pair, which must sort after U+E000-U+FFFF, not before.
+inline char16_t codePointOrder(char16_t c)
+{
+    if (c < 0xD800)
+        return c;
+    return c >= 0xE000 ? char16_t(c - 0x800) : char16_t(c + 0x2000);
+}
+
 int compareText(const QString &a, const QString &b)
 {
     const qsizetype n = std::min(a.size(), b.size());
@@ -133,11 +143,26 @@ int compareText(const QString &a, const QString &b)
         const char16_t x = foldAscii(a.at(i).unicode());
         const char16_t y = foldAscii(b.at(i).unicode());
         if (x != y)
-            return x < y ? -1 : 1;
+            return codePointOrder(x) < codePointOrder(y) ? -1 : 1;
     }
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
+}
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    static const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : char16_t(b);
+    }
+    return out;
 }
 
 int compareValues(const QVariant &a, const QVariant &b)

@@ -13,6 +13,10 @@ namespace db {
 int compareText(const QString &a, const QString &b);
 inline bool sameText(const QString &a, const QString &b) { return compareText(a, b) == 0; }
 
+// Older text files: bytes in the Windows-1252 code page (Latin-1 with printable
+// characters in 0x80-0x9F; the five codes it leaves undefined are kept as they are).
+QString fromWindows1252(QByteArrayView bytes);
+
 // Compares two stored values: numbers as numbers, everything else as text (NOCASE).
 // Null sorts before every value; two Nulls are equal.
 int compareValues(const QVariant &a, const QVariant &b);

@@ -78,11 +78,12 @@ void CheckTermbaseLinks(ui::CommonDialog &dialog)
     }
 }
 
-bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
-                                   ui::CommonDialog &dialog)
+namespace {
+
+// Tells the user about each termbase a change did not reach: a termbase bound to another
+// ontology may be unlinked, a failure is reported.
+bool reportFindings(const ConceptChangeFindings &findings)
 {
-    CheckTermbaseLinks(dialog);
-    const ConceptChangeFindings findings = ChangeLinkedTermbases(identifier, previous, change);
     for (const TermbaseNotChanged &t : findings.notChanged) {
         if (t.finding == TermbaseFinding::Failed) {
             ui::msgBox(t.sentence + QStringLiteral("\r\nThe other linked termbases are updated."), ui::Buttons::Ok,
@@ -96,4 +97,19 @@ bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &pre
             UnlinkTermbase(t.link.row);
     }
     return findings.linked;
+}
+
+}  // namespace
+
+bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
+                                   ui::CommonDialog &dialog)
+{
+    CheckTermbaseLinks(dialog);
+    return reportFindings(ChangeLinkedTermbases(identifier, previous, change));
+}
+
+bool ApplyAddedConceptsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog)
+{
+    CheckTermbaseLinks(dialog);
+    return reportFindings(AddConceptsToLinkedTermbases(identifiers));
 }

@@ -21,3 +21,5 @@ void CheckTermbaseLinks(ui::CommonDialog &dialog);
 // termbase, so that no termbase editor needs telling.
 bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &previous, ConceptChange change,
                                    ui::CommonDialog &dialog);
+// The same for many concepts added at once (an import): each termbase is written once.
+bool ApplyAddedConceptsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog);

@@ -233,6 +233,9 @@ public:
     // CurrentConcept. A deleted relation's inverse and purged concepts are each a change of
     // their own (frmOntoEdit_termbases.cpp).
     virtual void SyncConceptToTermbases(const QString &identifier, const QString &previous, int operation);
+    // The same for many concepts added at once by an import: each linked termbase is
+    // written once, then the open termbase editors are told.
+    void SyncAddedConceptsToTermbases(const QStringList &identifiers);
     // Asks about every linked termbase file that is gone; see ::CheckTermbaseLinks.
     void CheckTermbaseLinks();
 

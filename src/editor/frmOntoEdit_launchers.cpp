@@ -12,6 +12,8 @@
 #include "ui/CommandBoundary.h"
 #include "ui/Forms.h"
 
+#include <QLineEdit>
+
 namespace {
 
 QString treeCaption(const QString &what) { return OntologyInfo.Name + QStringLiteral(" - ") + what; }
@@ -23,7 +25,17 @@ void launchTree(frmOntoEdit &main, const QString &what, const QString &top)
 
 }  // namespace
 
-void frmOntoEdit::mnuToolsTBEd_Click() { ui::loadedOrNew<frmTBEDitor>()->show(); }
+void frmOntoEdit::mnuToolsTBEd_Click()
+{
+    const auto editor = ui::loadedOrNew<frmTBEDitor>();
+    // Modify on a term entry shows its concept here, found through the search box.
+    editor->ShowConceptInOntologyEditor = [this](const QString &conceptID) {
+        txtCptSearch->setText(conceptID);
+        window()->raise();
+        window()->activateWindow();
+    };
+    editor->show();
+}
 
 void frmOntoEdit::mnuToolsListNotes_Click() { ui::loadedOrNew<frmNoteList>()->show(); }
 

@@ -7,13 +7,12 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmOntoEdit::mnuFileImport_Click() {}        // filled by the import dialog
 void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
 void frmOntoEdit::mnuGenHTML_Click() {}           // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 
 void frmOntoEdit::markCommandsNotBuilt()
 {
-    for (QAction *command : {mnuFileImport, mnuFileExport, mnuGenHTML, mnuToolsBatchNaming})
+    for (QAction *command : {mnuFileExport, mnuGenHTML, mnuToolsBatchNaming})
         ui::markNotBuilt(command);
 }

@@ -2,13 +2,28 @@
 
 #include "frmOntoEdit.h"
 
+#include "tools/frmImport.h"
 #include "tools/frmOntoOptions.h"
+
+#include <memory>
 
 void frmOntoEdit::mnuToolsOptions_Click()
 {
     RunOntologyOptions(*this);
     // Whatever the answer: the caller that asked for the options relies on a list built
     // under the options now in force.
+    InitRSListConcepts();
+    ShowConceptCounts();
+}
+
+void frmOntoEdit::mnuFileImport_Click()
+{
+    const auto import = std::make_shared<frmImport>();
+    import->load();
+    import->conceptsAdded = [this](const QStringList &added) { SyncAddedConceptsToTermbases(added); };
+    import->showModal(*this);
+    import->unload();
+    // The import may have added concepts: the list and the counts show them at once.
     InitRSListConcepts();
     ShowConceptCounts();
 }

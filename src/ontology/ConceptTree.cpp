@@ -3,6 +3,7 @@
 #include "Global.h"
 #include "db/Text.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -133,43 +134,37 @@ bool IsaPaths::reachesTop(const QString &conceptId, const QString &top)
     return m_reaches.value(start, false);
 }
 
-std::vector<QStringList> IsaPaths::pathsFromTop(const QString &top, const QString &conceptId, size_t maxPaths)
+QHash<QString, QStringList> IsaPaths::waysDown(const QString &top, const QStringList &conceptIds)
 {
-    std::vector<QStringList> paths;
-    if (db::sameText(top, conceptId) || !reachesTop(conceptId, top))
-        return paths;
-    // Depth first upward through the parents that lie below top, on a stack of its own (a
-    // chain may be deeper than the program's stack); each path found is read from the top
-    // down. The way up never meets a concept twice, so a cycle ends it.
-    struct Frame {
-        QString conceptId;
-        QStringList parents;
-        qsizetype next = 0;
-    };
-    std::vector<Frame> stack;
-    QHash<QString, bool> onWay;
-    onWay.insert(ConceptKey(conceptId), true);
-    stack.push_back({conceptId, parentsOf(conceptId)});
-    while (!stack.empty() && paths.size() < maxPaths) {
-        Frame &f = stack.back();
-        if (f.next == f.parents.size()) {
-            onWay.remove(ConceptKey(f.conceptId));
-            stack.pop_back();
-            continue;
+    QHash<QString, QStringList> ways;
+    QHash<QString, bool> climbed;
+    QStringList queue;
+    for (const QString &c : conceptIds)
+        if (!db::sameText(c, top) && reachesTop(c, top) && !climbed.contains(ConceptKey(c))) {
+            climbed.insert(ConceptKey(c), true);
+            queue << c;
         }
-        const QString parent = f.parents.at(f.next++);
-        const QString key = ConceptKey(parent);
-        if (onWay.contains(key) || !reachesTop(parent, top))
-            continue;
-        if (db::sameText(parent, top)) {
-            QStringList path{parent};
-            for (size_t i = stack.size() - 1; i >= 1; --i)
-                path << stack[i].conceptId;
-            paths.push_back(std::move(path));
-            continue;
+    // Upward from the concepts through the parents below top, each concept climbed once;
+    // top ends every climb.
+    for (qsizetype i = 0; i < queue.size(); ++i) {
+        const QString child = queue.at(i);
+        for (const QString &parent : parentsOf(child)) {
+            if (!reachesTop(parent, top))
+                continue;
+            const QString key = ConceptKey(parent);
+            ways[key] << child;
+            if (!db::sameText(parent, top) && !climbed.contains(key)) {
+                climbed.insert(key, true);
+                queue << parent;
+            }
         }
-        onWay.insert(key, true);
-        stack.push_back({parent, parentsOf(parent)});
     }
-    return paths;
+    for (QStringList &children : ways) {
+        std::sort(children.begin(), children.end(),
+                  [](const QString &a, const QString &b) { return db::compareText(a, b) < 0; });
+        children.erase(std::unique(children.begin(), children.end(),
+                                   [](const QString &a, const QString &b) { return db::sameText(a, b); }),
+                       children.end());
+    }
+    return ways;
 }

@@ -29,15 +29,16 @@ std::optional<int> FindConceptType(const QString &conceptId);
 // before the first wildcard narrows the scan to one range of the key.
 QStringList FindConceptsLike(const QString &pattern);
 
-// The IS-A paths from a top concept down to a concept, read once per search: parent lists
-// are kept, so a search that reveals thousands of concepts reads each ancestor once.
+// The way down from a top concept to concepts below it, read once per search: parent
+// lists are kept, so a search that reveals thousands of concepts reads each ancestor once.
 class IsaPaths {
 public:
-    // Every path top, ..., parent of concept (the concept itself not included) along which
-    // the concept lies below top, in the order of the concept's parents and, above each,
-    // of theirs. Empty when the concept is top or does not lie below it. At most maxPaths
-    // paths: a lattice of many diamonds has more paths than anyone could open.
-    std::vector<QStringList> pathsFromTop(const QString &top, const QString &conceptId, size_t maxPaths = 256);
+    // For every concept on an IS-A path from top down to one of the concepts (top included,
+    // the concepts themselves only where they lie on the way to another), by its key
+    // (ConceptKey): its children on such paths, in identifier order. A tree that opens top
+    // and then, node by node, the children listed shows every node of the concepts below
+    // top. Empty when none of them lies below top.
+    QHash<QString, QStringList> waysDown(const QString &top, const QStringList &conceptIds);
 
 private:
     const QStringList &parentsOf(const QString &conceptId);

@@ -104,6 +104,25 @@ SlotList GetOwnAttributes(const QString &conceptId)
                     conceptId);
 }
 
+void UseSessionInheritTable()
+{
+    QStringList statements;  // the table first, then its indexes, which follow it into temp
+    {
+        db::Statement st(OntologyDB, QStringLiteral("SELECT sql FROM main.sqlite_schema WHERE tbl_name = 'Inherit' "
+                                                    "AND sql IS NOT NULL ORDER BY type = 'index', rowid"));
+        while (st.step())
+            statements << st.column(0).toString();
+    }
+    static const QString create = QStringLiteral("CREATE TABLE ");
+    if (statements.isEmpty() || !statements.front().startsWith(create))
+        return;
+    statements.front().replace(0, create.size(), QStringLiteral("CREATE TEMP TABLE "));
+    db::Transaction tx(OntologyDB);
+    for (const QString &sql : statements)
+        OntologyDB.execute(sql);
+    tx.commit();
+}
+
 void InheritClear() { OntologyDB.execute(QStringLiteral("DELETE FROM Inherit")); }
 
 // The slot is matched twice: through its index (which ignores case), then exactly.

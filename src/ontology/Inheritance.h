@@ -53,6 +53,12 @@ void InheritWalk(const QString &node, const QString &inheritanceType, const QStr
 SlotList GetOwnRelations(const QString &conceptId);
 SlotList GetOwnAttributes(const QString &conceptId);
 
+// Gives the open ontology's connection its own Inherit, of the same shape as the file's,
+// which every later use of the name reaches. Showing a concept rewrites the work table; in
+// the file each showing would be a write that waits for the disk, though nothing of it is
+// meant to outlive the session. The file's own table stays as it is.
+void UseSessionInheritTable();
+
 // Deleting from Inherit compares exactly: letter case counts.
 void InheritClear();
 void InheritDelete(const QString &slot);

@@ -101,9 +101,14 @@ QString GetConceptDefinitionQuoted(const QString &identifier)
         reportCritical(QStringLiteral("QZ038"));
         return {};
     }
-    if (definition->isNull())
+    return QuoteDefinition(*definition);
+}
+
+QString QuoteDefinition(const QVariant &definition)
+{
+    if (definition.isNull())
         return QStringLiteral("Undefined");
-    QString text = definition->toString();
+    QString text = definition.toString();
     return QLatin1Char('"') + FlattenLineBreaks(text) + QLatin1Char('"');
 }
 

@@ -39,6 +39,8 @@ int GetConceptType(const QString &identifier);
 // The definition in double quotes on one line, or "Undefined" when it has none; a
 // missing concept shows QZ038 and gives "".
 QString GetConceptDefinitionQuoted(const QString &identifier);
+// A stored definition (a Null one included) as GetConceptDefinitionQuoted gives it.
+QString QuoteDefinition(const QVariant &definition);
 qint64 CountSubsetConcepts(int subset);
 // The number of a subset name; a missing name shows QZ005 and gives 0.
 int GetSubsetID(const QString &name);

@@ -33,6 +33,7 @@ void OpenOntologyDatabase(const QString &path)
         if (!ReadOntologyMetaData(OntologyInfo))
             throw db::DbError(db::err::ObjectNotFound,
                               QStringLiteral("The file has no properties record (table MetaData is empty)."));
+        UseSessionInheritTable();
         OntologyInfo.Modified = QDate::currentDate();
     } catch (...) {
         ReleaseOntologyDatabase();

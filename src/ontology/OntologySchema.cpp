@@ -121,6 +121,7 @@ void SeedNewOntology()
         {"Languages", {"Lang_ID", "Language", "Show"}},
     };
     OntologyDB = db::Database::open(OntologyPath, {false, false, {}, ontologyTables()});
+    UseSessionInheritTable();
     db::Database res = openResourceDatabase();
     db::Transaction tx(OntologyDB);
     for (const SeedTable &t : seed)

@@ -55,15 +55,43 @@ struct Facts {
     }
 };
 
-QString hierarchyLink(const QString &x)
+// Links are most of a large page: they are appended in place, and an identifier that
+// needs no escaping (the usual one) is copied as it is.
+void appendLinkTarget(QString &out, const QString &x)
 {
-    return QStringLiteral("<small><a href = \"") + PageHref(x) + QStringLiteral("\">") + htmlEscape(x) +
-           QStringLiteral(" </a> </small><br>");
+    if (PageFileNameIsIdentifier(x)) {
+        out += x;
+        out += QLatin1String(".html");
+    } else {
+        out += PageHref(x);
+    }
+}
+
+void appendText(QString &out, const QString &x)
+{
+    if (needsHtmlEscape(x))
+        out += htmlEscape(x);
+    else
+        out += x;
+}
+
+void appendHierarchyLink(QString &out, const QString &x)
+{
+    out += QLatin1String("<small><a href = \"");
+    appendLinkTarget(out, x);
+    out += QLatin1String("\">");
+    appendText(out, x);
+    out += QLatin1String(" </a> </small><br>");
 }
 
 QString slotLink(const QString &x)
 {
-    return QStringLiteral("<a href = \"") + PageHref(x) + QStringLiteral("\">") + htmlEscape(x) + QStringLiteral("</a>");
+    QString out = QStringLiteral("<a href = \"");
+    appendLinkTarget(out, x);
+    out += QLatin1String("\">");
+    appendText(out, x);
+    out += QLatin1String("</a>");
+    return out;
 }
 
 QString rowOpening(const QString &label)
@@ -84,8 +112,9 @@ void appendHierarchyRow(QString &out, const QString &label, const QStringList &n
     if (names.isEmpty())
         return;
     out += rowOpening(label);
+    out.reserve(out.size() + names.size() * 64);
     for (const QString &n : names)
-        out += hierarchyLink(n);
+        appendHierarchyLink(out, n);
     out += RowEnd;
 }
 

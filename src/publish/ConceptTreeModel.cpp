@@ -99,7 +99,7 @@ QModelIndex ConceptTreeModel::indexOf(const Node *node) const
     return node ? createIndex(node->row, 0, const_cast<Node *>(node)) : QModelIndex();
 }
 
-std::vector<ConceptTreeModel::Node *> ConceptTreeModel::nodesInOrder() const
+std::vector<ConceptTreeModel::Node *> ConceptTreeModel::nodesWhere(const std::function<bool(const Node &)> &matches) const
 {
     std::vector<Node *> out;
     if (!m_top)
@@ -108,9 +108,10 @@ std::vector<ConceptTreeModel::Node *> ConceptTreeModel::nodesInOrder() const
     while (!stack.empty()) {
         Node *n = stack.back();
         stack.pop_back();
-        out.push_back(n);
-        for (auto it = n->children.rbegin(); it != n->children.rend(); ++it)
-            stack.push_back(it->get());
+        if (matches(*n))
+            out.push_back(n);
+        for (const auto &c : n->children)
+            stack.push_back(c.get());
     }
     std::sort(out.begin(), out.end(), [](const Node *a, const Node *b) { return a->serial < b->serial; });
     return out;

@@ -11,6 +11,7 @@
 #include <QAbstractItemModel>
 #include <QHash>
 #include <QTreeView>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,8 +46,8 @@ public:
     Node *nodeOf(const QModelIndex &index) const;
     QModelIndex indexOf(const Node *node) const;
 
-    // Every node in the order of addition.
-    std::vector<Node *> nodesInOrder() const;
+    // The nodes for which matches holds, in the order of addition.
+    std::vector<Node *> nodesWhere(const std::function<bool(const Node &)> &matches) const;
     // Changes with every node added or dropped: what was worked out from the nodes is
     // stale once it differs.
     quint64 generation() const { return m_generation; }

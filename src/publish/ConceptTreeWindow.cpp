@@ -93,19 +93,41 @@ void ConceptTreeWindow::openNode(Node *node)
         Tree1->expand(index);
 }
 
-void ConceptTreeWindow::RevealConcept(const QString &conceptId)
+void ConceptTreeWindow::RevealConcept(const QString &conceptId) { openWaysDown({conceptId}); }
+
+
+void ConceptTreeWindow::openWaysDown(const QStringList &concepts)
 {
+    // A lattice of many diamonds has more nodes along its paths than anyone could read.
+    constexpr size_t MostOpened = 200000;
     Node *top = TreeModel->top();
     if (!top)
         return;
-    for (const QStringList &path : m_paths.pathsFromTop(top->text, conceptId)) {
-        Node *node = top;
+    const QHash<QString, QStringList> ways = m_paths.waysDown(top->text, concepts);
+    if (ways.isEmpty())
+        return;
+    // A node whose concept is already on its way up is a cycle in the links: not opened.
+    const auto onItsOwnWay = [](const Node *node) {
+        const QString key = ConceptKey(node->text);
+        for (const Node *up = node->parent; up; up = up->parent)
+            if (ConceptKey(up->text) == key)
+                return true;
+        return false;
+    };
+    // Top down, each node on the way opened once, its children in order.
+    std::vector<Node *> stack{top};
+    size_t opened = 0;
+    while (!stack.empty() && opened < MostOpened) {
+        Node *node = stack.back();
+        stack.pop_back();
+        const auto way = ways.constFind(ConceptKey(node->text));
+        if (way == ways.cend())
+            continue;
         openNode(node);
-        for (qsizetype j = 1; j < path.size() && node; ++j) {
-            node = TreeModel->findChild(node, path.at(j));
-            if (node)
-                openNode(node);
-        }
+        ++opened;
+        for (auto c = way->crbegin(); c != way->crend(); ++c)
+            if (Node *child = TreeModel->findChild(node, *c); child && !onItsOwnWay(child))
+                stack.push_back(child);
     }
 }
 
@@ -116,8 +138,7 @@ void ConceptTreeWindow::revealAll(const QStringList &concepts)
     db::Transaction read(OntologyDB);
     m_paths = IsaPaths();
     Tree1->deferLayout();
-    for (const QString &c : concepts)
-        RevealConcept(c);
+    openWaysDown(concepts);
     read.commit();
 }
 
@@ -125,10 +146,7 @@ ConceptTreeWindow::Node *ConceptTreeWindow::nextMatch(const QString &key,
                                                         const std::function<bool(const Node &)> &matches)
 {
     if (key != m_matchKey || TreeModel->generation() != m_matchGeneration || m_matches.empty()) {
-        m_matches.clear();
-        for (Node *n : TreeModel->nodesInOrder())
-            if (matches(*n))
-                m_matches.push_back(n);
+        m_matches = TreeModel->nodesWhere(matches);
         m_matchKey = key;
         m_matchGeneration = TreeModel->generation();
     }
@@ -192,11 +210,7 @@ ConceptTreeWindow::Node *ConceptTreeWindow::FindExactConcept(const QString &conc
         ui::msgBox(NotFound, ui::Buttons::Ok, ui::Icon::Exclamation);
         return nullptr;
     }
-    db::Transaction read(OntologyDB);
-    m_paths = IsaPaths();
-    Tree1->deferLayout();
-    RevealConcept(conceptId);
-    read.commit();
+    revealAll({conceptId});
     Node *next = nextMatch(QStringLiteral("exact:") + conceptId,
                            [&conceptId](const Node &n) { return db::sameText(n.text, conceptId); });
     if (!next) {

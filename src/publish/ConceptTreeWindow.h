@@ -80,7 +80,10 @@ protected:
 
 private:
     void connectTree();
+    // The tree opens along every IS-A path from its top down to the concepts, top down,
+    // each node on the way once: the nodes come in the order the tree shows them.
     void revealAll(const QStringList &concepts);
+    void openWaysDown(const QStringList &concepts);
     void openNode(Node *node);
     // The next node for which matches() holds, in the order nodes were added; after the
     // last, the first again (the top node counting as the current one).

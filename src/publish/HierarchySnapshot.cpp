@@ -1,23 +1,13 @@
 #include "HierarchySnapshot.h"
 
 #include "db/Text.h"
+#include "ontology/ConceptTree.h"
 #include "ontology/Inheritance.h"
 
-#include <QSet>
 #include <algorithm>
 #include <numeric>
 
 namespace {
-
-// The key the file compares identifiers by: ASCII letters folded, nothing else.
-QString folded(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out)
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return out;
-}
 
 // The work table Inherit in memory: rows stay in the order they were added, which is
 // the order of their rowids in the file.
@@ -62,12 +52,12 @@ private:
 
 HierarchySnapshot::Id HierarchySnapshot::idOf(const QString &conceptId) const
 {
-    return m_index.value(folded(conceptId), NoId);
+    return m_index.value(ConceptKey(conceptId), NoId);
 }
 
 HierarchySnapshot::Id HierarchySnapshot::intern(const QString &conceptId)
 {
-    const QString key = folded(conceptId);
+    const QString key = ConceptKey(conceptId);
     const auto it = m_index.constFind(key);
     if (it != m_index.cend())
         return *it;
@@ -121,6 +111,8 @@ HierarchySnapshot HierarchySnapshot::read(const db::Database &ontology, const QS
     s.m_relations.resize(n);
     s.m_attributes.resize(n);
     s.m_seen.assign(n, 0);
+    s.m_work.assign(n, NotInWork);
+    s.m_onPath.assign(n, 0);
     for (const auto &[child, parent] : links) {
         s.m_parents[child].push_back(parent);
         s.m_children[parent].push_back(child);
@@ -266,12 +258,16 @@ std::vector<InheritedRow> HierarchySnapshot::inherited(const QString &conceptId,
     const bool withRelations = include == QLatin1String("all") || include == QLatin1String("rels");
     const bool withAttributes = include == QLatin1String("all") || include == QLatin1String("attrs");
 
-    // The ancestors to merge, by identifier exactly as the engine's list holds them.
-    QHash<QString, bool> work;  // name -> visited
-    for (const Id a : closure(self, m_parents))
-        if (m_names[a] != m_root)
-            work.insert(m_names[a], false);
-    if (work.isEmpty())
+    // The ancestors to merge (the root's own slots are never inherited), each marked
+    // while the walk runs and unmarked at its end.
+    const std::vector<Id> ancestors = closure(self, m_parents);
+    qsizetype workSize = 0;
+    for (const Id a : ancestors)
+        if (m_names[a] != m_root) {
+            m_work[a] = InWork;
+            ++workSize;
+        }
+    if (workSize == 0)
         return {};
     qsizetype visited = 0;
 
@@ -295,12 +291,11 @@ std::vector<InheritedRow> HierarchySnapshot::inherited(const QString &conceptId,
         qsizetype next = 0;
     };
     std::vector<Frame> stack;
-    QSet<Id> onPath;
     const auto enter = [&](Id n) {
-        if (visited == work.size())
+        if (visited == workSize)
             return;
         stack.push_back({n});
-        onPath.insert(n);
+        m_onPath[n] = 1;
     };
     const Id root = idOf(m_root);
     if (root != NoId)
@@ -309,28 +304,29 @@ std::vector<InheritedRow> HierarchySnapshot::inherited(const QString &conceptId,
         Frame &top = stack.back();
         const std::vector<Id> &kids = m_children[top.node];
         if (top.next == qsizetype(kids.size())) {
-            onPath.remove(top.node);
+            m_onPath[top.node] = 0;
             stack.pop_back();
             continue;
         }
         const Id child = kids[size_t(top.next++)];
-        const QString &name = m_names[child];
-        const auto w = work.find(name);
-        if (w == work.end())
+        if (m_work[child] == NotInWork)
             continue;
+        const QString &name = m_names[child];
         if (withRelations)
             for (const OwnSlot &s : m_relations[child])
                 merge(s, name);
         if (withAttributes)
             for (const OwnSlot &s : m_attributes[child])
                 merge(s, name);
-        if (!*w) {
-            *w = true;
+        if (m_work[child] == InWork) {
+            m_work[child] = Visited;
             ++visited;
         }
-        if (!onPath.contains(child))
+        if (!m_onPath[child])
             enter(child);
     }
+    for (const Id a : ancestors)
+        m_work[a] = NotInWork;
     const auto cancelOwn = [&](const OwnSlot &s) {
         const QString v = value(s);
         if (v == NothingValue)

@@ -74,4 +74,7 @@ private:
     std::vector<std::uint32_t> m_codeRank;  // position of each name in character-code order
     mutable std::vector<std::uint32_t> m_seen;  // walk marks
     mutable std::uint32_t m_walk = 0;
+    enum WorkState : std::uint8_t { NotInWork, InWork, Visited };
+    mutable std::vector<std::uint8_t> m_work;    // the inheritance walk's ancestors
+    mutable std::vector<std::uint8_t> m_onPath;  // nodes the inheritance walk is inside
 };

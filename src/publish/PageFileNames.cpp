@@ -158,6 +158,16 @@ QString PageFileName(const QString &identifier)
     return stem + PageSuffix;
 }
 
+bool PageFileNameIsIdentifier(const QString &identifier)
+{
+    if (identifier.isEmpty() || identifier.size() > StemMax || reservedDash(identifier) >= 0)
+        return false;
+    for (const QChar c : identifier)
+        if (!isPlain(c))
+            return false;
+    return true;
+}
+
 QString PageHref(const QString &identifier)
 {
     return QString::fromLatin1(QUrl::toPercentEncoding(PageFileName(identifier)));

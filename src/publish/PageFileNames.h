@@ -25,6 +25,8 @@
 QString PageFileName(const QString &identifier);
 // The same name as it stands in an href or src attribute (percent-encoded).
 QString PageHref(const QString &identifier);
+// Whether the page's file name is the identifier itself and ".html" (and so its href too).
+bool PageFileNameIsIdentifier(const QString &identifier);
 
 // The reverse of PageFileName when the name was not shortened. A name that is no page
 // name (another extension, a bad escape, a shortened name) gives the empty text.

@@ -63,6 +63,24 @@ QString htmlEscape(const QString &text)
     return out;
 }
 
+bool needsHtmlEscape(const QString &text)
+{
+    for (const QChar c : text)
+        switch (c.unicode()) {
+        case '&':
+        case '<':
+        case '>':
+        case '"':
+        case '\'':
+        case '\r':
+        case '\n':
+            return true;
+        default:
+            break;
+        }
+    return false;
+}
+
 QString fileHref(const QString &fileName) { return QString::fromLatin1(QUrl::toPercentEncoding(fileName)); }
 
 void SetPageDate(const QDate &date) { fixedDate() = date; }
@@ -88,17 +106,36 @@ QString pagePath(const QString &folder, const QString &fileName) { return QDir(f
 
 void savePage(const QString &path, const QString &text)
 {
+    const QByteArray bytes = text.toUtf8();
+    const auto writeAll = [&bytes](QFile &file) { return file.write(bytes) == bytes.size() && file.flush(); };
+    // A page that is not there yet has no old version to keep: it is written in place (a
+    // third less work for the file system when a whole folder is published), and removed
+    // again when the write fails.
+    if (!QFileInfo::exists(path)) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            const bool written = writeAll(file);
+            file.close();
+            if (!written) {
+                file.remove();
+                failWrite(path);
+            }
+            return;
+        }
+        if (!QFileInfo(path).absoluteDir().exists())
+            failWrite(path);
+        // Made meanwhile, or not makeable: the careful way below decides.
+    }
     // Written beside the page and renamed over it: the old page stays whole until the
     // new one is complete. No flush to the disk per page: a page is made again from the
-    // database at any time, and publishing writes a great many.
-    // Its name stays within the file system's limit however long the page's own is.
+    // database at any time, and publishing writes a great many. Its name stays within
+    // the file system's limit however long the page's own is.
     const QString part =
         pagePath(QFileInfo(path).absolutePath(), QStringLiteral(".~") + QFileInfo(path).fileName().left(240));
     QFile file(part);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         failWrite(path);
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeAll(file)) {
         file.close();
         file.remove();
         failWrite(path);

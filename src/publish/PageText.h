@@ -6,6 +6,8 @@
 
 // Text from a database as HTML text or attribute value; its line breaks become CR LF.
 QString htmlEscape(const QString &text);
+// Whether htmlEscape would change the text.
+bool needsHtmlEscape(const QString &text);
 // A file name (an attached file, a picture) as an href or src attribute value.
 QString fileHref(const QString &fileName);
 
@@ -27,9 +29,9 @@ private:
     QString m_text;
 };
 
-// Writes the page as UTF-8 beside the file, then renames it over the file. Throws
-// db::DbError (75, the path) when the folder is missing or the file cannot be written;
-// the old file is then untouched.
+// Writes the page as UTF-8; an existing page is written beside the file and renamed over
+// it. Throws db::DbError (75, the path) when the folder is missing or the file cannot be
+// written; the old file is then untouched.
 void savePage(const QString &path, const QString &text);
 // Folder and page file name joined.
 QString pagePath(const QString &folder, const QString &fileName);

@@ -28,14 +28,71 @@ void fatal(const QString &message)
     ui::errorBox(message);
 }
 
-std::vector<ElementRow> elementRows(const QString &where, const QVariantList &params)
+// The children of an element, in the order they were made.
+enum class Children { NotTerms, NotSections, Sections, Terms };
+
+bool isWanted(const QString &category, Children which)
 {
-    db::Statement st(TermbaseDB, QStringLiteral("SELECT elemID, categoryID FROM elements WHERE ") + where +
-                                     QStringLiteral(" ORDER BY elemID"));
-    st.bindAll(params);
+    switch (which) {
+    case Children::NotTerms:
+        return category != QLatin1String("1");
+    case Children::NotSections:
+        return category != QLatin1String("0.4");
+    case Children::Sections:
+        return category == QLatin1String("0.4");
+    case Children::Terms:
+        return category == QLatin1String("1");
+    }
+    return false;
+}
+
+// The element tree of the entry a page is being written for, read in one query: a page
+// reads the children of every element it shows.
+using LoadedTree = QHash<qint64, std::vector<ElementRow>>;
+const LoadedTree *loadedTree = nullptr;
+
+class LoadEntryTree {
+public:
+    explicit LoadEntryTree(qint64 entry)
+    {
+        // UNION drops rows met again, so a damaged tree whose parents run in a circle ends.
+        db::Statement st(TermbaseDB, QStringLiteral(
+                                         "WITH RECURSIVE t(elemID, categoryID, parentID) AS ("
+                                         "SELECT elemID, categoryID, parentID FROM elements WHERE parentID = ? UNION "
+                                         "SELECT e.elemID, e.categoryID, e.parentID FROM elements e JOIN t ON e.parentID = t.elemID) "
+                                         "SELECT elemID, categoryID, parentID FROM t ORDER BY elemID"));
+        st.bind(1, entry);
+        while (st.step())
+            m_tree[st.column(2).toLongLong()].push_back({st.column(0).toLongLong(), st.column(1).toString()});
+        loadedTree = &m_tree;
+    }
+    ~LoadEntryTree() { loadedTree = nullptr; }
+    LoadEntryTree(const LoadEntryTree &) = delete;
+    LoadEntryTree &operator=(const LoadEntryTree &) = delete;
+
+private:
+    LoadedTree m_tree;
+};
+
+std::vector<ElementRow> children(qint64 parent, Children which)
+{
     std::vector<ElementRow> rows;
-    while (st.step())
-        rows.push_back({st.column(0).toLongLong(), st.column(1).toString()});
+    if (loadedTree) {
+        const auto it = loadedTree->constFind(parent);
+        if (it != loadedTree->cend())
+            for (const ElementRow &e : *it)
+                if (isWanted(e.categoryID, which))
+                    rows.push_back(e);
+        return rows;
+    }
+    db::Statement st(TermbaseDB, QStringLiteral("SELECT elemID, categoryID FROM elements WHERE parentID = ? "
+                                                "ORDER BY elemID"));
+    st.bind(1, parent);
+    while (st.step()) {
+        ElementRow e{st.column(0).toLongLong(), st.column(1).toString()};
+        if (isWanted(e.categoryID, which))
+            rows.push_back(std::move(e));
+    }
     return rows;
 }
 
@@ -233,7 +290,7 @@ QString renderElement(const ElementRow &e)
         out += QStringLiteral("<br>\r\n");
     }
     const QString inner =
-        renderRows(elementRows(QStringLiteral("parentID = ? AND categoryID <> '1'"), {e.elemID}));
+        renderRows(children(e.elemID, Children::NotTerms));
     if (!inner.isEmpty())
         out += holder ? inner : QStringLiteral("\r\n<blockquote>") + inner + QStringLiteral("\r\n</blockquote>");
     return out;
@@ -289,10 +346,11 @@ void WriteTermEntryPage(const QString &EntryName, qint64 EntryElemID, const QStr
                         bool IncludeAncestors, bool IncludeDescendants, bool IncludeInheritedRelations,
                         bool IncludeInheritedAttributes, const HierarchySnapshot *snapshot)
 {
+    const LoadEntryTree tree(EntryElemID);
     PageBuffer page;
     page.writeHead(EntryName);
     const QString entryData =
-        renderRows(elementRows(QStringLiteral("parentID = ? AND categoryID <> '0.4'"), {EntryElemID}));
+        renderRows(children(EntryElemID, Children::NotSections));
     if (!entryData.isEmpty())
         page.write(entryData + QStringLiteral("\r\n<hr>\r\n<p></p>"));
     if (IncludeStructures) {
@@ -302,13 +360,13 @@ void WriteTermEntryPage(const QString &EntryName, qint64 EntryElemID, const QStr
             page.write(table + QStringLiteral("\r\n<hr>\r\n<p></p>"));
     }
     bool broken = false;
-    for (const ElementRow &section : elementRows(QStringLiteral("parentID = ? AND categoryID = '0.4'"), {EntryElemID})) {
+    for (const ElementRow &section : children(EntryElemID, Children::Sections)) {
         page.write(TableHead + htmlEscape(SectionLanguageName(elementLanguage(section.elemID))) +
                    QStringLiteral("</strong></center> </td></tr>"));
         const QString sectionData = renderRows({section});
         if (!sectionData.isEmpty())
             page.write(QStringLiteral("<tr><td colspan= \"2\">") + sectionData + QStringLiteral("</td></tr>"));
-        for (const ElementRow &term : elementRows(QStringLiteral("parentID = ? AND categoryID = '1'"), {section.elemID})) {
+        for (const ElementRow &term : children(section.elemID, Children::Terms)) {
             db::Statement termRow(TermbaseDB, QStringLiteral("SELECT term FROM TERMS WHERE elemID = ?"));
             termRow.bind(1, term.elemID);
             if (!termRow.step()) {

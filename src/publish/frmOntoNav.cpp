@@ -205,7 +205,12 @@ void frmOntoNav::SizeControls(int x)
 
 void frmOntoNav::CountOntologyConcepts() { ConceptCount = CountAllConcepts(); }
 
-void frmOntoNav::ShowConceptPage(const QString &conceptId) { Browser->showIdentifier(conceptId); }
+void frmOntoNav::ShowConceptPage(const QString &conceptId)
+{
+    // The ontology's Name, and with it the publish folder, may have changed since the last page.
+    Browser->setPageFolder(PublishFolder());
+    Browser->showIdentifier(conceptId);
+}
 
 bool frmOntoNav::Browser_BeforeNavigate2(const PageView::Target &target)
 {
@@ -222,8 +227,9 @@ bool frmOntoNav::Browser_BeforeNavigate2(const PageView::Target &target)
     }
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
     // The folder goes missing when the ontology's Name changes while it is open.
-    QDir().mkpath(PublishFolder());
-    WriteConceptPage(target.identifier, PublishFolder(), true, true, true, true);
+    const QString folder = QFileInfo(target.path).absolutePath();
+    QDir().mkpath(folder);
+    WriteConceptPage(target.identifier, folder, true, true, true, true);
     return true;
 }
 

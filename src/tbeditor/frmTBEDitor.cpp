@@ -2,6 +2,8 @@
 #include "ui/Heading.h"
 #include "frmTBEDitor.h"
 
+#include "ElementPictures.h"
+
 #include "ontology/Global.h"
 #include "termbase/Global.h"
 #include "ui/CommandBoundary.h"
@@ -24,7 +26,7 @@
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStyle>
-#include <QTextBrowser>
+#include "publish/PageView.h"
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -97,7 +99,7 @@ frmTBEDitor::frmTBEDitor() : ui::Form(new QMainWindow)
     buildMenus();
     buildToolbar();
     buildPanes();
-    imlIconsTree1.add(QStringLiteral("termbase"), QIcon(QStringLiteral(":/icons/tbeditor.xpm")));
+    addElementPictures(imlIconsTree1);
     lblOntoComm.onChange(ui::command(window(), [this] { lblOntoComm_Change(); }));
 }
 
@@ -161,18 +163,10 @@ void frmTBEDitor::buildPanes()
     // Left: the elements over the value editor.
     auto *left = new QWidget(splitter);
     lblTree1 = heading(QStringLiteral("ELEMENTS"), left);
-    Tree1 = tree(left);
-    fraEdit = new QGroupBox(left);
-    txtData = new QPlainTextEdit(fraEdit);
-    lstData = new QListWidget(fraEdit);
-    lstLang = new QListWidget(fraEdit);
-    lstRefs = new QListWidget(fraEdit);
-    dbcConcepts = new ui::DataList(fraEdit);
-    auto *editLayout = new QVBoxLayout(fraEdit);
-    for (QWidget *control : {static_cast<QWidget *>(txtData), static_cast<QWidget *>(lstData),
-                             static_cast<QWidget *>(lstLang), static_cast<QWidget *>(lstRefs),
-                             static_cast<QWidget *>(dbcConcepts)})
-        editLayout->addWidget(control);
+    Tree1 = new ElementTreeView(left);
+    Tree1Nodes = new ElementTreeModel(imlIconsTree1, Tree1);
+    Tree1->setModel(Tree1Nodes);
+    buildValueEditor(left);
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->addWidget(lblTree1);
@@ -187,7 +181,7 @@ void frmTBEDitor::buildPanes()
     ListView1->setRootIsDecorated(false);
     picBrowser = new QFrame(right);
     picBrowser->setFrameShape(QFrame::StyledPanel);
-    Browser = new QTextBrowser(picBrowser);
+    Browser = new PageView(picBrowser);
     auto *browserLayout = new QVBoxLayout(picBrowser);
     browserLayout->setContentsMargins(1, 1, 1, 1);
     browserLayout->addWidget(Browser);
@@ -204,8 +198,26 @@ void frmTBEDitor::buildPanes()
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({ui::twipsToPixels(4200), ui::twipsToPixels(5400)});
     w->setCentralWidget(splitter);
-    QObject::connect(Tree1, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree1_NodeClick(node); }));
-    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(window(), [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); }));
+    Tree1->onNodeClick = [this](const QModelIndex &node) {
+        ui::runCommand(window(), [&] { Tree1_NodeClick(node); });
+    };
+    Tree1->onMouseUp = [this](Qt::MouseButton button) { ui::runCommand(window(), [&] { Tree1_MouseUp(button); }); };
+    Tree1->beforeLabelEdit = [this](const QModelIndex &) {
+        bool cancel = false;
+        Tree1_BeforeLabelEdit(cancel);
+        return !cancel;
+    };
+    Tree1Nodes->onLabelEdited = [this](const QModelIndex &, const QString &text) {
+        ui::runCommand(window(), [&] {
+            bool cancel = false;
+            Tree1_AfterLabelEdit(cancel, text);
+        });
+    };
+    QObject::connect(Tree1, &QTreeView::expanded, w, ui::command(w, [this](const QModelIndex &node) { Tree1_Expand(node); }));
+    QObject::connect(Tree1, &QTreeView::collapsed, w, ui::command(w, [this](const QModelIndex &node) { Tree1_Collapse(node); }));
+    QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(w, [this](QTreeWidgetItem *node, int) { Tree2_NodeClick(node); }));
+    QObject::connect(ListView1, &QTreeWidget::itemClicked, w,
+                     ui::command(w, [this](QTreeWidgetItem *item, int) { ListView1_ItemClick(item); }));
     for (QTreeWidget *categories : {Tree2, ListView1}) {
         categories->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(categories, &QWidget::customContextMenuRequested, w,
@@ -342,7 +354,10 @@ void frmTBEDitor::setMode(bool browse)
         if (QAction *b = ToolBar1->button(i))
             ui::setCommandEnabled(b, browse);
     // The right-hand side shows what the selected element is in the new mode.
-    Tree1_NodeClick(Tree1->currentItem());
+    CurrentElemID = 0;
+    if (!browse)
+        CurrentCategory = QStringLiteral("0");
+    Tree1_NodeClick(selectedNode());
 }
 
 void frmTBEDitor::mnuEditFind_Click() { ShowFindDialog(); }
@@ -356,13 +371,4 @@ void frmTBEDitor::UpdateStatusCounts()
     StatusBar1->setPanelText(1, OntologyInfo.Name);
     StatusBar1->setPanelText(2, QString::number(EntryCount) + QStringLiteral(" Term Entries"));
     StatusBar1->setPanelText(3, QString::number(TermCount) + QStringLiteral(" Terms"));
-}
-
-void frmTBEDitor::HideValueControls()
-{
-    fraEdit->hide();
-    fraEdit->setTitle(QString());
-    txtData->clear();
-    lstData->clear();
-    lstRefs->clear();
 }

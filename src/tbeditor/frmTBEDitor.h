@@ -11,6 +11,7 @@
 //
 // There is one such window: show it with ui::loadedOrNew<frmTBEDitor>()->show().
 
+#include "ElementTreeModel.h"
 #include "TreeNodes.h"
 #include "db/Cursor.h"
 #include "ui/Channel.h"
@@ -18,10 +19,14 @@
 #include "ui/Form.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QAction;
+class QLineEdit;
+class QPushButton;
+class QSlider;
 class QGroupBox;
 class QFrame;
 class QLabel;
@@ -29,7 +34,7 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
-class QTextBrowser;
+class PageView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -77,20 +82,28 @@ public:
     QAction *mnuHelpDCShow;
 
     QLabel *lblTree1;
-    QTreeWidget *Tree1;  // the termbase's elements
+    ElementTreeView *Tree1;  // the termbase's elements, read as they are shown
+    ElementTreeModel *Tree1Nodes;
     QLabel *lblTree2;
     QTreeWidget *Tree2;      // the data categories as a tree
     QTreeWidget *ListView1;  // the data categories as a list, by name
     QFrame *picBrowser;
-    QTextBrowser *Browser;   // the selected entry's page
+    PageView *Browser;       // the selected entry's page, or an attached file
 
     // The value editor under the element tree.
     QGroupBox *fraEdit;
+    QLineEdit *txtElem;  // the current element
+    QLineEdit *txtDC;    // the chosen category
+    QLabel *lblEdit;     // the categoryID whose editor is open
     QPlainTextEdit *txtData;
-    QListWidget *lstData;
+    QListWidget *lstData;   // items carry the record's elemID where they stand for one
     QListWidget *lstLang;
-    QListWidget *lstRefs;
+    QListWidget *lstRefs;   // items carry the file record's elemID
+    QSlider *sldData;
+    QLineEdit *mskData;     // dd/mm/yyyy
     ui::DataList *dbcConcepts;
+    QPushButton *cmdAssert;
+    QPushButton *cmdEdit;
 
     // The ontology editor writes here when it adds, deletes or renames a concept: an
     // operation digit followed by the concept's identifier.
@@ -110,6 +123,12 @@ public:
     QString CurrentCategory;
     bool XRefMode = false;
     qint64 XRefSourceID = 0;
+    // The category chosen when the value editor opened: the category of a new
+    // cross-reference, whether the categories show as a tree or as a list.
+    QString ChosenCategory;
+    // Hands an entry's concept to the ontology editor (Modify); set by whoever opens the
+    // termbase editor from there.
+    std::function<void(const QString &conceptID)> ShowConceptInOntologyEditor;
 
     // ---- Frame (frmTBEDitor.cpp) ---------------------------------------------------------
     // Runs the command of the first button whose key equals key, letter case included.
@@ -141,16 +160,53 @@ public:
     // ---- Data categories (frmTBEDitor_catalogue.cpp) ---------------------------------------
     void LoadDataCategories();
 
-    // ---- Element tree and value editor ---------------------------------------------------
+    // ---- Element tree (frmTBEDitor_elements.cpp) -------------------------------------
     void BuildElementRoot();
-    void Tree1_NodeClick(QTreeWidgetItem *node);
+    void Tree1_Expand(const QModelIndex &node);
+    void Tree1_Collapse(const QModelIndex &node);
+    void RevealElement(qint64 elemID);
+    void UpdateElementToolbar();
+    void LockEditorUI();
+    void UnlockEditorUI();
+    void Tree1_MouseUp(Qt::MouseButton button);
+    void Tree1_BeforeLabelEdit(bool &Cancel);
+    void Tree1_AfterLabelEdit(bool &Cancel, const QString &NewString);
+    // The node the commands act on, and moving it from code (no click handler runs).
+    QModelIndex selectedNode() const;
+    void selectNode(const QModelIndex &node);
+    void expandNode(const QModelIndex &node);
+    void collapseNode(const QModelIndex &node);
+
+    // ---- Selection and cross-references (frmTBEDitor_selection.cpp) ---------------------
+    void Tree1_NodeClick(const QModelIndex &node);
+    void ReselectElementNode();
+    void mnuElemGoTo_Click();
+
+    // ---- Value editor (frmTBEDitor_valueeditor.cpp) ----------------------------------------
     void Tree2_NodeClick(QTreeWidgetItem *node);
+    void ListView1_ItemClick(QTreeWidgetItem *item);
+    void MarkValidCategories();
+    void ShowValueEditor(const QString &categoryID);
     void HideValueControls();
+    void txtData_Click();
+
+    // ---- Back-matter records (frmTBEDitor_backmatter.cpp) and files (frmTBEDitor_files.cpp)
+    void AddSubjectFieldSet();
+    void AddUrl();
+    void AddFpi();
+    void AddResponsible();
+    void AddBibliographicRecord();
+    void AddFileElement(const QString &categoryID);
+
+    // ---- Storing (frmTBEDitor_store.cpp) ---------------------------------------------------
+    void cmdAssert_Click();
+    void cmdEdit_Click();
+
+    // ---- Built elsewhere ---------------------------------------------------------------
     void lblOntoComm_Change();
     void ShowFindDialog();
     void ShowEntryPage();
     void ShowDataCategoryHelp(const QString &categoryID);
-    void mnuElemGoTo_Click();
     void mnuElemModify_Click();
     void mnuElemDelete_Click();
     void mnuHelpDCShow_Click();
@@ -175,4 +231,23 @@ private:
     void createTermbase();
     void makeFolders();
     QString initialFolder() const;
+    void buildValueEditor(QWidget *parent);
+    void addTextRecord(const QString &categoryID, const QString &prompt, const QString &title);
+    void setPickingTarget(bool picking);
+    // Reads the node's row and children again, opens it and selects it.
+    void rereadNode(const QModelIndex &node);
+    void chooseCategory(QTreeWidgetItem *node);
+    void pickCrossReferenceTarget(qint64 clickedID, const QString &clickedCategory);
+    void ordinaryClick(const QModelIndex &node, qint64 clickedID, const QString &clickedCategory);
+    void showValueForModification(const QModelIndex &node, qint64 clickedID);
+    void showEntryPageOf(const QModelIndex &node, qint64 clickedID);
+    void showAttachedFile(const QModelIndex &node, qint64 clickedID);
+    void showFileInBrowser(const QString &path);
+    void refreshBranchAfterEntry();
+    void reloadEntryBranchAfterNewSection();
+    bool m_nodeClickRunning = false;
 };
+
+// Tells every open termbase editor that the ontology's concepts changed: operation 1
+// added, 2 deleted, 3 renamed, with the identifier the message names.
+void TellTermbaseEditors(int operation, const QString &identifier);

@@ -17,13 +17,14 @@
 #include "ui/MsgBox.h"
 #include "ui/RowSource.h"
 #include "ui/StatusBar.h"
+#include "ui/Toolbar.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QTextBrowser>
+#include "publish/PageView.h"
 #include <QTreeWidget>
 
 namespace {
@@ -205,14 +206,19 @@ void frmTBEDitor::OpenTermbase(QString &path)
         RSConcepts = std::move(opened.RSConcepts);
         RSTerms = std::move(opened.RSTerms);
 
+        Browser->setPageFolder(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"));
         showCatalogue();
         SetTermbaseOpenState();
         RequeryConceptList();
         FillLanguageList();
         LoadDataCategories();
         BuildElementRoot();
-        Tree1->setCurrentItem(Tree1->topLevelItem(0));
-        Tree1_NodeClick(Tree1->topLevelItem(0));
+        selectNode(Tree1Nodes->rootNode());
+        // The root's click marks the categories and sets the toolbar for it, whatever
+        // the element of the termbase before.
+        CurrentElemID = 0;
+        CurrentCategory.clear();
+        Tree1_NodeClick(Tree1Nodes->rootNode());
         Tree1->setFocus();
         setCaption(BaseCaption + QStringLiteral(" - ") + TermbaseInfo.Name);
         UpdateStatusCounts();
@@ -260,7 +266,7 @@ void frmTBEDitor::resetWindow()
     lstLang->clear();
     for (int panel = 1; panel <= 3; ++panel)
         StatusBar1->setPanelText(panel, QString());
-    Tree1->clear();
+    Tree1Nodes->clear();
     Tree2->clear();
     ListView1->clear();
     Browser->clear();
@@ -268,6 +274,9 @@ void frmTBEDitor::resetWindow()
     CurrentCategory.clear();
     XRefMode = false;
     XRefSourceID = 0;
+    ChosenCategory.clear();
+    if (!Tree1->isEnabled() || !ToolBar1->isEnabled())
+        UnlockEditorUI();
     LastElemID = 0;
     EntryCount = 0;
     TermCount = 0;

@@ -4,33 +4,33 @@
 #include "frmTBEDitor.h"
 
 #include "termbase/Global.h"
+#include "ui/Forms.h"
 #include "ui/Like.h"
 #include "ui/MsgBox.h"
 
-#include <QTreeWidget>
 
 namespace {
 
 // A deleted or renamed concept changes the entries under the term-entries branch:
 // collapsing and expanding the root reads its branches again, and the branch that holds
 // the entries is opened again and selected, so the user finds the tree where it was.
-void rebuildEntriesBranch(QTreeWidget &tree)
+void rebuildEntriesBranch(frmTBEDitor &editor)
 {
-    QTreeWidgetItem *root = tree.topLevelItem(0);
-    if (!root)
+    const QModelIndex root = editor.Tree1Nodes->rootNode();
+    if (!root.isValid())
         return;
-    tree.setVisible(false);
-    root->setExpanded(false);
-    root->setExpanded(true);
-    for (int i = 0; i < root->childCount(); ++i) {
-        QTreeWidgetItem *branch = root->child(i);
-        if (ui::Like(branch->text(0), QStringLiteral("body*"))) {
-            branch->setExpanded(true);
-            tree.setCurrentItem(branch);
+    editor.Tree1->setVisible(false);
+    editor.collapseNode(root);
+    editor.expandNode(root);
+    for (int i = 0; i < editor.Tree1Nodes->rowCount(root); ++i) {
+        const QModelIndex branch = editor.Tree1Nodes->index(i, 0, root);
+        if (ui::Like(editor.Tree1Nodes->text(branch), QStringLiteral("body*"))) {
+            editor.expandNode(branch);
+            editor.selectNode(branch);
             break;
         }
     }
-    tree.setVisible(true);
+    editor.Tree1->setVisible(true);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ void frmTBEDitor::lblOntoComm_Change()
         return;
     const int operation = message.left(1).toInt();
     if (operation == 2 || operation == 3)
-        rebuildEntriesBranch(*Tree1);
+        rebuildEntriesBranch(*this);
     // The termbase was written through another connection a moment ago; a reload that
     // fails once is tried again, and a second failure is told rather than retried forever.
     for (int attempt = 1;; ++attempt) {
@@ -57,5 +57,15 @@ void frmTBEDitor::lblOntoComm_Change()
                 return;
             }
         }
+    }
+}
+
+void TellTermbaseEditors(int operation, const QString &identifier)
+{
+    const QString message = QString::number(operation) + identifier;
+    for (const auto &editor : ui::forms().ofType<frmTBEDitor>()) {
+        // Written empty first, so that the same message twice is still a change.
+        editor->lblOntoComm.setCaption(QString());
+        editor->lblOntoComm.setCaption(message);
     }
 }

@@ -7,22 +7,16 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmTBEDitor::Tree1_NodeClick(QTreeWidgetItem *) {}                 // filled by the element selection
-void frmTBEDitor::Tree2_NodeClick(QTreeWidgetItem *) {}                 // filled by the value editor
 void frmTBEDitor::ShowFindDialog() {}                                   // filled by the find window
 void frmTBEDitor::ShowEntryPage() {}                                    // filled by the entry preview
-void frmTBEDitor::mnuElemGoTo_Click() {}                                // filled by the cross-references
-void frmTBEDitor::mnuElemModify_Click() {}                              // filled by the element editing
-void frmTBEDitor::mnuElemDelete_Click() {}                              // filled by the element editing
 void frmTBEDitor::mnuToolsGenHTML_Click() {}                            // filled by the termbase reports
 void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
 
 void frmTBEDitor::markCommandsNotBuilt()
 {
-    // "concept" and "term" offer a category through the value editor (Tree2_NodeClick).
-    for (const char *key : {"find", "concept", "term", "delete", "refresh"})
+    for (const char *key : {"find", "refresh"})
         ui::markNotBuilt(ToolBar1->button(QString::fromLatin1(key)));
-    for (QAction *command : {mnuEditFind, mnuElemGoTo, mnuElemModify, mnuElemDelete, mnuToolsGenHTML,
+    for (QAction *command : {mnuEditFind, mnuToolsGenHTML,
                              mnuToolsOptions})
         ui::markNotBuilt(command);
 }

@@ -198,7 +198,12 @@ void RelinkTermbase(qint64 row, const QString &path)
 
 void UnlinkTermbase(qint64 row) { OntologyDB.execute(QStringLiteral("DELETE FROM TermBases WHERE rowid = ?"), {row}); }
 
-ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QString &previous, ConceptChange change)
+namespace {
+
+// Applies a change to every linked termbase bound to this ontology; the ones bound
+// elsewhere, and the ones the change failed on, are returned with what to tell the user.
+ConceptChangeFindings changeEachLinkedTermbase(const std::function<void(db::Database &)> &apply,
+                                               const std::function<QString(const QString &, const db::DbError &)> &failure)
 {
     ConceptChangeFindings findings;
     const std::vector<TermbaseLinkRow> links = linkRows();
@@ -214,11 +219,39 @@ ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QSt
                                                BoundElsewhereSentence(link.path, bound) + QStringLiteral(" It was not changed.")});
                 continue;
             }
-            applyChange(termbase, identifier, previous, change);
+            apply(termbase);
         } catch (const db::DbError &e) {
-            findings.notChanged.push_back(
-                {link, TermbaseFinding::Failed, failureSentence(link.path, identifier, previous, change, e)});
+            findings.notChanged.push_back({link, TermbaseFinding::Failed, failure(link.path, e)});
         }
     }
     return findings;
+}
+
+}  // namespace
+
+ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QString &previous, ConceptChange change)
+{
+    return changeEachLinkedTermbase(
+        [&](db::Database &termbase) { applyChange(termbase, identifier, previous, change); },
+        [&](const QString &path, const db::DbError &e) { return failureSentence(path, identifier, previous, change, e); });
+}
+
+ConceptChangeFindings AddConceptsToLinkedTermbases(const QStringList &identifiers)
+{
+    return changeEachLinkedTermbase(
+        [&](db::Database &termbase) {
+            const IdentifierSet own = identifiersOf(termbase);
+            db::Transaction tx(termbase);
+            db::Statement add(termbase, QStringLiteral("INSERT INTO CONCEPTS (Concept) VALUES (?)"));
+            for (const QString &id : identifiers)
+                if (!own.count(id))
+                    add.bind(1, id).run();
+            tx.commit();
+        },
+        [&](const QString &path, const db::DbError &e) {
+            return QStringLiteral("TermBase %1 could not be given the %2 concepts added: %3")
+                .arg(path)
+                .arg(identifiers.size())
+                .arg(e.description());
+        });
 }

@@ -98,3 +98,9 @@ struct ConceptChangeFindings {
 // identifier already) is left as it was, and the others are still updated. Both are
 // returned, nothing is asked.
 ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QString &previous, ConceptChange change);
+
+// Many additions at once (an import): every linked termbase gets a row for each identifier
+// it lacks, opened once and written in one transaction, so a termbase the additions fail
+// on is left as it was; the others are still updated. Returned as ChangeLinkedTermbases
+// returns them, nothing is asked.
+ConceptChangeFindings AddConceptsToLinkedTermbases(const QStringList &identifiers);

@@ -26,7 +26,14 @@ public:
     {
         if (parent.isValid() || !m_list.m_source)
             return;
-        const int added = m_list.m_source->fetchMore();
+        int added = 0;
+        try {
+            added = m_list.m_source->fetchMore();
+        } catch (...) {
+            // The view asks for more while it scrolls, with nobody to tell: the list stops
+            // growing here, and the window's next command reads the file again and reports.
+            return;
+        }
         if (added > 0)
             rowsAdded(m_count, added);
     }

@@ -1,4 +1,8 @@
 #include "db/Text.h"
+#include "db/Database.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -48,4 +52,45 @@ TEST(Text, ComparesAsTheFilesDo)
     EXPECT_LT(db::compareText("10.18", "2"), 0);
     EXPECT_GT(db::compareText("a", "_"), 0) << "ordered as the files order: after folding to lower case";
     EXPECT_EQ(db::toSqlLike("50%_a*b?"), "50\\%\\_a%b_");
+}
+
+TEST(Text, OrdersAsTheFileOrdersByCodePoint)
+{
+    // A character beyond U+FFFF against one just below it: the file orders by code point.
+    const QString supplementary = QString::fromUcs4(U"\U0001F600");
+    const QString high = QString(QChar(0xFF21));  // fullwidth A, which NOCASE does not fold
+    EXPECT_GT(db::compareText(supplementary, high), 0);
+    EXPECT_LT(db::compareText(high, supplementary), 0);
+
+    QTemporaryDir dir;
+    db::Database file = db::Database::create(dir.filePath("order.db"));
+    file.execute("CREATE TABLE t (x TEXT COLLATE NOCASE)");
+    const QStringList texts{supplementary, high, "b", "B-", "a", "_", "\u00e9", "Z"};
+    for (const QString &t : texts)
+        file.execute("INSERT INTO t VALUES (?)", {t});
+    QStringList stored;
+    db::Statement st(file, "SELECT x FROM t ORDER BY x, rowid");
+    while (st.step())
+        stored << st.column(0).toString();
+    QStringList sorted = texts;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const QString &a, const QString &b) { return db::compareText(a, b) < 0; });
+    EXPECT_EQ(sorted, stored);
+}
+
+TEST(Text, ReadsWindows1252)
+{
+    struct Case {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {"plain", "plain"},
+        {"caf\xe9", QString::fromUtf8("caf\xc3\xa9")},
+        {"\x80 \x93quoted\x94 \x9f", QString::fromUtf8("\xe2\x82\xac \xe2\x80\x9cquoted\xe2\x80\x9d \xc5\xb8")},
+        {"\x81\x8d", QString(QChar(0x81)) + QChar(0x8d)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        EXPECT_EQ(db::fromWindows1252(c.bytes), c.text);
+    }
 }

@@ -16,7 +16,6 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
     } cases[] = {
         {"List Notes", &frmOntoEdit::mnuToolsListNotes_Click, 1},
         {"List Notes again brings the same window forward", &frmOntoEdit::mnuToolsListNotes_Click, 0},
-        {"Import", &frmOntoEdit::mnuFileImport_Click, 0},
         {"Export", &frmOntoEdit::mnuFileExport_Click, 0},
         {"TermBase Editor", &frmOntoEdit::mnuToolsTBEd_Click, 1},
         {"TermBase Editor again", &frmOntoEdit::mnuToolsTBEd_Click, 0},

@@ -194,3 +194,19 @@ TEST(Inheritance, DeletionsCompareExactly)
     InheritClear();
     EXPECT_TRUE(inherited().isEmpty());
 }
+
+// Showing what a concept inherits writes the work table of this session only: the file
+// is not written (nor waited for) each time a concept is shown.
+TEST(Inheritance, TheWorkTableOfTheSessionTakesTheRowsAndTheFileKeepsItsOwn)
+{
+    InheritanceFixture f;
+    ComputeInherited("C", "c", "all");
+    EXPECT_EQ(inherited(), (QStringList{"COLOR|blue|B", "COLOR|red|A"}));
+    db::Database other = db::Database::open(OntologyPath);
+    EXPECT_EQ(other.scalar("SELECT count(*) FROM Inherit").toInt(), 0) << "the file's own table is untouched";
+    EXPECT_EQ(f.o.count("SELECT count(*) FROM temp.sqlite_schema WHERE type = 'index' AND tbl_name = 'Inherit'"),
+              f.o.count("SELECT count(*) FROM main.sqlite_schema WHERE type = 'index' AND tbl_name = 'Inherit'"))
+        << "with the file's indexes";
+    EXPECT_THROW(OntologyDB.execute("INSERT INTO Inherit (Attr, Value) VALUES ('COLOR', 'blue')"), db::DbError)
+        << "and its keys";
+}

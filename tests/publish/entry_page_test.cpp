@@ -195,3 +195,18 @@ TEST(ElementValueHtml, ReportsWhatIsMissingAndLeavesTheValue)
         EXPECT_EQ(boxes.asked().front().prompt, c.message);
     }
 }
+
+TEST(ElementTreeHtml, RendersARowSetWithItsSubElementsInBlockquotes)
+{
+    Entries t;
+    db::QueryCursor rows = db::QueryCursor::snapshot(TermbaseDB, "SELECT * FROM elements WHERE elemID IN (101, 102) "
+                                                                 "ORDER BY elemID");
+    rows.moveLast();
+    EXPECT_EQ(ElementTreeHtml(rows).toStdString(),
+              "<strong>subject field: </strong>Zoology &amp; &lt;pets&gt;<br>\r\n"
+              "<strong>note: </strong>An entry note <em> (en)</em><br>\r\n"
+              "\r\n<blockquote><strong>note: </strong>A note on the note<br>\r\n"
+              "\r\n<blockquote><strong>note: </strong>The deepest note<br>\r\n"
+              "\r\n</blockquote>\r\n</blockquote>");
+    EXPECT_EQ(rows.position(), 0);
+}

@@ -132,6 +132,18 @@ TEST_F(NavigatorTest, AMissingPublishFolderIsMadeAndAFailedWriteIsReportedOnce)
     ASSERT_TRUE(QFile::remove(frmOntoNav::PublishFolder()));
     nav->lblGoTo_Change(QStringLiteral("CART"));
     EXPECT_EQ(shownPage(), QStringLiteral("CART.html"));
+
+    // A new Name gives a new publish folder, made for the next page.
+    OntologyInfo.Name = QStringLiteral("Renamed");
+    nav->lblGoTo_Change(QStringLiteral("CARGO"));
+    EXPECT_TRUE(QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("Ontologies/Renamed-publish/CARGO.html"))));
+    EXPECT_EQ(shownPage(), QStringLiteral("CARGO.html"));
+    EXPECT_TRUE(nav->Browser->toPlainText().contains(QStringLiteral("CARGO")));
+
+    // Without a selected node there is nothing to write again.
+    nav->Tree1->setCurrentIndex({});
+    EXPECT_FALSE(nav->ToolBar1->button(QStringLiteral("refresh"))->isEnabled());
+    EXPECT_FALSE(nav->mnuFileRefresh->isEnabled());
 }
 
 TEST_F(NavigatorTest, HandedOverConceptsAreSelectedExactlyAndShown)

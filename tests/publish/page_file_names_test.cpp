@@ -49,6 +49,7 @@ TEST(PageFileNames, MapsEachIdentifierToOneFileNameInsideTheFolderAndBack)
         EXPECT_EQ(IdentifierFromPageFileName(name), c.id);
         EXPECT_FALSE(IsShortenedPageFileName(name));
         EXPECT_EQ(PageHref(c.id), name);  // the mapped names need no percent-encoding
+        EXPECT_EQ(PageFileNameIsIdentifier(c.id), name == c.id + ".html");
     }
 }
 

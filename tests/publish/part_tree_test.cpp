@@ -126,8 +126,8 @@ TEST_F(TreeWindowsTest, SearchesRevealEveryMatchAndSelectThemInTurn)
         // A concept with two parents is shown under both; the search visits each node in
         // the order the nodes were added, then starts again.
         {"VAN", underCar},
-        {"VAN", underCargo},
         {"VAN", underCar + QStringList{"VAN-X"}},
+        {"VAN", underCargo},
         {"VAN", underCargo + QStringList{"VAN-X"}},
         {"VAN", underCar},
         // A child of the root is found although the root was never opened by hand.
@@ -172,6 +172,18 @@ TEST_F(TreeWindowsTest, SearchMessagesAndHistoryLimit)
     type(*tree, QStringLiteral("CARG"));
     boxes.expect(QStringLiteral("not part of this tree"));
     tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+
+    // Only the top matches: each repeat ends on it; with no node selected the search
+    // starts from the top.
+    type(*tree, QStringLiteral("EVE"));
+    for (int i = 0; i < 2; ++i) {
+        tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+        EXPECT_EQ(selectedPath(*tree), QStringList{"EVENT"});
+    }
+    tree->Tree1->setCurrentIndex({});
+    type(*tree, QStringLiteral("RUN"));
+    tree->ToolBar1->button(QStringLiteral("find"))->trigger();
+    EXPECT_EQ(selectedPath(*tree), (QStringList{"EVENT", "RUN"}));
 
     for (int i = 0; i < 21; ++i) {
         boxes.expect(QStringLiteral("String not found"));

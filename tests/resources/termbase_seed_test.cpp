@@ -98,9 +98,11 @@ TEST(ResDat, TermbaseSeedCategoriesCarryTheAttributesTheEditorActsOn)
         const char *mustHold;   // what each of them must satisfy
     } cases[] = {
         {"cross-references point and keep a text", "categoryID IN ('10.18', '10.18.5', '10.18.6', '10.6.1', '3.2x', "
-         "'3.5x', '9.2.1', '9.2.2', '9.2.3', '9.2.4') OR categoryID LIKE '6._'",
+         "'3.5x', '9.2.1', '9.2.2', '9.2.3', '9.2.4')",
          "GI_name = 'ptr' AND value_type = 'text' AND forms_link AND length(type) <= 32"},
         {"only cross-references point", "GI_name = 'ptr'", "value_type = 'text'"},
+        {"related concepts are written as text", "categoryID LIKE '6._'",
+         "GI_name <> 'ptr' AND value_type = 'text' AND NOT forms_link"},
         {"file references point at attached files", "categoryID IN ('5.3x', '5.5.1', '5.5.2', '5.5.3', '5.5.4', '5.5.5')",
          "GI_name = 'ref' AND value_type = 'none' AND forms_link"},
         {"attached files are the only file objects", "GI_name = 'refObject'", "categoryID IN ('x5.5', 'x11.1')"},
@@ -133,6 +135,10 @@ TEST(ResDat, TermbaseSeedGivesAUsableEntryStructure)
     EXPECT_EQ(count(res, "SELECT count(*) FROM valid_families WHERE parentCategoryID NOT IN (SELECT categoryID FROM datcats) "
                          "OR childCategoryID NOT IN (SELECT categoryID FROM datcats)"), 0);
     EXPECT_EQ(count(res, "SELECT count(*) FROM elements WHERE categoryID NOT IN (SELECT categoryID FROM datcats)"), 0);
+    // Records the tree draws by their category's name alone are offered nowhere: a text
+    // stored in them would show nowhere.
+    EXPECT_EQ(count(res, "SELECT count(*) FROM valid_families WHERE childCategoryID IN ('x4.2', 'x7.2', 'x9.1', 'x10.3')"),
+              0);
     EXPECT_EQ(count(res, "SELECT count(*) FROM datcats_names WHERE categoryID NOT IN (SELECT categoryID FROM datcats) "
                          "OR langID NOT IN (SELECT langID FROM langs)"), 0);
     EXPECT_EQ(count(res, "SELECT count(*) FROM langs WHERE charsetID NOT IN (SELECT charsetID FROM charsets)"), 0);

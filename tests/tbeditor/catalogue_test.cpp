@@ -77,7 +77,7 @@ TEST_F(CatalogueTest, DrawnAsTreeOrListInTheTermbasesLanguage)
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(entry->text(0), c.termEntry);
         EXPECT_EQ(nodeKey(entry->parent()), "n0") << "each category under its parent";
-        EXPECT_EQ(editor->Tree1->topLevelItem(0)->text(0), c.root);
+        EXPECT_EQ(editor->Tree1Nodes->text(editor->Tree1Nodes->rootNode()), c.root);
         EXPECT_EQ(GetDataCategoryName("0.3"), c.termEntry);
 
         // The list holds the same categories, without the hierarchy, by name.

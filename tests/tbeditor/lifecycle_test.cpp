@@ -45,7 +45,7 @@ protected:
         EXPECT_EQ(editor->caption(), "TermBase Editor");
         EXPECT_FALSE(editor->ToolBar1->button("close")->isEnabled());
         EXPECT_FALSE(editor->mnuEdit->menuAction()->isVisible());
-        EXPECT_EQ(editor->Tree1->topLevelItemCount(), 0);
+        EXPECT_EQ(editor->Tree1Nodes->rowCount(), 0);
         EXPECT_EQ(editor->Tree2->topLevelItemCount(), 0);
         EXPECT_EQ(editor->dbcConcepts->rowCount(), 0);
         EXPECT_EQ(editor->lstLang->count(), 0);
@@ -104,14 +104,15 @@ TEST_F(TBLifecycleTest, NewMakesTheTermbaseOfTheWorkingOntologyAndOpensIt)
     EXPECT_EQ(mainPanel(), "Kin");
     EXPECT_GT(editor->LastElemID, 3);
 
-    QTreeWidgetItem *root = editor->Tree1->topLevelItem(0);
-    ASSERT_NE(root, nullptr);
-    EXPECT_EQ(nodeKey(root), "n1");
-    EXPECT_EQ(nodeImage(root), "termbase");
-    EXPECT_EQ(root->text(0), "termbase") << "the name of category 0 in English";
-    ASSERT_EQ(root->childCount(), 1);
-    EXPECT_EQ(root->child(0)->text(0), "FCNGMPSSBLND");
-    EXPECT_EQ(editor->Tree1->currentItem(), root);
+    const ElementTreeModel &nodes = *editor->Tree1Nodes;
+    const QModelIndex root = nodes.rootNode();
+    ASSERT_TRUE(root.isValid());
+    EXPECT_EQ(nodes.key(root), "n1");
+    EXPECT_EQ(nodes.image(root), "termbase");
+    EXPECT_EQ(nodes.text(root), "termbase") << "the name of category 0 in English";
+    ASSERT_EQ(nodes.rowCount(root), 1);
+    EXPECT_EQ(nodes.text(nodes.index(0, 0, root)), "FCNGMPSSBLND");
+    EXPECT_EQ(editor->Tree1->currentIndex(), root);
 
     // The file, as the window made it.
     db::Database tb = db::Database::open(TermbasePath);

@@ -174,3 +174,32 @@ TEST(TermbaseLinkFindings, GoneFilesAndTermbasesNotChangedAreReportedInLinkOrder
     RelinkTermbase(findings.notChanged[1].link.row, sound);
     EXPECT_EQ(linkedPaths(), (QStringList{sound, colliding, sound}));
 }
+
+TEST(SyncConcepts, ManyAdditionsReachEveryTermbaseInOneWriteEach)
+{
+    WorkingOntology w;
+    const QString holding = w.create("holding.lxb", "Holding");
+    onFile(holding, "INSERT INTO CONCEPTS VALUES ('Puppy')");
+    // A termbase whose CONCEPTS refuses one of them: none of the additions stay in it.
+    const QString refusing = w.create("refusing.lxb", "Refusing");
+    onFile(refusing, "CREATE TRIGGER no_kitten BEFORE INSERT ON CONCEPTS WHEN NEW.Concept = 'KITTEN' "
+                     "BEGIN SELECT RAISE(ABORT, 'no kittens here'); END");
+    const QString sound = w.create("sound.lxb", "Sound");
+
+    const ConceptChangeFindings findings = AddConceptsToLinkedTermbases({"PUPPY", "KITTEN"});
+    EXPECT_TRUE(findings.linked);
+    ASSERT_EQ(findings.notChanged.size(), 1u);
+    EXPECT_EQ(findings.notChanged[0].link.path, refusing);
+    EXPECT_EQ(findings.notChanged[0].finding, TermbaseFinding::Failed);
+    EXPECT_EQ(findings.notChanged[0].sentence,
+              "TermBase " + refusing + " could not be given the 2 concepts added: no kittens here");
+    EXPECT_EQ(conceptsOf(holding).filter("PUPPY", Qt::CaseInsensitive), QStringList{"Puppy"})
+        << "one it had already is not added again";
+    EXPECT_TRUE(conceptsOf(holding).contains("KITTEN"));
+    EXPECT_FALSE(conceptsOf(refusing).contains("PUPPY")) << "the failing termbase is left as it was";
+    EXPECT_TRUE(conceptsOf(sound).contains("PUPPY"));
+    EXPECT_TRUE(conceptsOf(sound).contains("KITTEN"));
+
+    OntologyDB.execute("DELETE FROM TermBases");
+    EXPECT_FALSE(AddConceptsToLinkedTermbases({"FOAL"}).linked) << "without links nobody needs telling";
+}

@@ -68,23 +68,28 @@ TEST_F(ConceptSyncTest, WithoutLinkedTermbasesTheEditorIsNotTold)
 TEST_F(ConceptSyncTest, DeletionsAndRenamesReopenTheEntriesBranch)
 {
     newTermbase("Kin");
-    // The branches as the element tree shows them once the root is open.
-    QTreeWidgetItem *root = editor->Tree1->topLevelItem(0);
-    addNode(*editor->Tree1, root, "n 2", "front matter");
-    QTreeWidgetItem *body = addNode(*editor->Tree1, root, "n 3", "body");
-    addNode(*editor->Tree1, root, "n 4", "back matter");
+    // An entry, so that the entries' branch can be opened.
+    TermbaseDB.execute("INSERT INTO elements (elemID, categoryID, parentID) VALUES (100, '0.3', 3)");
+    TermbaseDB.execute("INSERT INTO TE_CONCEPTS (elemID, Concept) VALUES (100, 'CAT')");
+    ElementTreeModel &nodes = *editor->Tree1Nodes;
     struct Case {
         const char *message;
         bool reopened;
     } cases[] = {{"1DOG", false}, {"2DOG", true}, {"3DOG", true}, {"7DOG", false}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.message);
-        body->setExpanded(false);
-        editor->Tree1->setCurrentItem(root);
+        // The root open, the entries' branch closed, the root selected.
+        editor->Tree1->collapseAll();
+        editor->BuildElementRoot();
+        editor->expandNode(nodes.rootNode());
+        editor->selectNode(nodes.rootNode());
         editor->lblOntoComm.setCaption("");
         editor->lblOntoComm.setCaption(c.message);
-        EXPECT_EQ(editor->Tree1->currentItem() == body, c.reopened);
-        EXPECT_EQ(body->isExpanded(), c.reopened);
+        const QModelIndex body = nodes.findKey("n 3");
+        ASSERT_TRUE(body.isValid());
+        EXPECT_EQ(nodes.text(body), "body");
+        EXPECT_EQ(editor->Tree1->currentIndex() == body, c.reopened);
+        EXPECT_EQ(editor->Tree1->isExpanded(body), c.reopened);
         EXPECT_FALSE(editor->Tree1->isHidden());
     }
 }

@@ -103,6 +103,23 @@ TEST(DataList, ASourceThatReadsAsShownGrowsAsTheListScrolls)
     EXPECT_EQ(list.text(), "999");
 }
 
+TEST(DataList, ASourceThatFailsToReadMoreLeavesTheListAsItWas)
+{
+    struct FailingRows : GrowingRows {
+        int fetchMore() override { throw db::DbError(db::err::Engine, "the file went away"); }
+    };
+    auto rows = std::make_shared<FailingRows>();
+    ui::DataList list;
+    list.resize(200, 3000);
+    list.bind(rows);
+    list.show();
+    list.scrollToBottom();
+    QApplication::processEvents();
+    EXPECT_EQ(list.model()->rowCount(), 50);
+    list.setCurrentRow(49);
+    EXPECT_EQ(list.text(), "49");
+}
+
 TEST(DataList, ARowAddedOrRemovedKeepsTheSelectionOnItsRow)
 {
     auto rows = std::make_shared<EditedRows>();

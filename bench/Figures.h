@@ -1,0 +1,51 @@
+#pragma once
+// How every benchmark prints a figure, one line "<operation> <size> <value> <unit>", and
+// what it measures with: the median of runs, the peak memory, the processor time.
+
+#include <QString>
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+namespace bench {
+
+// The size printed on every line (the number of concepts, usually).
+inline QString &size()
+{
+    static QString s;
+    return s;
+}
+
+inline void figure(const char *operation, double value, const char *unit)
+{
+    std::printf("%s %s %.4g %s\n", operation, qPrintable(size()), value, unit);
+    std::fflush(stdout);
+}
+
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
+}
+
+inline double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// Processor time the process has used so far (user and system), in seconds: on a machine
+// shared with other work, rates per processor second stay comparable where wall time
+// does not.
+inline double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto s = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return s(usage.ru_utime) + s(usage.ru_stime);
+}
+
+}  // namespace bench

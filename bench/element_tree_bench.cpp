@@ -1,0 +1,281 @@
+// Times the termbase editor's element tree and storing on a termbase of many entries
+// (three languages, two terms each, a note and a cross-reference per entry), bound to an
+// ontology of as many concepts: opening the entries' branch, storing a term (also the
+// first of a new language), a value and a cross-reference with the tree's refresh, and
+// revealing an element. Prints "<operation> <entries> <median> <unit>" lines, and the
+// memory the opened branch takes, which must not follow the number of entries.
+//
+//   lx_element_tree_bench <entries>...
+
+#include "ontology/Global.h"
+#include "ontology/OntologySchema.h"
+#include "tbeditor/frmTBEDitor.h"
+#include "termbase/Global.h"
+#include "termbase/NewTermbase.h"
+#include "ui/App.h"
+#include "ui/DataList.h"
+#include "ui/Forms.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t m = v.size() / 2;
+    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
+}
+
+double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+
+// The memory the process holds now.
+double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+}
+
+// An ontology of n concepts under its root, named in no order against their insertion,
+// each under a parent among those before it.
+void makeOntology(const QString &path, int n)
+{
+    OntologyPath = path;
+    OntologyFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+    CreateOntologyDatabase(path);
+    RootConcept = QStringLiteral("ALL");
+    OntologyInfo.Name = QStringLiteral("Bench");
+    db::Transaction tx(OntologyDB);
+    db::Statement add(OntologyDB, QStringLiteral("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES (?, 1, 1)"));
+    db::Statement isa(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
+    const auto name = [](int i) { return QStringLiteral("K%1").arg((qint64(i) * 7919) % 1000003, 7, 10, QLatin1Char('0')); };
+    for (int i = 1; i <= n; ++i) {
+        add.bind(1, name(i));
+        add.run();
+        isa.bind(1, name(i));
+        isa.bind(2, i <= 8 ? QStringLiteral("OBJECT") : name(i / 8));
+        isa.run();
+    }
+    tx.commit();
+}
+
+// Entries for every concept in a shuffled order: three language sections of two terms,
+// a note, and a cross-reference from the first term to a term of another entry.
+void fillEntries(const QString &path, int entries)
+{
+    db::Database tb = db::Database::open(path);
+    std::vector<QString> concepts;
+    db::Statement read(tb, QStringLiteral("SELECT Concept FROM CONCEPTS"));
+    while (read.step())
+        concepts.push_back(read.column(0).toString());
+    std::shuffle(concepts.begin(), concepts.end(), *QRandomGenerator::global());
+    concepts.resize(std::min<size_t>(concepts.size(), size_t(entries)));
+
+    db::Transaction tx(tb);
+    qint64 id = tb.scalar(QStringLiteral("SELECT max(elemID) FROM elements")).toLongLong();
+    db::Statement element(tb, QStringLiteral("INSERT INTO elements (elemID, categoryID, parentID) VALUES (?, ?, ?)"));
+    db::Statement entryConcept(tb, QStringLiteral("INSERT INTO TE_CONCEPTS (elemID, Concept) VALUES (?, ?)"));
+    db::Statement lang(tb, QStringLiteral("INSERT INTO elements_use_lang (elemID, langID) VALUES (?, ?)"));
+    db::Statement term(tb, QStringLiteral("INSERT INTO TERMS (elemID, term, langID) VALUES (?, ?, ?)"));
+    db::Statement text(tb, QStringLiteral("INSERT INTO text_values (elemID, value) VALUES (?, ?)"));
+    db::Statement pointer(tb, QStringLiteral("INSERT INTO pointers (elemID, targetID) VALUES (?, ?)"));
+    const auto add = [&](const char *category, qint64 parent) {
+        element.bindAll({++id, QString::fromLatin1(category), parent});
+        element.run();
+        return id;
+    };
+    std::vector<qint64> firstTerms;
+    for (size_t e = 0; e < concepts.size(); ++e) {
+        const qint64 entry = add("0.3", 3);
+        entryConcept.bindAll({entry, concepts[e]});
+        entryConcept.run();
+        for (const char *l : {"en", "es", "de"}) {
+            const qint64 section = add("0.4", entry);
+            lang.bindAll({section, QString::fromLatin1(l)});
+            lang.run();
+            for (int t = 0; t < 2; ++t) {
+                const qint64 termID = add("1", section);
+                term.bindAll({termID, concepts[e].toLower() + QStringLiteral(" %1 %2").arg(QLatin1String(l)).arg(t), QString::fromLatin1(l)});
+                term.run();
+                if (t == 0 && QLatin1String(l) == QLatin1String("en"))
+                    firstTerms.push_back(termID);
+            }
+        }
+        const qint64 note = add("8", entry);
+        text.bindAll({note, QStringLiteral("A note on ") + concepts[e]});
+        text.run();
+        lang.bindAll({note, QStringLiteral("en")});
+        lang.run();
+    }
+    // Cross-references once every term exists: each first term to the next entry's.
+    for (size_t e = 0; e < firstTerms.size(); ++e) {
+        const qint64 xref = add("9.2.3", firstTerms[e]);
+        text.bindAll({xref, QStringLiteral("related term")});
+        text.run();
+        pointer.bindAll({xref, firstTerms[(e + 1) % firstTerms.size()]});
+        pointer.run();
+    }
+    tx.commit();
+    tb.close();
+}
+
+void run(int entries)
+{
+    QTemporaryDir dir;
+    QFile::copy(QStringLiteral(LX_RES_DAT), dir.filePath(QStringLiteral("res.dat")));
+    ui::setAppPath(dir.path());
+    QDir(dir.path()).mkdir(QStringLiteral("TermBases"));
+    makeOntology(dir.filePath(QStringLiteral("bench.ont")), entries);
+    const QString path = dir.filePath(QStringLiteral("TermBases/bench.lxb"));
+    {
+        NewTermbase made(path);
+        TermbaseInfoRecord properties;
+        properties.Name = QStringLiteral("Bench");
+        made.complete(properties);
+    }
+    fillEntries(path, entries);
+    const QString n = QString::number(entries);
+    const auto figure = [&](const char *operation, double value, const char *unit) {
+        std::printf("%s %s %.4g %s\n", operation, qPrintable(n), value, unit);
+        std::fflush(stdout);
+    };
+
+    auto editor = std::make_shared<frmTBEDitor>();
+    editor->load();
+    editor->show();
+    QString open = path;
+    editor->OpenTermbase(open);
+    QApplication::processEvents();
+    ElementTreeModel &nodes = *editor->Tree1Nodes;
+
+    // Opening the entries' branch, from a closed root each time, painted.
+    std::vector<double> expands;
+    const double before = residentMegabytes();
+    for (int i = 0; i < 7; ++i) {
+        editor->BuildElementRoot();
+        editor->expandNode(nodes.rootNode());
+        const QModelIndex body = nodes.findKey(QStringLiteral("n 3"));
+        QElapsedTimer t;
+        t.start();
+        editor->expandNode(body);
+        editor->Tree1->repaint();
+        QApplication::processEvents();
+        expands.push_back(ms(t));
+    }
+    // The first read walks every entry once for the few children the concepts' order
+    // does not bring; reading the branch again unchanged reuses what it found.
+    figure("expand-body-first", expands.front(), "ms");
+    figure("expand-body", median(expands), "ms");
+    figure("memory-after-expanding-body", residentMegabytes() - before, "MB");
+
+    // Entries spread over the whole order, each revealed from a closed tree.
+    std::vector<qint64> sample;
+    db::Statement pick(TermbaseDB, QStringLiteral("SELECT elemID FROM elements WHERE categoryID = '0.3' "
+                                                  "ORDER BY (elemID * 2654435761) % 1000003 LIMIT 15"));
+    while (pick.step())
+        sample.push_back(pick.column(0).toLongLong());
+    std::vector<double> reveals;
+    for (qint64 id : sample) {
+        editor->BuildElementRoot();
+        QElapsedTimer t;
+        t.start();
+        editor->RevealElement(id);
+        reveals.push_back(ms(t));
+    }
+    figure("reveal-element", median(reveals), "ms");
+
+    const auto select = [&](qint64 id) {
+        editor->RevealElement(id);
+        editor->Tree1_NodeClick(editor->selectedNode());
+    };
+    const auto choose = [&](const QString &categoryID) {
+        QTreeWidgetItem *item = findNode(*editor->Tree2, QStringLiteral("n") + categoryID);
+        editor->Tree2_NodeClick(item);
+    };
+    const auto language = [&](const QString &langID) {
+        editor->lstLang->setCurrentItem(editor->lstLang->findItems(langID, Qt::MatchExactly).first());
+    };
+    std::vector<double> terms, newLanguage, values, xrefs;
+    for (qint64 entry : sample) {
+        select(entry);
+        choose(QStringLiteral("1"));
+        editor->txtData->setPlainText(QStringLiteral("another term"));
+        language(QStringLiteral("en"));
+        QElapsedTimer t;
+        t.start();
+        editor->cmdAssert_Click();
+        terms.push_back(ms(t));
+
+        select(entry);
+        choose(QStringLiteral("1"));
+        editor->txtData->setPlainText(QStringLiteral("un terme"));
+        language(QStringLiteral("fr"));
+        t.restart();
+        editor->cmdAssert_Click();
+        newLanguage.push_back(ms(t));
+
+        select(entry);
+        choose(QStringLiteral("5.2"));
+        editor->txtData->setPlainText(QStringLiteral("An explanation"));
+        language(QStringLiteral("en"));
+        t.restart();
+        editor->cmdAssert_Click();
+        values.push_back(ms(t));
+
+        // A cross-reference from the entry's first term to the one just stored.
+        const qint64 source = TermbaseDB.scalar(QStringLiteral("SELECT t.elemID FROM TERMS t JOIN elements s ON s.elemID = "
+                                                               "(SELECT parentID FROM elements WHERE elemID = t.elemID) "
+                                                               "WHERE s.parentID = ? ORDER BY t.elemID"),
+                                                {entry})
+                                  .toLongLong();
+        const qint64 target = TermbaseDB.scalar(QStringLiteral("SELECT elemID FROM TERMS WHERE term = 'un terme' "
+                                                               "ORDER BY elemID DESC"))
+                                  .toLongLong();
+        select(source);
+        choose(QStringLiteral("9.2.1"));
+        editor->RevealElement(target);
+        t.restart();
+        editor->Tree1_NodeClick(editor->selectedNode());
+        xrefs.push_back(ms(t));
+    }
+    figure("store-term", median(terms), "ms");
+    figure("store-term-new-language", median(newLanguage), "ms");
+    figure("store-value", median(values), "ms");
+    figure("store-cross-reference", median(xrefs), "ms");
+    editor->CloseTermbase();
+    editor->unload();
+    OntologyDB.close();
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(QString::fromLocal8Bit(argv[i]).toInt());
+    if (sizes.empty())
+        sizes = {10000, 100000};
+    for (int entries : sizes)
+        run(entries);
+    return 0;
+}

@@ -1,0 +1,610 @@
+#include "OxpImport.h"
+
+#include "BulkCache.h"
+#include "FlatIndex.h"
+#include "OxpFile.h"
+#include "db/Text.h"
+#include "ontology/Global.h"
+#include "ontology/LocalSlots.h"
+
+#include <QSet>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+constexpr int rootType = 100;
+constexpr int importSubset = 1;
+constexpr qint64 stepEvery = 4096;
+const QString shallowParsing = QStringLiteral("Performing shallow parsing...");
+
+QString lineRef(qint64 n) { return QString::number(n); }
+
+// What the import knows of the ontology's concepts: those stored and those this import
+// adds, each once, found by their key as the file compares identifiers.
+struct Concepts {
+    struct Node {
+        QString id;
+        int type = 0;
+        bool defined = false;  // a definition other than none or "Undefined"
+        bool added = false;
+        // Added as a parent, with its child's Type: its own IS-A line, when one comes,
+        // tells its Type.
+        bool typeGuessed = false;
+        bool written = false;  // an added concept's row has been written
+        qint64 line = 0;       // where an added concept was first named
+    };
+    std::vector<Node> nodes;
+    FlatIndex byKey;
+
+    // Identifiers that differ only in ASCII letter case hash alike, as the file compares them.
+    static quint64 keyOf(const QString &id)
+    {
+        quint64 h = 0xcbf29ce484222325ULL;
+        for (QChar c : id) {
+            char16_t u = c.unicode();
+            if (u >= u'a' && u <= u'z')
+                u = char16_t(u - 32);
+            h = (h ^ u) * 0x100000001b3ULL;
+        }
+        return h;
+    }
+    int find(const QString &id) const
+    {
+        return byKey.find(keyOf(id), [&](int n) { return db::sameText(nodes[size_t(n)].id, id); });
+    }
+    void index(const QString &id, int n) { byKey.insert(keyOf(id), n); }
+    int add(const QString &id, int type)
+    {
+        const int n = int(nodes.size());
+        nodes.push_back({id, type, false, true, false, false, 0});
+        index(id, n);
+        return n;
+    }
+};
+
+quint64 pairKey(int a, int b) { return (quint64(quint32(a)) << 32) | quint32(b); }
+
+// The nodes of every cycle-capable group: strongly connected components of more than one
+// node, over edges child -> parent. Iterative, so a chain of any depth is no danger.
+std::vector<int> componentsOf(int nodeCount, const std::vector<std::vector<int>> &parents)
+{
+    std::vector<int> index(size_t(nodeCount), -1), low(size_t(nodeCount), 0), component(size_t(nodeCount), -1);
+    std::vector<char> onStack(size_t(nodeCount), 0);
+    std::vector<int> stack;
+    std::vector<std::pair<int, size_t>> calls;
+    int next = 0, components = 0;
+    for (int start = 0; start < nodeCount; ++start) {
+        if (index[size_t(start)] >= 0)
+            continue;
+        calls.push_back({start, 0});
+        while (!calls.empty()) {
+            auto &[v, edge] = calls.back();
+            if (edge == 0 && index[size_t(v)] < 0) {
+                index[size_t(v)] = low[size_t(v)] = next++;
+                stack.push_back(v);
+                onStack[size_t(v)] = 1;
+            }
+            const auto &out = parents[size_t(v)];
+            if (edge < out.size()) {
+                const int w = out[edge++];
+                if (index[size_t(w)] < 0) {
+                    calls.push_back({w, 0});
+                } else if (onStack[size_t(w)]) {
+                    low[size_t(v)] = std::min(low[size_t(v)], index[size_t(w)]);
+                }
+                continue;
+            }
+            if (low[size_t(v)] == index[size_t(v)]) {
+                int w;
+                do {
+                    w = stack.back();
+                    stack.pop_back();
+                    onStack[size_t(w)] = 0;
+                    component[size_t(w)] = components;
+                } while (w != v);
+                ++components;
+            }
+            const int done = v;
+            calls.pop_back();
+            if (!calls.empty()) {
+                const int caller = calls.back().first;
+                low[size_t(caller)] = std::min(low[size_t(caller)], low[size_t(done)]);
+            }
+        }
+    }
+    return component;
+}
+
+struct Cancelled {};
+
+class Importer {
+public:
+    Importer(const OxpCheckResult &checked, const OxpImportOptions &options, QString &log, const OxpProgress &progress,
+             bool dryRun)
+        : m_checked(checked), m_options(options), m_log(log), m_progress(progress), m_dryRun(dryRun)
+    {
+    }
+
+    OxpImportResult run();
+
+private:
+    struct NewLink {
+        int child, parent;
+        qint64 line;
+        bool refused = false;
+    };
+    struct Message {
+        qint64 line;
+        QString text;
+    };
+
+    void loadConcepts();
+    void conceptPhase();
+    void definitionPhase();
+    void domainPhase();
+    void refuseCycles(const std::vector<std::vector<int>> &stored, std::vector<NewLink> &links,
+                      std::vector<Message> &messages);
+    // The concepts this import adds are written once their definitions are known: those
+    // with a DEFINITION line when it is met, the others, and the links, after that phase.
+    void writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line);
+    void writeAddedConceptsAndLinks();
+
+    // Reads every line of the file; take sees the lines of one kind.
+    template <class Take>
+    void pass(const QString &panel, OxpSlotKind kind, Take take);
+
+    // The log's lines: the import writes its phase's own words, Check File only the
+    // refusals and warnings that its shallow pass cannot see.
+    QString refusal(qint64 n, const QString &reason) const
+    {
+        return QStringLiteral("- Error on line #: ") + lineRef(n) + QStringLiteral(" -> ") + reason + crlf;
+    }
+    QString warning(qint64 n, const QString &reason) const
+    {
+        return QStringLiteral("- Warning on line #: ") + lineRef(n) + QStringLiteral(" -> ") + reason + crlf;
+    }
+    void write(const QString &text)
+    {
+        if (!text.isEmpty())
+            m_log += text;
+    }
+    // A line the grammar refuses: Check File's own pass has reported it already.
+    QString parseError(const QString &prefix, qint64 n, const OxpLine &line, bool tooLong) const
+    {
+        if (m_dryRun)
+            return {};
+        QString text = prefix + lineRef(n);
+        if (tooLong)
+            text += QStringLiteral(" -> the line is longer than %1 bytes").arg(OxpMaxLineBytes);
+        else if (line.wellFormed)
+            text += QStringLiteral(" -> ") + line.problem;
+        return text + crlf + crlf;
+    }
+    static bool unreadable(const OxpLine &line, bool tooLong)
+    {
+        return tooLong || !line.wellFormed || !line.problem.isEmpty();
+    }
+    [[noreturn]] void fail(qint64 n, const QString &description)
+    {
+        const QString text = n > 0 ? QStringLiteral("Import failed on line #: %1: %2. Nothing was imported.")
+                                         .arg(lineRef(n), description)
+                                   : description + QStringLiteral(" Nothing was imported.");
+        m_log += text + crlf;
+        throw db::DbError(db::err::Engine, text);
+    }
+    template <class Body>
+    void writeRow(qint64 n, Body body)
+    {
+        if (m_dryRun)
+            return;
+        try {
+            body();
+        } catch (const db::DbError &e) {
+            fail(n, e.description());
+        }
+    }
+
+    const OxpCheckResult &m_checked;
+    const OxpImportOptions &m_options;
+    QString &m_log;
+    const OxpProgress &m_progress;
+    bool m_dryRun;
+    Concepts m_concepts;
+    OxpImportResult m_result;
+    QSet<qint64> m_reportedTooLong;
+    std::vector<NewLink> m_newLinks;
+    std::unique_ptr<db::Statement> m_addConcept;
+};
+
+template <class Take>
+void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
+{
+    // Check File's passes over the phases are part of its parse, and say so.
+    if (m_progress.begin)
+        m_progress.begin(m_dryRun ? shallowParsing : panel, m_checked.lines);
+    // However the pass ends, its progress display closes.
+    const struct End {
+        const OxpProgress &progress;
+        ~End()
+        {
+            if (progress.end)
+                progress.end();
+        }
+    } end{m_progress};
+    OxpFileReader reader(m_checked.path);
+    while (reader.next()) {
+        const qint64 n = reader.lineNumber();
+        if (m_progress.step && n % stepEvery == 0)
+            m_progress.step(std::min(n, m_checked.lines));
+        if (reader.tooLong()) {
+            // Its kind is unknown: the first phase that reads it reports it.
+            if (m_reportedTooLong.contains(n))
+                continue;
+            m_reportedTooLong.insert(n);
+            OxpLine unread;
+            unread.kind = kind;
+            take(n, unread, true);
+            continue;
+        }
+        if (OxpSlotTypeOfBytes(reader.bytes()) != kind)
+            continue;
+        take(n, ParseOxpLine(reader.text()), false);
+    }
+    if (reader.fingerprint() != m_checked.fingerprint)
+        fail(0, QStringLiteral("The file %1 has changed since it was checked. Click 'Check File' again.")
+                    .arg(m_checked.path));
+}
+
+void Importer::loadConcepts()
+{
+    const qsizetype stored = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
+    m_concepts.byKey.reserve(stored + m_checked.count(OxpSlotKind::Concept));
+    m_concepts.nodes.reserve(size_t(stored + m_checked.count(OxpSlotKind::Concept)));
+    db::Statement st(OntologyDB, QStringLiteral("SELECT Concept, Type, Definition IS NOT NULL AND "
+                                                "Definition <> 'Undefined' FROM CONCEPTS"));
+    while (st.step()) {
+        const QString id = st.column(0).toString();
+        m_concepts.index(id, int(m_concepts.nodes.size()));
+        m_concepts.nodes.push_back({id, st.column(1).toInt(), st.column(2).toBool(), false, false, true, 0});
+    }
+}
+
+void Importer::conceptPhase()
+{
+    if (OntologyDB.scalar(QStringLiteral("SELECT 1 FROM Subsets WHERE Subset_ID = ?"), {importSubset}).isNull()) {
+        const QString text = QStringLiteral("The ontology has no subset %1, which imported concepts are put in.")
+                                 .arg(importSubset);
+        if (m_dryRun) {
+            m_log += QStringLiteral("- ") + text + crlf;
+            return;
+        }
+        fail(0, text);
+    }
+    m_result.ranConcepts = true;
+    FlatIndex links;  // (child, parent) pairs
+    std::vector<std::vector<int>> stored(m_concepts.nodes.size());
+    {
+        db::Statement st(OntologyDB, QStringLiteral("SELECT Concept, ISA FROM ISA"));
+        while (st.step()) {
+            const int child = m_concepts.find(st.column(0).toString());
+            const int parent = m_concepts.find(st.column(1).toString());
+            if (child < 0 || parent < 0)
+                continue;
+            links.insert(pairKey(child, parent), 0);
+            stored[size_t(child)].push_back(parent);
+        }
+    }
+    std::vector<NewLink> &newLinks = m_newLinks;
+    std::vector<Message> messages;
+    const auto node = [&](int i) -> Concepts::Node & { return m_concepts.nodes[size_t(i)]; };
+    const auto addConcept = [&](const QString &id, int type, qint64 n) {
+        const int added = m_concepts.add(id, type);
+        node(added).line = n;
+        return added;
+    };
+
+    pass(QStringLiteral("Importing CONCEPT slots..."), OxpSlotKind::Concept,
+         [&](qint64 n, const OxpLine &line, bool tooLong) {
+             if (unreadable(line, tooLong)) {
+                 messages.push_back({n, parseError(QStringLiteral("Error parsing line #: "), n, line, tooLong)});
+                 return;
+             }
+             int child = m_concepts.find(line.conceptId);
+             if (child >= 0 && node(child).type == rootType) {
+                 messages.push_back(
+                     {n, refusal(n, QStringLiteral("%1 is the root and can have no parent").arg(node(child).id))});
+                 return;
+             }
+             if (child < 0) {
+                 child = addConcept(line.conceptId, line.type, n);
+             } else if (node(child).typeGuessed) {
+                 node(child).type = line.type;
+                 node(child).typeGuessed = false;
+             }
+             int parent = m_concepts.find(line.value);
+             if (parent < 0) {
+                 parent = addConcept(line.value, line.type, n);
+                 node(parent).typeGuessed = true;
+             }
+             if (links.contains(pairKey(child, parent)))
+                 return;
+             links.insert(pairKey(child, parent), 0);
+             newLinks.push_back({child, parent, n});
+         });
+
+    refuseCycles(stored, newLinks, messages);
+    for (const NewLink &l : newLinks) {
+        const int childType = node(l.child).type, parentType = node(l.parent).type;
+        if (!l.refused && childType != parentType && parentType != rootType)
+            messages.push_back({l.line, warning(l.line, QStringLiteral("%1 (Type %2) is linked to %3 (Type %4)")
+                                                            .arg(node(l.child).id)
+                                                            .arg(childType)
+                                                            .arg(node(l.parent).id)
+                                                            .arg(parentType))});
+    }
+    std::stable_sort(messages.begin(), messages.end(), [](const Message &a, const Message &b) { return a.line < b.line; });
+    for (const Message &m : messages)
+        m_log += m.text;
+
+    for (const Concepts::Node &n : m_concepts.nodes)
+        if (n.added)
+            m_result.addedConcepts << n.id;
+    m_result.conceptsAdded = m_result.addedConcepts.size();
+}
+
+void Importer::writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line)
+{
+    if (!m_addConcept)
+        m_addConcept = std::make_unique<db::Statement>(
+            OntologyDB, QStringLiteral("INSERT INTO CONCEPTS (Concept, Definition, Type, Subset_ID) VALUES (?, ?, ?, ?)"));
+    writeRow(line, [&] {
+        m_addConcept->bind(1, target.id).bind(2, definition).bind(3, target.type).bind(4, importSubset).run();
+    });
+    target.written = true;
+}
+
+void Importer::writeAddedConceptsAndLinks()
+{
+    for (Concepts::Node &n : m_concepts.nodes)
+        if (!n.written)
+            writeConcept(n, QVariant(), n.line);
+    const auto &nodes = m_concepts.nodes;
+    db::Statement addLink(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
+    for (const NewLink &l : m_newLinks)
+        if (!l.refused)
+            writeRow(l.line, [&] { addLink.bind(1, nodes[size_t(l.child)].id).bind(2, nodes[size_t(l.parent)].id).run(); });
+    m_newLinks.clear();
+}
+
+void Importer::refuseCycles(const std::vector<std::vector<int>> &stored, std::vector<NewLink> &links,
+                            std::vector<Message> &messages)
+{
+    const int count = int(m_concepts.nodes.size());
+    std::vector<std::vector<int>> all = stored;
+    all.resize(size_t(count));
+    for (const NewLink &l : links)
+        all[size_t(l.child)].push_back(l.parent);
+    const std::vector<int> group = componentsOf(count, all);
+    std::vector<int> groupSize(size_t(count), 0);
+    for (int g : group)
+        ++groupSize[size_t(g)];
+    const auto cyclic = [&](int a, int b) { return group[size_t(a)] == group[size_t(b)] && groupSize[size_t(group[size_t(a)])] > 1; };
+
+    // Only a link inside a group of concepts that reach each other can close a cycle.
+    // Inside such a group the links are taken in the file's order, each refused when its
+    // parent already lies below its child.
+    std::vector<std::vector<int>> accepted(static_cast<size_t>(count));
+    for (int v = 0; v < int(stored.size()); ++v)
+        for (int p : stored[size_t(v)])
+            if (cyclic(v, p))
+                accepted[size_t(v)].push_back(p);
+    std::vector<int> seen(size_t(count), -1);
+    std::vector<int> todo;
+    int walk = 0;
+    const auto reaches = [&](int from, int to) {
+        ++walk;
+        todo.assign(1, from);
+        seen[size_t(from)] = walk;
+        while (!todo.empty()) {
+            const int v = todo.back();
+            todo.pop_back();
+            if (v == to)
+                return true;
+            for (int p : accepted[size_t(v)])
+                if (seen[size_t(p)] != walk) {
+                    seen[size_t(p)] = walk;
+                    todo.push_back(p);
+                }
+        }
+        return false;
+    };
+    for (NewLink &l : links) {
+        if (!cyclic(l.child, l.parent))
+            continue;
+        if (reaches(l.parent, l.child)) {
+            l.refused = true;
+            messages.push_back({l.line, refusal(l.line, QStringLiteral("linking %1 to %2 would make a cycle of IS-A links")
+                                                           .arg(m_concepts.nodes[size_t(l.child)].id,
+                                                                m_concepts.nodes[size_t(l.parent)].id))});
+        } else {
+            accepted[size_t(l.child)].push_back(l.parent);
+        }
+    }
+}
+
+void Importer::definitionPhase()
+{
+    m_result.ranDefinitions = true;
+    db::Statement setDefinition(OntologyDB, QStringLiteral("UPDATE CONCEPTS SET Definition = ? WHERE Concept = ?"));
+    pass(QStringLiteral("Importing DEFINITION slots..."), OxpSlotKind::Definition,
+         [&](qint64 n, const OxpLine &line, bool tooLong) {
+             if (unreadable(line, tooLong)) {
+                 m_log += parseError(QStringLiteral("* Error parsing line #: "), n, line, tooLong);
+                 return;
+             }
+             const int at = m_concepts.find(line.conceptId);
+             if (at < 0) {
+                 m_log += m_dryRun ? warning(n, QStringLiteral("concept %1 does not exist: definition not imported")
+                                                    .arg(line.conceptId))
+                                   : QStringLiteral("* Error importing definition: concept does not exists:") + crlf +
+                                         line.conceptId + QStringLiteral(" (line #: ") + lineRef(n) + QLatin1Char(')') +
+                                         crlf + crlf;
+                 return;
+             }
+             Concepts::Node &target = m_concepts.nodes[size_t(at)];
+             // "Undefined" in the file is no definition: it never takes the place of one.
+             if (line.nullDefinition)
+                 return;
+             if (target.defined && !m_dryRun) {
+                 if (m_options.overwrite == OxpOverwrite::No)
+                     return;
+                 if (m_options.overwrite == OxpOverwrite::Ask) {
+                     const ui::Answer answer =
+                         m_options.askOverwrite ? m_options.askOverwrite(target.id) : ui::Answer::Yes;
+                     if (answer == ui::Answer::Cancel)
+                         throw Cancelled();
+                     if (answer != ui::Answer::Yes)
+                         return;
+                 }
+             }
+             if (target.written)
+                 writeRow(n, [&] { setDefinition.bindAll({line.value, target.id}).run(); });
+             else
+                 writeConcept(target, line.value, n);
+             target.defined = true;
+             ++m_result.definitionsSet;
+         });
+}
+
+void Importer::domainPhase()
+{
+    m_result.ranDomains = true;
+    FlatIndex domains;  // (concept, domain) pairs
+    {
+        db::Statement st(OntologyDB, QStringLiteral("SELECT Concept1, Concept2 FROM RELATIONS WHERE Rel = ?"));
+        st.bind(1, DomainSlot);
+        while (st.step())
+            domains.insert(pairKey(m_concepts.find(st.column(0).toString()), m_concepts.find(st.column(1).toString())), 0);
+    }
+    db::Statement addDomain(OntologyDB, QStringLiteral("INSERT INTO RELATIONS (Concept1, Rel, \"Default\", Concept2) "
+                                                       "VALUES (?, ?, ?, ?)"));
+    pass(QStringLiteral("Importing DOMAIN slots..."), OxpSlotKind::Domain,
+         [&](qint64 n, const OxpLine &line, bool tooLong) {
+             if (unreadable(line, tooLong)) {
+                 m_log += parseError(QStringLiteral("Error parsing line #: "), n, line, tooLong);
+                 return;
+             }
+             const int owner = m_concepts.find(line.conceptId);
+             const int domain = m_concepts.find(line.value);
+             if (owner < 0 || domain < 0) {
+                 m_log += m_dryRun ? warning(n, QStringLiteral("concept %1 or %2 is not in the ontology: domain not "
+                                                               "imported")
+                                                    .arg(line.conceptId, line.value))
+                                   : QStringLiteral("Warning parsing line # ") + lineRef(n) +
+                                         QStringLiteral(" -> Concept ") + line.conceptId + QStringLiteral(" or ") +
+                                         line.value + QStringLiteral(" not in ontology. ") +
+                                         QStringLiteral("Domain slot not added") + crlf;
+                 return;
+             }
+             if (domains.contains(pairKey(owner, domain))) {
+                 if (!m_dryRun)
+                     m_log += QStringLiteral("- Warning parsing line # ") + lineRef(n) + QStringLiteral(" -> Domain ") +
+                              line.value + QStringLiteral(" exists for concept ") + line.conceptId +
+                              QStringLiteral(". DOMAIN slot not added.") + crlf;
+                 return;
+             }
+             domains.insert(pairKey(owner, domain), 0);
+             writeRow(n, [&] {
+                 addDomain.bindAll({m_concepts.nodes[size_t(owner)].id, DomainSlot, line.isDefault,
+                                    m_concepts.nodes[size_t(domain)].id})
+                     .run();
+             });
+             ++m_result.domainsAdded;
+         });
+}
+
+OxpImportResult Importer::run()
+{
+    const BulkCache cache;
+    // One transaction: the phases write into it and nothing stays unless all of them end.
+    db::Transaction tx(OntologyDB);
+    loadConcepts();
+    try {
+        if (m_options.concepts && m_checked.count(OxpSlotKind::Concept) > 0)
+            conceptPhase();
+        if (m_options.definitions && m_checked.count(OxpSlotKind::Definition) > 0)
+            definitionPhase();
+        writeAddedConceptsAndLinks();
+        if (m_options.relations && m_checked.count(OxpSlotKind::Domain) > 0)
+            domainPhase();
+    } catch (const Cancelled &) {
+        OxpImportResult cancelled;
+        cancelled.cancelled = true;
+        return cancelled;
+    }
+    if (!m_dryRun)
+        tx.commit();
+    return m_result;
+}
+
+}  // namespace
+
+OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options, const OxpProgress &progress)
+{
+    OxpCheckResult check;
+    check.path = path;
+    const OxpFileFacts facts = ScanOxpFile(path);
+    check.lines = facts.lines;
+    check.fingerprint = facts.fingerprint;
+    if (progress.begin)
+        progress.begin(shallowParsing, check.lines);
+    OxpFileReader reader(path);
+    qint64 read = 0;
+    while (reader.next()) {
+        const qint64 n = read = reader.lineNumber();
+        if (progress.step && n % stepEvery == 0)
+            progress.step(std::min(n, check.lines));
+        if (reader.tooLong()) {
+            check.log += QStringLiteral("- Error on line #: ") + lineRef(n) +
+                         QStringLiteral(" -> the line is longer than %1 bytes").arg(OxpMaxLineBytes) + crlf;
+            continue;
+        }
+        // Only lines with fields, and lines short enough for their characters to count, need
+        // decoding: the others are told apart by their bytes.
+        const QByteArrayView bytes = reader.bytes();
+        OxpLine line;
+        line.kind = OxpSlotTypeOfBytes(bytes);
+        constexpr qsizetype surelyLongEnough = 4 * 7;
+        if (line.kind == OxpSlotKind::Concept || line.kind == OxpSlotKind::Definition ||
+            line.kind == OxpSlotKind::Domain || bytes.size() < surelyLongEnough)
+            line = ParseOxpLine(reader.text());
+        else
+            line.wellFormed = bytes.startsWith('(') && bytes.endsWith(')');
+        if (!line.wellFormed) {
+            check.log += QStringLiteral("- Error on line #: ") + lineRef(n) + crlf;
+            continue;
+        }
+        ++check.counts[size_t(line.kind)];
+        if (!line.problem.isEmpty())
+            check.log += QStringLiteral("- Error on line #: ") + lineRef(n) + QStringLiteral(" -> ") + line.problem + crlf;
+    }
+    if (progress.end)
+        progress.end();
+    check.lines = read;
+    if (reader.fingerprint() != check.fingerprint)
+        throw db::DbError(db::err::Engine, QStringLiteral("The file %1 changed while it was read.").arg(path));
+    // What the import would refuse or warn about over the ontology as it stands.
+    OxpImportOptions dry = options;
+    dry.askOverwrite = {};
+    Importer(check, dry, check.log, progress, true).run();
+    return check;
+}
+
+OxpImportResult ImportOxpFile(const OxpCheckResult &checked, const OxpImportOptions &options, QString &log,
+                              const OxpProgress &progress)
+{
+    return Importer(checked, options, log, progress, false).run();
+}

@@ -1,0 +1,53 @@
+#include "PersonPage.h"
+
+#include "PageFileNames.h"
+#include "db/Error.h"
+#include "termbase/Global.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+QString PersonPageFileName(const QString &alias) { return QStringLiteral("per-") + PageFileName(alias); }
+
+QByteArray PersonPageText(const PersonFields &p)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    QString page = QStringLiteral("<HTML>") + crlf + QStringLiteral("<HEAD><TITLE>") + p.alias.toHtmlEscaped() +
+                   QStringLiteral("</TITLE></HEAD>") + crlf + QStringLiteral("<BODY>") + crlf;
+    page += QStringLiteral("<strong>Alias:</strong> ") + p.alias.toHtmlEscaped() + crlf + crlf + QStringLiteral("<br>") + crlf;
+    const std::pair<const char *, const QString *> fields[] = {{"Role: ", &p.role},
+                                                               {"Name: ", &p.name},
+                                                               {"E-mail: ", &p.email},
+                                                               {"Phone: ", &p.phone},
+                                                               {"Remarks: ", &p.remarks}};
+    for (const auto &[label, text] : fields)
+        if (!text->isEmpty())
+            page += QStringLiteral("<strong>") + QString::fromLatin1(label) + QStringLiteral("</strong>") +
+                    text->toHtmlEscaped() + crlf + crlf + QStringLiteral("<br>") + crlf;
+    page += QStringLiteral("</BODY>") + crlf + QStringLiteral("</HTML>") + crlf;
+    return page.toUtf8();
+}
+
+qint64 StorePersonWithPage(qint64 containerID, const PersonFields &p, const QString &backFolder, qint64 &lastElemID)
+{
+    QDir().mkpath(backFolder);
+    QSaveFile page(QDir(backFolder).filePath(PersonPageFileName(p.alias)));
+    if (!page.open(QIODevice::WriteOnly) || page.write(PersonPageText(p)) < 0)
+        throw db::DbError(db::err::PathFileAccess, QStringLiteral("The person page could not be written: ") + page.errorString());
+    qint64 last = lastElemID;
+    db::Transaction tx(TermbaseDB);
+    const qint64 record = StoreBackMatterRecord(containerID, QStringLiteral("x10.2.2"), p.alias,
+                                                {{QStringLiteral("x10.2.2.2"), p.name},
+                                                 {QStringLiteral("x10.2.2.3"), p.role},
+                                                 {QStringLiteral("x10.2.2.4"), p.email},
+                                                 {QStringLiteral("x10.2.2.5"), p.phone},
+                                                 {QStringLiteral("x10.2.2.6"), p.remarks}},
+                                                last);
+    // The page takes its place before the record is committed: a page that cannot be put
+    // in place takes the record back with it.
+    if (!page.commit())
+        throw db::DbError(db::err::PathFileAccess, QStringLiteral("The person page could not be written: ") + page.errorString());
+    tx.commit();
+    lastElemID = last;
+    return record;
+}

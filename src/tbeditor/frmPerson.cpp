@@ -1,0 +1,109 @@
+#include "frmPerson.h"
+
+#include "publish/PersonPage.h"
+#include "termbase/ElementStore.h"
+#include "termbase/Global.h"
+#include "ui/CommandBoundary.h"
+#include "ui/MsgBox.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+RecordDialog::RecordDialog(const QString &caption) : ui::Form(new QDialog)
+{
+    QWidget *w = window();
+    m_form = new QFormLayout;
+    cmdOK = new QPushButton(QStringLiteral("OK"), w);
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this](bool) { cmdOK_Click(); }));
+    QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this](bool) { cmdCancel_Click(); }));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto *all = new QVBoxLayout(w);
+    all->addLayout(m_form);
+    all->addLayout(buttons);
+    setCaption(caption);
+}
+
+QLineEdit *RecordDialog::box(const QString &label, const QString &toolTip)
+{
+    auto *edit = new QLineEdit(window());
+    edit->setToolTip(toolTip);
+    m_form->addRow(label, edit);
+    return edit;
+}
+
+frmPerson::frmPerson() : RecordDialog(QStringLiteral("Person"))
+{
+    txtAlias = box(QStringLiteral("Alias:"), QStringLiteral("A *short*, unique name that identifies this person"));
+    txtName = box(QStringLiteral("Name:"));
+    txtRole = box(QStringLiteral("Role:"), QStringLiteral("Role or activity within project"));
+    txtEmail = box(QStringLiteral("E-mail:"));
+    txtPhone = box(QStringLiteral("Phone:"));
+    txtRemarks = box(QStringLiteral("Remarks:"));
+}
+
+void frmPerson::cmdOK_Click()
+{
+    const QString alias = txtAlias->text();
+    if (alias.isEmpty()) {
+        ui::msgBox(QStringLiteral("The 'Alias' field is obligatory."));
+        return;
+    }
+    // Each person has a page of its own, named by the alias.
+    if (PersonAliasInUse(alias)) {
+        ui::msgBox(QStringLiteral("Another person has the alias ") + alias + QStringLiteral(" already. Aliases are unique."),
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
+        return;
+    }
+    const QString page = QDir(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back")).filePath(PersonPageFileName(alias));
+    if (QFileInfo::exists(page) &&
+        ui::msgBox(QStringLiteral("Person definition (") + alias + QStringLiteral(")") + QStringLiteral(" exists. Overwrite?"),
+                   ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes) {
+        txtAlias->clear();
+        return;
+    }
+    hide();
+}
+
+void frmPerson::cmdCancel_Click()
+{
+    txtAlias->clear();
+    hide();
+}
+
+frmBiblio::frmBiblio() : RecordDialog(QStringLiteral("Bibliographical Record"))
+{
+    txtDescriptor = box(QStringLiteral("Descriptor:"));
+    txtAuthor = box(QStringLiteral("Author(s)"));
+    txtDate = box(QStringLiteral("Date:"));
+    txtArticle = box(QStringLiteral("Article:"));
+    txtBook = box(QStringLiteral("Book:"));
+    txtPages = box(QStringLiteral("Pages:"));
+    txtPHouse = box(QStringLiteral("Pub. House:"));
+    txtPPlace = box(QStringLiteral("Pub Place:"));
+}
+
+void frmBiblio::cmdOK_Click()
+{
+    if (txtDescriptor->text().isEmpty()) {
+        ui::msgBox(QStringLiteral("You must provide a unique descriptor for each bibliographical record."));
+        return;
+    }
+    hide();
+}
+
+void frmBiblio::cmdCancel_Click()
+{
+    txtDescriptor->clear();
+    hide();
+}

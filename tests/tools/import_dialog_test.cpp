@@ -1,0 +1,166 @@
+#include "tbeditor/TBEditorFixture.h"
+#include "termbase/LinkedFiles.h"
+#include "tools/frmImport.h"
+#include "ui/DataList.h"
+#include "ui/StatusBar.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString instructions =
+    "To Import an ontology file:\n" + QString(40, '-') +
+    "\n1. Choose your options from the 'Import' and 'Overwrite' frames."
+    "\n2. Click the 'Input File' button to choose file to import data from."
+    "\n3. Click the 'Check File' button to check the file's contents and get a preview of changes."
+    "\n4. Click 'Import!' to start importing data. A log will be generated.";
+
+class ImportDialogTest : public TBEditorTest {
+protected:
+    QString exportFile(const QString &name, const QByteArray &bytes) const { return dir.write(name, bytes); }
+
+    bool mainLists(const QString &identifier) const
+    {
+        return main->dblConcepts->findFirst([&](const QString &text) { return text == identifier; });
+    }
+
+    // Shows the dialog through the main window's Import command, the user doing script.
+    void runImport(std::function<void(frmImport &)> script)
+    {
+        modals.expect<frmImport>(std::move(script));
+        main->mnuFileImport_Click();
+    }
+};
+
+}  // namespace
+
+TEST_F(ImportDialogTest, CheckThenImportReachesTheListTheCountsAndTheLinkedTermbases)
+{
+    newTermbase("Kin");  // linked, and open in the editor
+    const QString path = exportFile("pets.oxp", "(PUPPY IS-A VALUE DOG 1)\r\n"
+                                                "(PUPPY DEFINITION VALUE \"A young dog.\")\r\n"
+                                                "(KITTEN IS-A VALUE CAT 1)\r\n"
+                                                "(DOG IS-A VALUE OBJECT 1)\r\n");
+    files.answer(path);
+    runImport([&](frmImport &d) {
+        EXPECT_EQ(d.caption(), "Import Ontology");
+        EXPECT_EQ(d.txtLog->toPlainText(), instructions);
+        EXPECT_FALSE(d.cmdCheckFile->isEnabled());
+        EXPECT_FALSE(d.cmdImport->isEnabled());
+        for (QCheckBox *c : {d.chkConcepts, d.chkDefs, d.Check1, d.Check2})
+            EXPECT_TRUE(c->isChecked());
+        EXPECT_FALSE(d.Check2->isEnabled()) << "the file brings no attributes to import";
+        EXPECT_TRUE(d.optOWYes->isChecked());
+
+        d.cmdOpenFile->click();
+        EXPECT_EQ(d.txtImportFile->text(), path);
+        EXPECT_TRUE(d.cmdCheckFile->isEnabled());
+        EXPECT_FALSE(d.cmdImport->isEnabled());
+
+        d.cmdCheckFile->click();
+        const QString checked = d.txtLog->toPlainText();
+        EXPECT_TRUE(checked.startsWith("Shallow parsing started on "));
+        EXPECT_TRUE(checked.contains("\n- 3 CONCEPT slots.\n- 0 SUBCLASSES slots.\n- 1 DEFINITION slots.\n"));
+        EXPECT_TRUE(checked.contains("A total of 4 lines were parsed."));
+        EXPECT_TRUE(d.cmdImport->isEnabled());
+        EXPECT_FALSE(d.ProgressBar1->isVisible());
+        EXPECT_EQ(d.StatusBar1->panelText(2), "");
+        EXPECT_FALSE(mainLists("PUPPY")) << "Check File writes nothing";
+
+        d.cmdImport->click();
+        const QString log = d.txtLog->toPlainText();
+        EXPECT_TRUE(log.startsWith(checked));
+        EXPECT_TRUE(log.contains("\nImport process started on ")) << log.toStdString();
+        EXPECT_TRUE(log.endsWith("\nIMPORT LOG:\n" + QString(26, '-') +
+                                 "\n- 2 CONCEPT slots added.\n- 1 DEFINITION slots added.\n"))
+            << log.toStdString();
+        d.cmdClose->click();
+    });
+    EXPECT_TRUE(mainLists("PUPPY")) << "the main window rebuilt its list when the dialog closed";
+    EXPECT_TRUE(mainLists("KITTEN"));
+    EXPECT_TRUE(conceptsOf(TermbasePath).contains("PUPPY"));
+    EXPECT_TRUE(conceptsOf(TermbasePath).contains("KITTEN"));
+    EXPECT_TRUE(editor->lblOntoComm.caption().startsWith("1")) << "the open termbase editor was told";
+    EXPECT_TRUE(editor->dbcConcepts->findFirst([](const QString &t) { return t == "KITTEN"; }));
+    EXPECT_EQ(files.asked().back().filter, "Ontology Export Files (*.oxp)|*.oxp|All files (*.*)|*.*|");
+    EXPECT_EQ(QDir::toNativeSeparators(files.asked().back().initDir), ontologies());
+}
+
+TEST_F(ImportDialogTest, AnotherFileOrAChangedFileIsNotImportedUnchecked)
+{
+    const QString first = exportFile("a.oxp", "(AA IS-A VALUE OBJECT 1)\r\n");
+    const QString second = exportFile("b.oxp", "(BB IS-A VALUE OBJECT 1)\r\n");
+    files.answer(first).answer(second);
+    boxes.expect("has changed since it was checked").expect("Cannot read the file");
+    runImport([&](frmImport &d) {
+        d.cmdOpenFile->click();
+        d.cmdCheckFile->click();
+        EXPECT_TRUE(d.cmdImport->isEnabled());
+        d.cmdOpenFile->click();
+        EXPECT_FALSE(d.cmdImport->isEnabled()) << "the new file must be checked first";
+        d.cmdCheckFile->click();
+        dir.write("b.oxp", "(CC IS-A VALUE OBJECT 1)\r\n");
+        d.cmdImport->click();
+        EXPECT_TRUE(d.txtLog->toPlainText().contains("has changed since it was checked"));
+        EXPECT_FALSE(d.ProgressBar1->isVisible());
+        QFile::remove(second);
+        d.cmdCheckFile->click();
+        EXPECT_FALSE(d.cmdImport->isEnabled()) << "a check that failed leaves nothing to import";
+        d.cmdClose->click();
+    });
+    EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Critical);
+    EXPECT_EQ(boxes.asked().back().title, "Error");
+    for (const char *id : {"AA", "BB", "CC"})
+        EXPECT_FALSE(mainLists(id)) << id;
+}
+
+TEST_F(ImportDialogTest, AskMeAsksPerConceptAndCancelImportsNothing)
+{
+    OntologyDB.execute("UPDATE CONCEPTS SET Definition = 'A dog.' WHERE Concept = 'DOG'");
+    const QString path = exportFile("d.oxp", "(PUP IS-A VALUE DOG 1)\r\n(DOG DEFINITION VALUE \"Woof.\")\r\n");
+    files.answer(path);
+    boxes.expect("Concept DOG has a definition. Replace it with the one in the file?", ui::Answer::Cancel)
+        .expect("Concept DOG has a definition", ui::Answer::No);
+    runImport([&](frmImport &d) {
+        d.optOWAsk->setChecked(true);
+        d.cmdOpenFile->click();
+        d.cmdCheckFile->click();
+        d.cmdImport->click();
+        EXPECT_TRUE(d.txtLog->toPlainText().endsWith("- Import cancelled: nothing was imported.\n"));
+        EXPECT_FALSE(mainLists("PUP"));
+        d.cmdImport->click();
+        EXPECT_TRUE(d.txtLog->toPlainText().endsWith("- 1 CONCEPT slots added.\n- 0 DEFINITION slots added.\n"));
+        d.cmdClose->click();
+    });
+    EXPECT_EQ(boxes.asked().at(1).buttons, ui::Buttons::YesNoCancel);
+    EXPECT_EQ(boxes.asked().at(1).title, "Confirm overwrite");
+    EXPECT_EQ(OntologyDB.scalar("SELECT Definition FROM CONCEPTS WHERE Concept = 'DOG'").toString(), "A dog.");
+    EXPECT_TRUE(mainLists("PUP"));
+}
+
+TEST_F(ImportDialogTest, SaveLogAsksBeforeReplacingAndClearLogEmptiesIt)
+{
+    const QString logFile = dir.write("import.txt", "old");
+    files.answer(logFile).answer(logFile).cancel();
+    boxes.expect("File exists. Overwrite?", ui::Answer::No).expect("File exists. Overwrite?", ui::Answer::Yes);
+    runImport([&](frmImport &d) {
+        d.cmdSaveLog->click();
+        EXPECT_EQ(fileBytes(logFile), "old");
+        d.cmdSaveLog->click();
+        d.cmdSaveLog->click();  // cancelled: nothing happens
+        EXPECT_TRUE(d.dlgCommonDialog.fileName.isEmpty());
+        d.cmdClear->click();
+        EXPECT_EQ(d.txtLog->toPlainText(), "");
+        d.cmdClose->click();
+    });
+    QString saved = instructions;
+    EXPECT_EQ(fileBytes(logFile), saved.replace("\n", "\r\n").toUtf8() + "\r\n");
+    EXPECT_EQ(boxes.asked().at(1).title, "Confirm overwrite");
+    EXPECT_EQ(files.asked().at(1).filter, "Text Files (*.txt)|*.txt|All files (*.*)|*.*|");
+    EXPECT_EQ(files.asked().at(1).mode, ui::FileDialogMode::Save);
+}
