@@ -132,6 +132,10 @@ public:
     int CurrentType = 0;
     qint64 TotalCount = 0;
     qint64 ListedCount = 0;
+    // The column (0-based) the user sorted each list view by; it stays sorted by it,
+    // refill after refill. -1: the order rows are read in.
+    int NamesSortColumn = -1;
+    int InheritSortColumn = -1;
     std::shared_ptr<ConceptList> RSListConcepts;  // shown by dblConcepts
     std::optional<db::TableCursor> RSInverses;  // on INVERSES, index "Relation"
     QString NewOntologyName;

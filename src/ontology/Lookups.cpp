@@ -1,5 +1,6 @@
 #include "Lookups.h"
 
+#include "ConceptTypes.h"
 #include "Global.h"
 #include "StringHelpers.h"
 #include "ui/MsgBox.h"
@@ -9,8 +10,6 @@
 namespace {
 
 const QString Root = QStringLiteral("ALL");
-constexpr int RootType = 100;
-constexpr int ObjectType = 1;
 
 void reportCritical(const QString &code)
 {
