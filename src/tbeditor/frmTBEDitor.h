@@ -206,6 +206,7 @@ public:
     void lblOntoComm_Change();
     void ShowFindDialog();
     void ShowEntryPage();
+    void UpdateRefreshButton();
     void ShowDataCategoryHelp(const QString &categoryID);
     void mnuElemModify_Click();
     void mnuElemDelete_Click();

@@ -8,11 +8,10 @@
 #include "ui/Toolbar.h"
 
 void frmTBEDitor::ShowFindDialog() {}                                   // filled by the find window
-void frmTBEDitor::ShowEntryPage() {}                                    // filled by the entry preview
 
 void frmTBEDitor::markCommandsNotBuilt()
 {
-    for (const char *key : {"find", "refresh"})
+    for (const char *key : {"find"})
         ui::markNotBuilt(ToolBar1->button(QString::fromLatin1(key)));
     for (QAction *command : {mnuEditFind})
         ui::markNotBuilt(command);
