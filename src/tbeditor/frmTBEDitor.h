@@ -205,6 +205,9 @@ public:
     // ---- Built elsewhere ---------------------------------------------------------------
     void lblOntoComm_Change();
     void ShowFindDialog();
+    // Reveals and selects the element and makes it the current one, without opening its
+    // value or its page; expand opens its branch.
+    void SelectFoundElement(qint64 elemID, bool expand);
     void ShowEntryPage();
     void ShowDataCategoryHelp(const QString &categoryID);
     void mnuElemModify_Click();

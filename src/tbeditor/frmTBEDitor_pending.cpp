@@ -7,16 +7,14 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmTBEDitor::ShowFindDialog() {}                                   // filled by the find window
 void frmTBEDitor::ShowEntryPage() {}                                    // filled by the entry preview
 void frmTBEDitor::mnuToolsGenHTML_Click() {}                            // filled by the termbase reports
 void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
 
 void frmTBEDitor::markCommandsNotBuilt()
 {
-    for (const char *key : {"find", "refresh"})
+    for (const char *key : {"refresh"})
         ui::markNotBuilt(ToolBar1->button(QString::fromLatin1(key)));
-    for (QAction *command : {mnuEditFind, mnuToolsGenHTML,
-                             mnuToolsOptions})
+    for (QAction *command : {mnuToolsGenHTML, mnuToolsOptions})
         ui::markNotBuilt(command);
 }
