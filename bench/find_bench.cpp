@@ -52,17 +52,17 @@ void run(int entries)
         return ms(t);
     };
     std::vector<double> conceptFirst, conceptNext, termFirst, termNext;
-    for (const QString &concept : sample) {
+    for (const QString &name : sample) {
         find->optFindC->setChecked(true);
         find->chkFullWord->setChecked(false);
         editor->SelectFoundElement(RootElementID, false);
-        find->cbxFind->setEditText(concept.left(6));
+        find->cbxFind->setEditText(name.left(6));
         conceptFirst.push_back(timed());
         conceptNext.push_back(timed());
 
         find->optFindT->setChecked(true);
         editor->SelectFoundElement(RootElementID, false);
-        find->cbxFind->setEditText(concept.toLower().left(6));
+        find->cbxFind->setEditText(name.toLower().left(6));
         termFirst.push_back(timed());
         termNext.push_back(timed());
     }

@@ -8,13 +8,9 @@
 #include "ui/Toolbar.h"
 
 void frmTBEDitor::ShowEntryPage() {}                                    // filled by the entry preview
-void frmTBEDitor::mnuToolsGenHTML_Click() {}                            // filled by the termbase reports
-void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
 
 void frmTBEDitor::markCommandsNotBuilt()
 {
     for (const char *key : {"refresh"})
         ui::markNotBuilt(ToolBar1->button(QString::fromLatin1(key)));
-    for (QAction *command : {mnuToolsGenHTML, mnuToolsOptions})
-        ui::markNotBuilt(command);
 }

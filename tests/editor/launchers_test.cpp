@@ -21,7 +21,8 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
         {"TermBase Editor again", &frmOntoEdit::mnuToolsTBEd_Click, 0},
         {"Ontology Navigator", &frmOntoEdit::mnuToolsOntoNav_Click, 1},
         {"Ontology Navigator again", &frmOntoEdit::mnuToolsOntoNav_Click, 0},
-        {"Generate HTML Reports", &frmOntoEdit::mnuGenHTML_Click, 0},
+        {"Generate HTML Reports", &frmOntoEdit::mnuGenHTML_Click, 1},
+        {"Generate HTML Reports again fills the same window", &frmOntoEdit::mnuGenHTML_Click, 0},
         {"Batch Naming", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
     };
     for (const Case &c : cases) {
