@@ -1,5 +1,6 @@
 #include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
+#include "frmFind.h"
 #include "frmTBEDitor.h"
 
 #include "ElementPictures.h"
@@ -9,6 +10,7 @@
 #include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
+#include "ui/Forms.h"
 #include "ui/NotBuilt.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
@@ -251,7 +253,6 @@ void frmTBEDitor::Form_Load()
             ToolBar1->addSeparatorButton();
         }
     }
-    markCommandsNotBuilt();
     // Edit and browse mode are one pressed button of two.
     auto *modes = new QActionGroup(ToolBar1);
     for (int index : {editorButton, browserButton}) {
@@ -270,6 +271,9 @@ void frmTBEDitor::Form_Unload(bool &)
 {
     if (!TermbasePath.isEmpty())
         CloseTermbase();
+    // The find window searches this window's tree: it goes with it.
+    if (const std::shared_ptr<frmFind> find = ui::forms().first<frmFind>())
+        find->unload();
 }
 
 void frmTBEDitor::ToolBar1_ButtonClick(const QString &key)
