@@ -2,6 +2,7 @@
 // How every benchmark prints a figure, one line "<operation> <size> <value> <unit>", and
 // what it measures with: the median of runs, the peak memory, the processor time.
 
+#include <QElapsedTimer>
 #include <QString>
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +23,8 @@ inline void figure(const char *operation, double value, const char *unit)
     std::printf("%s %s %.4g %s\n", operation, qPrintable(size()), value, unit);
     std::fflush(stdout);
 }
+
+inline double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
 
 inline double median(std::vector<double> v)
 {

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages the build needs are present.
+# Makes sure the Debian packages the build and the tests need are present (chromium: the
+# test that opens a published ontology in a web browser).
 # As root it installs what is missing; otherwise it names the packages and stops.
 set -euo pipefail
 
-needed=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev "$@")
+needed=(cmake ninja-build g++ qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev chromium "$@")
 missing=()
 for pkg in "${needed[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")

@@ -1,6 +1,7 @@
 #include "frmWait.h"
 
 #include "ui/CommandBoundary.h"
+#include "ui/Forms.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -18,3 +19,17 @@ frmWait::frmWait() : ui::Form(new QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnT
     layout->addWidget(lblMess);
     ui::registerWaitWindow(w);
 }
+
+WaitWindow::WaitWindow(const ui::Form &over, const QString &message) : m_wait(ui::loadedOrNew<frmWait>())
+{
+    m_wait->load();
+    m_wait->lblMess->setText(message);
+    QWidget *w = m_wait->window();
+    w->adjustSize();
+    const QRect owner = over.window()->frameGeometry();
+    w->move(owner.left() + owner.width() / 2 - w->width() / 2, owner.top() + owner.height() / 2 - w->height() / 2);
+    m_wait->show();
+    w->repaint();
+}
+
+WaitWindow::~WaitWindow() { m_wait->unload(); }

@@ -12,3 +12,16 @@ public:
 
     QLabel *lblMess;
 };
+
+// The please-wait window over the centre of the window that works, with its message, for
+// as long as the work lasts: it goes however the work ends.
+class WaitWindow {
+public:
+    WaitWindow(const ui::Form &over, const QString &message);
+    ~WaitWindow();
+    WaitWindow(const WaitWindow &) = delete;
+    WaitWindow &operator=(const WaitWindow &) = delete;
+
+private:
+    std::shared_ptr<frmWait> m_wait;
+};

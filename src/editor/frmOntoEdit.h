@@ -236,6 +236,9 @@ public:
     // The same for many concepts added at once by an import: each linked termbase is
     // written once, then the open termbase editors are told.
     void SyncAddedConceptsToTermbases(const QStringList &identifiers);
+    // Many concepts deleted at once (a subset removed): every linked termbase loses them
+    // in one go and the termbase editors are told once.
+    void SyncDeletedConceptsToTermbases(const QStringList &deleted);
     // Asks about every linked termbase file that is gone; see ::CheckTermbaseLinks.
     void CheckTermbaseLinks();
 

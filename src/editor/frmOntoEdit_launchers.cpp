@@ -6,6 +6,7 @@
 
 #include "frmNoteList.h"
 #include "ontology/Global.h"
+#include "publish/frmGenHTML.h"
 #include "publish/frmOntoNav.h"
 #include "publish/frmPartTree.h"
 #include "tbeditor/frmTBEDitor.h"
@@ -38,6 +39,11 @@ void frmOntoEdit::mnuToolsTBEd_Click()
 }
 
 void frmOntoEdit::mnuToolsListNotes_Click() { ui::loadedOrNew<frmNoteList>()->show(); }
+
+void frmOntoEdit::mnuGenHTML_Click()
+{
+    ShowOntologyReports(QStringLiteral("Generate HTML Reports (Ontology)"), QStringLiteral("Ontology"));
+}
 
 void frmOntoEdit::mnuToolsOntoNav_Click()
 {

@@ -3,13 +3,18 @@
 #include "frmOntoEdit.h"
 
 #include "tools/frmImport.h"
+#include "tools/frmBatchNaming.h"
 #include "tools/frmOntoOptions.h"
 
 #include <memory>
 
 void frmOntoEdit::mnuToolsOptions_Click()
 {
-    RunOntologyOptions(*this);
+    RunOntologyOptions(*this, [this](const QStringList &removed) {
+        SyncDeletedConceptsToTermbases(removed);
+        // Windows that offer concepts must not offer those removed with the subset.
+        SignalConceptDeleted();
+    });
     // Whatever the answer: the caller that asked for the options relies on a list built
     // under the options now in force.
     InitRSListConcepts();
@@ -26,4 +31,13 @@ void frmOntoEdit::mnuFileImport_Click()
     // The import may have added concepts: the list and the counts show them at once.
     InitRSListConcepts();
     ShowConceptCounts();
+}
+
+void frmOntoEdit::mnuToolsBatchNaming_Click()
+{
+    const auto dialog = std::make_shared<frmBatchNaming>();
+    // After each action the names pane shows the current concept's names as they now are.
+    dialog->showConceptNames = [this] { FillNamesList(); };
+    dialog->load();
+    dialog->showModal(*this);
 }

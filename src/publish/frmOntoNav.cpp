@@ -1,6 +1,7 @@
 #include "frmOntoNav.h"
 
 #include "HTMLStuff.h"
+#include "OutputFolder.h"
 #include "PageFileNames.h"
 
 #include "ontology/Global.h"
@@ -8,7 +9,6 @@
 #include "ui/CommandBoundary.h"
 #include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
-#include "ui/NotBuilt.h"
 #include "ui/Settings.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
@@ -118,12 +118,9 @@ void frmOntoNav::buildMenus()
     mnuFile->addSeparator();
     mnuFileExit = item(mnuFile, QStringLiteral("E&xit"), [this] { mnuFileExit_Click(); });
 
-    // Publishing brings its own commands to these entries.
     mnuPublish = bar->addMenu(QStringLiteral("&Publish"));
-    mnuPublishWhole = mnuPublish->addAction(QStringLiteral("&Publish whole ontology"));
-    mnuPublishSelect = mnuPublish->addAction(QStringLiteral("&Select Concepts..."));
-    ui::markNotBuilt(mnuPublishWhole);
-    ui::markNotBuilt(mnuPublishSelect);
+    mnuPublishWhole = item(mnuPublish, QStringLiteral("&Publish whole ontology"), [this] { mnuPublishWhole_Click(); });
+    mnuPublishSelect = item(mnuPublish, QStringLiteral("&Select Concepts..."), [this] { mnuPublishSelect_Click(); });
 
     mnuBrowser = bar->addMenu(QStringLiteral("&Browser"));
     mnuBrowserBack = item(mnuBrowser, QStringLiteral("&Back"), [this] { Browser->goBack(); });
@@ -150,7 +147,6 @@ void frmOntoNav::buildToolbar()
     ToolBar1->onButtonClick([this](const QString &key) { ui::runCommand(window(), [&] { ToolBar1_ButtonClick(key); }); });
 }
 
-QString frmOntoNav::PublishFolder() { return OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish"); }
 
 void frmOntoNav::Form_Load()
 {
@@ -169,7 +165,7 @@ void frmOntoNav::Form_Load()
     w->resize(ui::twipsToPixels(g[2]), ui::twipsToPixels(g[3]));
     SizeControls(g[2] / 3);
 
-    Browser->setPageFolder(PublishFolder());
+    Browser->setPageFolder(OntologyPublishFolder());
     const bool hasChildren = !IsLeafConcept(RootConcept);
     setTopConcept(RootConcept, hasChildren);
     RootNode = TreeModel->top();
@@ -208,7 +204,7 @@ void frmOntoNav::CountOntologyConcepts() { ConceptCount = CountAllConcepts(); }
 void frmOntoNav::ShowConceptPage(const QString &conceptId)
 {
     // The ontology's Name, and with it the publish folder, may have changed since the last page.
-    Browser->setPageFolder(PublishFolder());
+    Browser->setPageFolder(OntologyPublishFolder());
     Browser->showIdentifier(conceptId);
 }
 
@@ -240,8 +236,8 @@ void frmOntoNav::RegenerateConceptPage()
         return;
     {
         const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
-        QDir().mkpath(PublishFolder());
-        WriteConceptPage(node->text, PublishFolder(), true, true, true, true);
+        QDir().mkpath(OntologyPublishFolder());
+        WriteConceptPage(node->text, OntologyPublishFolder(), true, true, true, true);
     }
     ShowConceptPage(node->text);
 }

@@ -37,8 +37,6 @@ public:
     // Where the window keeps its geometry: under the program's title, this section.
     static const QString SettingsSection;
 
-    // "<ontology folder><Name>-publish": where the pages are written and read.
-    static QString PublishFolder();
 
     // Lays the window out with the bar between tree and page at x (twips from the left).
     void SizeControls(int x);
@@ -54,6 +52,8 @@ public:
     void mnuFileRefresh_Click() { RegenerateConceptPage(); }
     void mnuOntoRefresh_Click() { RegenerateConceptPage(); }
     void mnuFileExit_Click() { unload(); }
+    void mnuPublishWhole_Click();
+    void mnuPublishSelect_Click();
 
     void SearchConcept() override;
     int cbxFind_KeyPress(int key);

@@ -19,29 +19,6 @@
 
 namespace {
 
-// The please-wait window stands over the centre of the window that works, and goes
-// however the work ends.
-class WaitWindow {
-public:
-    WaitWindow(const ui::Form &over, const QString &message) : m_wait(ui::loadedOrNew<frmWait>())
-    {
-        m_wait->load();
-        m_wait->lblMess->setText(message);
-        QWidget *w = m_wait->window();
-        w->adjustSize();
-        const QRect editor = over.window()->frameGeometry();
-        w->move(editor.left() + editor.width() / 2 - w->width() / 2, editor.top() + editor.height() / 2 - w->height() / 2);
-        m_wait->show();
-        w->repaint();
-    }
-    ~WaitWindow() { m_wait->unload(); }
-    WaitWindow(const WaitWindow &) = delete;
-    WaitWindow &operator=(const WaitWindow &) = delete;
-
-private:
-    std::shared_ptr<frmWait> m_wait;
-};
-
 // The list is read by name, so it is in the order of names in the categories' own
 // language, letter case aside.
 std::vector<CatalogueNode> byName(std::vector<CatalogueNode> items, const QString &language)

@@ -12,7 +12,8 @@
 
 namespace ui {
 
-enum class FileDialogMode { Open, Save };
+// Folder picks an existing folder: no filter, the folder's path as the answer.
+enum class FileDialogMode { Open, Save, Folder };
 
 struct FileFilter {
     QString description;
@@ -62,6 +63,8 @@ public:
     // cancelError set the cancel is thrown instead.
     bool showOpen() { return show(FileDialogMode::Open); }
     bool showSave() { return show(FileDialogMode::Save); }
+    // fileName receives the chosen folder, initDir is where the dialog starts.
+    bool showFolder() { return show(FileDialogMode::Folder); }
 
 private:
     bool show(FileDialogMode mode);

@@ -107,6 +107,10 @@ public:
         const bool save = r.mode == FileDialogMode::Save;
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (r.mode == FileDialogMode::Folder) {
+            dialog.setFileMode(QFileDialog::Directory);
+            dialog.setOption(QFileDialog::ShowDirsOnly, true);
+        }
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         const QStringList filters = qtNameFilters(r.filter);
         if (!filters.isEmpty()) {

@@ -2,6 +2,7 @@
 // open once, the others do nothing until their windows exist.
 
 #include "editor/frmNoteList.h"
+#include "tools/frmBatchNaming.h"
 #include "tbeditor/frmTBEDitor.h"
 #include "support/MainWindowFixture.h"
 #include "ui/Forms.h"
@@ -21,9 +22,11 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
         {"TermBase Editor again", &frmOntoEdit::mnuToolsTBEd_Click, 0},
         {"Ontology Navigator", &frmOntoEdit::mnuToolsOntoNav_Click, 1},
         {"Ontology Navigator again", &frmOntoEdit::mnuToolsOntoNav_Click, 0},
-        {"Generate HTML Reports", &frmOntoEdit::mnuGenHTML_Click, 0},
-        {"Batch Naming", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
+        {"Generate HTML Reports", &frmOntoEdit::mnuGenHTML_Click, 1},
+        {"Generate HTML Reports again fills the same window", &frmOntoEdit::mnuGenHTML_Click, 0},
+        {"Batch Naming, modal, closed again", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
     };
+    modals.expect<frmBatchNaming>([](frmBatchNaming &d) { d.cmdCancel->click(); });
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const int before = ui::forms().count();

@@ -3,6 +3,7 @@
 // the geometry it keeps.
 
 #include "TreeWindowsFixture.h"
+#include "publish/OutputFolder.h"
 #include "publish/frmOntoNav.h"
 #include "ui/App.h"
 #include "ui/Settings.h"
@@ -39,7 +40,7 @@ protected:
         nav = ui::forms().first<frmOntoNav>();
         ASSERT_TRUE(nav);
     }
-    QString page(const QString &conceptId) const { return QDir(frmOntoNav::PublishFolder()).filePath(conceptId + ".html"); }
+    QString page(const QString &conceptId) const { return QDir(OntologyPublishFolder()).filePath(conceptId + ".html"); }
     QString shownPage() const { return QFileInfo(nav->Browser->currentPage().path).fileName(); }
     void search(const QString &typed)
     {
@@ -59,10 +60,11 @@ TEST_F(NavigatorTest, OpensOnTheRootsPageWithTheRootSelected)
     EXPECT_FALSE(nav->Tree1->isExpanded(nav->TreeModel->indexOf(nav->RootNode)));
     EXPECT_TRUE(QFileInfo::exists(page("ALL")));
     EXPECT_EQ(shownPage(), QStringLiteral("ALL.html"));
-    // Publishing brings its own commands; the entries without an action are disabled.
-    for (QAction *a : {nav->mnuPublishWhole, nav->mnuPublishSelect, nav->mnuFileSaveAs, nav->mnuFilePrint})
+    // The entries without an action are disabled.
+    for (QAction *a : {nav->mnuFileSaveAs, nav->mnuFilePrint})
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-    EXPECT_TRUE(nav->mnuOntoRefresh->isEnabled());
+    for (QAction *a : {nav->mnuOntoRefresh, nav->mnuPublishWhole, nav->mnuPublishSelect})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
 
     // A second launch brings the same navigator forward; closing the ontology unloads it.
     main->mnuToolsOntoNav_Click();
@@ -111,13 +113,13 @@ TEST_F(NavigatorTest, PagesAreWrittenWhenMissingAndAgainOnRequest)
 TEST_F(NavigatorTest, AMissingPublishFolderIsMadeAndAFailedWriteIsReportedOnce)
 {
     open();
-    ASSERT_TRUE(QDir(frmOntoNav::PublishFolder()).removeRecursively());
+    ASSERT_TRUE(QDir(OntologyPublishFolder()).removeRecursively());
     nav->lblGoTo_Change(QStringLiteral("VAN"));
     EXPECT_TRUE(QFileInfo::exists(page("VAN")));
 
     // A file where the folder should be: nothing can be written there.
-    ASSERT_TRUE(QDir(frmOntoNav::PublishFolder()).removeRecursively());
-    QFile blocker(frmOntoNav::PublishFolder());
+    ASSERT_TRUE(QDir(OntologyPublishFolder()).removeRecursively());
+    QFile blocker(OntologyPublishFolder());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const size_t before = boxes.asked().size();
@@ -129,7 +131,7 @@ TEST_F(NavigatorTest, AMissingPublishFolderIsMadeAndAFailedWriteIsReportedOnce)
     EXPECT_EQ(nav->mousePointer(), ui::MousePointer::Default);
 
     // Once the folder can be made again the view goes on as before.
-    ASSERT_TRUE(QFile::remove(frmOntoNav::PublishFolder()));
+    ASSERT_TRUE(QFile::remove(OntologyPublishFolder()));
     nav->lblGoTo_Change(QStringLiteral("CART"));
     EXPECT_EQ(shownPage(), QStringLiteral("CART.html"));
 

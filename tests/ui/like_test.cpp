@@ -52,3 +52,31 @@ TEST(Like, MatchesCaptionsCaseSensitivelyAndWhole)
         EXPECT_EQ(ui::Like(QString::fromUtf8(c.text), QString::fromUtf8(c.pattern)), c.expected);
     }
 }
+
+TEST(Like, TellsPatternsTheEngineRefuses)
+{
+    struct Case {
+        const char *pattern;
+        bool valid;
+    } cases[] = {
+        {"CAR*", true},
+        {"C?R", true},
+        {"A#", true},
+        {"[A-C]*", true},
+        {"[!A-C]*", true},
+        {"x[-]y", true},
+        {"a[*]b", true},
+        {"[]]", true},
+        {"", true},
+        {"[ABC", false},
+        {"CAR[", false},
+        {"[A-C]*[", false},
+        {"[!", false},
+        {"[z-a]", false},
+        {"*[C-A]*", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.pattern);
+        EXPECT_EQ(ui::IsValidLikePattern(QString::fromUtf8(c.pattern)), c.valid);
+    }
+}

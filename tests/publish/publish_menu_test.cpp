@@ -1,0 +1,130 @@
+// The navigator's Publish menu through the real windows: the question, the run with its
+// wait window, progress and status, the closing message, and what a failure leaves.
+
+#include "TreeWindowsFixture.h"
+#include "app/frmWait.h"
+#include "ontology/SelectionLists.h"
+#include "publish/ConceptSelectionList.h"
+#include "publish/OutputFolder.h"
+#include "publish/PageFileNames.h"
+#include "publish/frmGenHTML.h"
+#include "publish/frmOntoNav.h"
+#include "ui/Forms.h"
+#include "ui/MousePointer.h"
+#include "ui/StatusBar.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace {
+
+class PublishMenuTest : public TreeWindowsTest {
+protected:
+    std::shared_ptr<frmOntoNav> nav;
+    QString folder() const { return OntologyPublishFolder(); }
+    QStringList pages() const { return QDir(folder()).entryList({"*.html"}, QDir::Files, QDir::Name); }
+    QString conceptCount() const { return OntologyDB.scalar("SELECT COUNT(*) FROM CONCEPTS").toString(); }
+
+    void SetUp() override
+    {
+        TreeWindowsTest::SetUp();
+        // A root that is not called ALL.
+        OntologyDB.execute("UPDATE CONCEPTS SET Concept = 'TOP' WHERE Concept = 'ALL'");
+        RootConcept = QStringLiteral("TOP");
+        main->mnuToolsOntoNav_Click();
+        nav = ui::forms().first<frmOntoNav>();
+        ASSERT_TRUE(nav);
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+    }
+    void TearDown() override
+    {
+        nav.reset();
+        TreeWindowsTest::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(PublishMenuTest, NoToTheQuestionWritesNothing)
+{
+    boxes.expect("This process will unconditionally generate an HTML file for every concept", ui::Answer::No);
+    nav->mnuPublishWhole->trigger();
+    const auto &asked = boxes.asked().back();
+    EXPECT_EQ(asked.title, "Publish Ontology");
+    EXPECT_EQ(asked.buttons, ui::Buttons::YesNo);
+    EXPECT_EQ(asked.icon, ui::Icon::Exclamation);
+    EXPECT_TRUE(asked.prompt.contains(QDir::toNativeSeparators(folder())));
+    EXPECT_TRUE(asked.prompt.endsWith("computing power.\r\nProceed?"));
+    EXPECT_TRUE(pages().isEmpty());
+}
+
+TEST_F(PublishMenuTest, YesPublishesEveryPageTheIndexAndTheFrameAndSaysWhereTheyAre)
+{
+    boxes.expect("Proceed?", ui::Answer::Yes);
+    boxes.expect("You can now use your web browser to navigate your ontology.");
+    nav->mnuPublishWhole->trigger();
+    const auto &closing = boxes.asked().back();
+    EXPECT_EQ(closing.title, "Publishing");
+    EXPECT_EQ(closing.icon, ui::Icon::Information);
+    EXPECT_TRUE(closing.prompt.contains("'trees-publish.html'"));
+    EXPECT_TRUE(closing.prompt.endsWith("\r\n\r\nIn order to publish your ontology on the web, simply copy all the files "
+                                        "in this folder to the appropriate location on your web server."));
+
+    QStringList expected = {"trees-index.html", "trees-publish.html"};
+    for (const QString &c : ListOntologyConcepts(ConceptOrder::Alpha))
+        expected << PageFileName(c);
+    expected.sort();
+    QStringList written = pages();
+    written.sort();
+    EXPECT_EQ(written, expected);
+    QFile frame(QDir(folder()).filePath("trees-publish.html"));
+    ASSERT_TRUE(frame.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(frame.readAll().contains("<frame name=\"principal\" src=\"TOP.html\">"));
+
+    EXPECT_FALSE(nav->ProgressBar1->isVisible());
+    EXPECT_EQ(nav->ProgressBar1->value(), nav->ProgressBar1->maximum());
+    EXPECT_EQ(nav->StatusBar1->panelText(2), QString::number(nav->ConceptCount));
+    const auto wait = ui::forms().first<frmWait>();
+    EXPECT_TRUE(!wait || !wait->isShown());
+    EXPECT_EQ(ui::mousePointer(*nav->window()), ui::MousePointer::Default);
+}
+
+TEST_F(PublishMenuTest, AMissingPublishFolderIsOfferedForCreation)
+{
+    QDir(folder()).removeRecursively();
+    boxes.expect("Proceed?", ui::Answer::Yes);
+    boxes.expect("does not exist. Create it?", ui::Answer::Yes);
+    boxes.expect("You can now use your web browser");
+    nav->mnuPublishWhole->trigger();
+    EXPECT_TRUE(pages().contains("TOP.html"));
+}
+
+TEST_F(PublishMenuTest, AFailureIsReportedOnceByConceptAndTheWindowIsRestored)
+{
+    QDir(folder()).mkdir(PageFileName("CART"));  // a folder where CART's page should go
+    const size_t before = boxes.asked().size();
+    boxes.expect("Proceed?", ui::Answer::Yes);
+    boxes.expect("The page of CART could not be written.");
+    nav->mnuPublishWhole->trigger();
+    EXPECT_EQ(boxes.asked().size(), before + 2);
+    EXPECT_FALSE(nav->ProgressBar1->isVisible());
+    EXPECT_EQ(nav->StatusBar1->panelText(2), QString::number(nav->ConceptCount));
+    const auto wait = ui::forms().first<frmWait>();
+    EXPECT_TRUE(!wait || !wait->isShown());
+    EXPECT_EQ(ui::mousePointer(*nav->window()), ui::MousePointer::Default);
+    EXPECT_FALSE(pages().contains("trees-index.html"));
+}
+
+TEST_F(PublishMenuTest, SelectConceptsOpensTheSharedReportsDialog)
+{
+    nav->mnuPublishSelect->trigger();
+    main->mnuGenHTML_Click();
+    const auto dialogs = ui::forms().ofType<frmGenHTML>();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs.front()->caption(), "Generate HTML Reports (Ontology)");
+    EXPECT_EQ(dialogs.front()->txtPath->text(), folder() + QDir::separator());
+    EXPECT_EQ(dialogs.front()->lstConcepts->count(), conceptCount().toInt());
+}
