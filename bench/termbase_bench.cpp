@@ -7,7 +7,6 @@
 #include "termbase/NewTermbase.h"
 #include "termbase/TermbaseFile.h"
 #include "termbase/TermbaseLinks.h"
-#include "ui/FileDialog.h"
 #include "ui/App.h"
 
 #include <QCoreApplication>
@@ -123,11 +122,10 @@ int main(int argc, char **argv)
         QFile::copy(path, dir.filePath(QLatin1String(name)));
     for (const char *name : {"TermBases/big.lxb", "TermBases/big2.lxb", "TermBases/big3.lxb"})
         OntologyDB.execute(QStringLiteral("INSERT INTO TermBases (DBName) VALUES (?)"), {dir.filePath(QLatin1String(name))});
-    ui::CommonDialog dialog;
     const double sync = medianMs(
         21, [] {},
-        [&] { ApplyConceptChangeToTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Added, dialog); },
-        [&] { ApplyConceptChangeToTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Deleted, dialog); });
+        [&] { ChangeLinkedTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Added); },
+        [&] { ChangeLinkedTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Deleted); });
     std::printf("sync_three_termbases %d %.2f ms\n", concepts, sync);
     OntologyDB.close();
     return 0;
