@@ -209,6 +209,7 @@ public:
     // value or its page; expand opens its branch.
     void SelectFoundElement(qint64 elemID, bool expand);
     void ShowEntryPage();
+    void UpdateRefreshButton();
     void ShowDataCategoryHelp(const QString &categoryID);
     void mnuElemModify_Click();
     void mnuElemDelete_Click();
@@ -224,8 +225,6 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
-    // Disables every menu item, pop-up entry and toolbar button whose command is not built yet.
-    void markCommandsNotBuilt();
     void buildPanes();
     void setTermbaseCommandsEnabled(bool enabled);
     void setMode(bool browse);

@@ -138,37 +138,6 @@ TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
         EXPECT_EQ(editor->StatusBar1->panelText(panel), "");
 }
 
-// What is not built yet is offered disabled, in every state of the window, and the
-// buttons' places stay as they are.
-TEST_F(WindowTest, CommandsNotBuiltYetStayDisabled)
-{
-    const auto expectDisabled = [&] {
-        for (const char *key : {"refresh"}) {
-            SCOPED_TRACE(key);
-            ASSERT_NE(editor->ToolBar1->button(key), nullptr);
-            EXPECT_FALSE(editor->ToolBar1->button(key)->isEnabled());
-        }
-    };
-    {
-        SCOPED_TRACE("no termbase");
-        expectDisabled();
-    }
-    newTermbase("Kin");
-    {
-        SCOPED_TRACE("open, edit mode");
-        expectDisabled();
-        EXPECT_TRUE(editor->mnuToolsGenHTML->isEnabled());
-    }
-    editor->SetBrowseMode();
-    {
-        SCOPED_TRACE("browse mode");
-        expectDisabled();
-    }
-    editor->mnuFileClose_Click();
-    SCOPED_TRACE("closed");
-    expectDisabled();
-}
-
 TEST_F(WindowTest, EditAndBrowseModeSwitchTheRightHandSide)
 {
     newTermbase("Kin");
