@@ -70,11 +70,12 @@ std::optional<qint64> firstTerm(const QString &pattern, const std::optional<Plac
         if (near.step())
             return near.column(0).toLongLong();
     }
+    // Every term's text is looked at once; only the few that match are placed in the order.
     db::Statement all(TermbaseDB, QStringLiteral("SELECT te.elemID FROM TERMS t "
-                                                 "JOIN elements te ON te.elemID = t.elemID AND te.categoryID = '1' "
-                                                 "JOIN elements s ON s.elemID = te.parentID AND s.categoryID = '0.4' "
-                                                 "JOIN TE_CONCEPTS tc ON tc.elemID = s.parentID "
-                                                 "JOIN elements e ON e.elemID = tc.elemID AND e.parentID = 3 "
+                                                 "CROSS JOIN elements te ON te.elemID = t.elemID AND te.categoryID = '1' "
+                                                 "CROSS JOIN elements s ON s.elemID = te.parentID AND s.categoryID = '0.4' "
+                                                 "CROSS JOIN TE_CONCEPTS tc ON tc.elemID = s.parentID "
+                                                 "CROSS JOIN elements e ON e.elemID = tc.elemID AND e.parentID = 3 "
                                                  "AND e.categoryID = '0.3' WHERE ") +
                                       match + (after ? QStringLiteral(" AND ") + termsAfter : QString()) + termOrder);
     bindPlace(all);
