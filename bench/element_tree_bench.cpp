@@ -167,8 +167,13 @@ void run(int entries)
 
     // Opening the entries' branch, from a closed root each time, painted.
     std::vector<double> expands;
-    const double before = residentMegabytes();
+    const double cold = residentMegabytes();
+    double before = 0;
     for (int i = 0; i < 7; ++i) {
+        // The first read fills the engine's page cache, which has a fixed bound; what the
+        // tree itself holds is measured from there.
+        if (i == 1)
+            before = residentMegabytes();
         editor->BuildElementRoot();
         editor->expandNode(nodes.rootNode());
         const QModelIndex body = nodes.findKey(QStringLiteral("n 3"));
@@ -183,6 +188,7 @@ void run(int entries)
     // does not bring; reading the branch again unchanged reuses what it found.
     figure("expand-body-first", expands.front(), "ms");
     figure("expand-body", median(expands), "ms");
+    figure("memory-first-expansion-with-page-cache", before - cold, "MB");
     figure("memory-after-expanding-body", residentMegabytes() - before, "MB");
 
     // Entries spread over the whole order, each revealed from a closed tree.

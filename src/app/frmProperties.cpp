@@ -19,6 +19,9 @@ frmProperties::frmProperties() : ui::Form(new QDialog)
         form->addRow(label, edit);
         return edit;
     };
+    txtWOntology = box(QStringLiteral("Working Ontology:"));
+    txtWOntology->setReadOnly(true);
+    form->setRowVisible(txtWOntology, false);
     txtName = box(QStringLiteral("Name:"));
     txtCreated = box(QStringLiteral("Created:"));
     txtModified = box(QStringLiteral("Modified:"));
@@ -58,6 +61,13 @@ void frmProperties::setTexts(const PropertiesText &t)
     txtAuthor->setText(t.Author);
     txtDescription->setText(t.Description);
     txtContact->setText(t.Contact);
+}
+
+void frmProperties::showWorkingOntology(const QString &path)
+{
+    txtWOntology->setText(path);
+    if (auto *form = qobject_cast<QFormLayout *>(window()->layout()->itemAt(0)->layout()))
+        form->setRowVisible(txtWOntology, true);
 }
 
 void frmProperties::cmdOK_Click()

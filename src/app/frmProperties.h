@@ -13,6 +13,7 @@ class frmProperties : public ui::Form {
 public:
     frmProperties();
 
+    QLineEdit *txtWOntology;  // a new termbase's working ontology: shown, never typed
     QLineEdit *txtName;
     QLineEdit *txtCreated;
     QLineEdit *txtModified;
@@ -24,6 +25,8 @@ public:
 
     PropertiesText texts() const;
     void setTexts(const PropertiesText &text);
+    // Shows the working ontology's path above the name (a new termbase's dialog).
+    void showWorkingOntology(const QString &path);
     // True once OK has accepted the boxes.
     bool confirmed() const { return m_confirmed; }
 

@@ -159,6 +159,41 @@ QStringList Database::columnNames(const QString &table) const
 
 // ---------------------------------------------------------------------------------
 
+BulkCache::BulkCache(const Database &db)
+    : m_db(db), m_previous(m_db.scalar(QStringLiteral("PRAGMA cache_size")).toLongLong())
+{
+    m_db.execute(QStringLiteral("PRAGMA cache_size = -65536"));
+}
+
+BulkCache::~BulkCache()
+{
+    try {
+        m_db.execute(QStringLiteral("PRAGMA cache_size = %1").arg(m_previous));
+    } catch (const DbError &) {
+        // A cache left larger costs memory, not data; a destructor must not throw.
+    }
+}
+
+ForeignKeysOff::ForeignKeysOff(const Database &db) : m_db(db)
+{
+    m_db.execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    m_active = m_db.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt() == 0;
+}
+
+ForeignKeysOff::~ForeignKeysOff()
+{
+    if (!m_active)
+        return;
+    try {
+        m_db.execute(QStringLiteral("PRAGMA foreign_keys = ON"));
+    } catch (const DbError &) {
+        // Nothing to do about it here: a destructor must not throw. The connection is
+        // left without checks, which later writes would not notice.
+    }
+}
+
+// ---------------------------------------------------------------------------------
+
 Transaction::Transaction(const Database &db) : m_conn(db.connection())
 {
     m_name = QStringLiteral("lx%1").arg(m_conn->nextSavepoint());

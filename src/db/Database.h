@@ -57,6 +57,39 @@ private:
     std::shared_ptr<Connection> m_conn;
 };
 
+// For one command that changes many rows spread over a big file in one transaction: the
+// engine may keep up to 64 MiB of the file's pages in memory meanwhile, so that changed
+// pages are not written out and read back half-way. The usual cache comes back, and its
+// memory is given back, when the scope ends.
+class BulkCache {
+public:
+    explicit BulkCache(const Database &db);
+    ~BulkCache();
+    BulkCache(const BulkCache &) = delete;
+    BulkCache &operator=(const BulkCache &) = delete;
+
+private:
+    Database m_db;
+    qint64 m_previous;
+};
+
+// For one bulk command that removes rows and everything referring to them set by set,
+// which the cascades would do row by row at many times the cost. The engine ignores the
+// switch inside a transaction, so the command asks active() and, when it is false, lets
+// the cascades do the work. The checks are on again when the scope ends.
+class ForeignKeysOff {
+public:
+    explicit ForeignKeysOff(const Database &db);
+    ~ForeignKeysOff();
+    ForeignKeysOff(const ForeignKeysOff &) = delete;
+    ForeignKeysOff &operator=(const ForeignKeysOff &) = delete;
+    bool active() const { return m_active; }
+
+private:
+    Database m_db;
+    bool m_active = false;
+};
+
 // Nested scopes use savepoints, so a command can run inside another command's
 // transaction. Rolls back unless commit() was called.
 class Transaction {

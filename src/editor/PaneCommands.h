@@ -6,6 +6,7 @@
 #include "ui/MsgBox.h"
 
 #include <QListWidget>
+#include <QTreeWidget>
 #include <functional>
 
 // The list's selected item; nullptr when none is selected.
@@ -15,10 +16,24 @@ inline QListWidgetItem *selectedItem(const QListWidget &list)
     return item && item->isSelected() ? item : nullptr;
 }
 
+inline QTreeWidgetItem *selectedItem(const QTreeWidget &list)
+{
+    QTreeWidgetItem *item = list.currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+// The selected item's text; "" when none is selected.
 inline QString selectedText(const QListWidget &list)
 {
     QListWidgetItem *item = selectedItem(list);
     return item ? item->text() : QString();
+}
+
+// Sorts the list view by column (0-based) when one was chosen.
+inline void sortByChosenColumn(QTreeWidget &view, int column)
+{
+    if (column >= 0)
+        view.sortItems(column, Qt::AscendingOrder);
 }
 
 // Asks the question and, unless the answer is No, deletes; a row that was no longer

@@ -113,3 +113,9 @@ bool ApplyAddedConceptsToTermbases(const QStringList &identifiers, ui::CommonDia
     CheckTermbaseLinks(dialog);
     return reportFindings(AddConceptsToLinkedTermbases(identifiers));
 }
+
+bool ApplyConceptDeletionsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog)
+{
+    CheckTermbaseLinks(dialog);
+    return reportFindings(DeleteFromLinkedTermbases(identifiers));
+}

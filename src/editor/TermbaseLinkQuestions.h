@@ -23,3 +23,7 @@ bool ApplyConceptChangeToTermbases(const QString &identifier, const QString &pre
                                    ui::CommonDialog &dialog);
 // The same for many concepts added at once (an import): each termbase is written once.
 bool ApplyAddedConceptsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog);
+
+// The same for many concepts deleted at once (a subset removed): each linked termbase is
+// opened once and loses them all in one transaction.
+bool ApplyConceptDeletionsToTermbases(const QStringList &identifiers, ui::CommonDialog &dialog);

@@ -1,4 +1,5 @@
 #include "frmEditRel.h"
+#include "ontology/ConceptTypes.h"
 
 #include "db/Error.h"
 #include "ui/CommandBoundary.h"
@@ -95,29 +96,29 @@ void frmEditRel::arrange(const QString &caption, const QString &conceptId, bool 
     txtConcept1->setText(conceptId);
     txtConcept1->setReadOnly(true);
     const QString mode = modeOfCaption(caption);
-    if (mode == QLatin1String("AddRel")) {
-        // A relation has no value, so there is nothing for "Don't inherit this!" to fill.
-        chkNothing->hide();
-    } else if (mode == QLatin1String("AddAttr")) {
+    if (mode == QLatin1String("AddAttr")) {
+        // An attribute keeps its Default and "Don't inherit this!" boxes: the value it
+        // adds may be a default one, or stop what would be inherited.
         dblConcepts->hide();
         Label2->setText(QStringLiteral("ATTRIBUTE"));
         Label3->setText(QStringLiteral("VALUE"));
         txtValue->show();
-    } else {
-        // The pickers: the slot word stands where the relationship list was; they return
-        // no Default and no value other than a range.
+    } else if (mode != QLatin1String("AddRel")) {
+        // The pickers: the slot word stands where the relationship list was.
         dblRels->hide();
         txtISA->show();
         txtISA->setText(mode == QLatin1String("DR") ? caption.mid(4).toUpper() : QStringLiteral("ISA"));
-        chkDefault->hide();
-        chkNothing->hide();
         cmdClose->setText(QStringLiteral("&Cancel"));
         if (mode == QLatin1String("EditISA"))
             cmdAdd->setText(QStringLiteral("&Modify"));
-        if (rangeIsValue) {
-            dblConcepts->hide();
-            txtValue->show();
-            Label3->setText(QStringLiteral("RANGE VALUE"));
+        if (mode == QLatin1String("DR"))
+            chkDefault->hide();
+        if (caption == QLatin1String("Add Range")) {
+            chkNothing->hide();
+            if (rangeIsValue) {
+                dblConcepts->hide();
+                txtValue->show();
+            }
         }
     }
     window()->adjustSize();
@@ -148,9 +149,9 @@ void frmEditRel::FillRelationList()
 {
     int type = 0;
     if (Mode == QLatin1String("AddRel"))
-        type = 4;
+        type = RelationType;
     else if (Mode == QLatin1String("AddAttr"))
-        type = 3;
+        type = AttributeType;
     else
         return;
     dblRels->bind(ConceptList::ofType(OntologyDB, type));
@@ -169,7 +170,7 @@ bool frmEditRel::acceptsAttributes(const QString &conceptId) const
     if (conceptId.isEmpty() || db::sameText(conceptId, RootConcept) || !ConceptExists(conceptId))
         return false;
     const int type = GetConceptType(conceptId);
-    return type != 3 && type != 4 && type != 100;
+    return !isSlotType(type) && type != RootType;
 }
 
 // An open attribute dialog follows the main window onto concepts it must not write to:

@@ -163,25 +163,34 @@ void frmNewConcept::cmdAdd_Click()
                        QStringLiteral("error"));
             return;
         }
-        // The rows, the default names and the report are one command: when any of it
-        // fails, the ontology is left as it was.
-        db::Transaction tx(OntologyDB);
-        QStringList report;
+        std::optional<NewRelation> inverse;
         if (type == RelationType) {
-            QString inverse;
-            if (!AddInverseRelation(identifier, parent, definition, inverse))
+            inverse = AskInverseRelation(identifier);
+            if (!inverse)
                 return;
-            report = {inverse, identifier};  // the relation is reported last, so it is the one shown
-        } else {
-            AddConcept(identifier, definition, type, parent);
-            report = {identifier};
         }
+        // The rows and their default names are one command: when any of it fails, the
+        // ontology is left as it was.
+        QStringList report;
+        {
+            db::Transaction tx(OntologyDB);
+            if (inverse) {
+                AddRelationPair({identifier, parent, definition}, *inverse);
+                report = {inverse->identifier, identifier};  // the relation last, so it is the one shown
+            } else {
+                AddConcept(identifier, definition, type, parent);
+                report = {identifier};
+            }
+            for (const QString &added : report)
+                AddDefaultConceptName(added);
+            tx.commit();
+        }
+        // Only what is stored reaches the main window, the termbases and their editors.
         if (main)
             for (const QString &added : report) {
                 main->lblNewCpt.setCaption({});
                 main->lblNewCpt.setCaption(added);
             }
-        tx.commit();
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());
         if (main) {
@@ -220,8 +229,7 @@ void frmNewConcept::makeInverseDialog()
     cmdClose->setText(QStringLiteral("&Cancel"));
 }
 
-bool frmNewConcept::AddInverseRelation(const QString &relation, const QString &parent, const QString &definition,
-                                       QString &inverse)
+std::optional<NewRelation> frmNewConcept::AskInverseRelation(const QString &relation)
 {
     const auto dialog = std::make_shared<frmNewConcept>();
     dialog->load();
@@ -230,14 +238,14 @@ bool frmNewConcept::AddInverseRelation(const QString &relation, const QString &p
     dialog->showModal(*this);
 
     // Closed or cancelled, the dialog answers nothing.
-    inverse = dialog->m_confirmed ? cleanIdentifier(dialog->txtConcept->text()) : QString();
+    const QString inverse = dialog->m_confirmed ? cleanIdentifier(dialog->txtConcept->text()) : QString();
     const QString inverseParent = dialog->m_confirmed ? dialog->dblParents->text() : QString();
     const QString inverseDefinition = ReplaceDoubleQuotes(dialog->txtDef->toPlainText());
     dialog->unload();
 
-    const auto refuse = [](const QString &why) {
+    const auto refuse = [](const QString &why) -> std::optional<NewRelation> {
         ui::msgBox(why, ui::Buttons::Ok, ui::Icon::Exclamation);
-        return false;
+        return std::nullopt;
     };
     if (inverse.isEmpty())
         return refuse(QStringLiteral("You must specify an inverse relation"));
@@ -253,8 +261,7 @@ bool frmNewConcept::AddInverseRelation(const QString &relation, const QString &p
     if (ConceptExists(inverse))
         return refuse(inUse(QStringLiteral("inverse relation"), inverse));
 
-    AddRelationPair({relation, parent, definition}, {inverse, inverseParent, inverseDefinition});
-    return true;
+    return NewRelation{inverse, inverseParent, inverseDefinition};
 }
 
 void frmNewConcept::cmdAddInv_Click()

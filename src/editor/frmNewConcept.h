@@ -1,14 +1,18 @@
 #pragma once
 // The add-concept dialog: one concept after another, each with an identifier, a
 // definition, a type and one parent of its own type (or the root). A relation comes with
-// its inverse, asked for in a second, modal copy of the dialog; both are written
-// together. Each addition is reported to the main window through its lblNewCpt.
+// its inverse, asked for in a second, modal copy of the dialog before anything is written;
+// both are written together. Each addition is reported to the main window through its
+// lblNewCpt once it is stored.
 
 #include "ui/Channel.h"
 #include "ui/Form.h"
 
+#include "ontology/ConceptCommands.h"
+
 #include <array>
 #include <memory>
+#include <optional>
 
 class ConceptList;
 class QLineEdit;
@@ -48,7 +52,9 @@ protected:
 
 private:
     void FillParentList();
-    bool AddInverseRelation(const QString &relation, const QString &parent, const QString &definition, QString &inverse);
+    // Asks for the inverse of the relation in the modal copy; nothing when it was refused
+    // or cancelled (the refusal told).
+    std::optional<NewRelation> AskInverseRelation(const QString &relation);
     void makeInverseDialog();
     QString cleanIdentifier(const QString &typed) const;
 

@@ -132,6 +132,10 @@ public:
     int CurrentType = 0;
     qint64 TotalCount = 0;
     qint64 ListedCount = 0;
+    // The column (0-based) the user sorted each list view by; it stays sorted by it,
+    // refill after refill. -1: the order rows are read in.
+    int NamesSortColumn = -1;
+    int InheritSortColumn = -1;
     std::shared_ptr<ConceptList> RSListConcepts;  // shown by dblConcepts
     std::optional<db::TableCursor> RSInverses;  // on INVERSES, index "Relation"
     QString NewOntologyName;
@@ -232,6 +236,9 @@ public:
     // The same for many concepts added at once by an import: each linked termbase is
     // written once, then the open termbase editors are told.
     void SyncAddedConceptsToTermbases(const QStringList &identifiers);
+    // Many concepts deleted at once (a subset removed): every linked termbase loses them
+    // in one go and the termbase editors are told once.
+    void SyncDeletedConceptsToTermbases(const QStringList &deleted);
     // Asks about every linked termbase file that is gone; see ::CheckTermbaseLinks.
     void CheckTermbaseLinks();
 

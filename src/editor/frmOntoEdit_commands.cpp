@@ -57,7 +57,6 @@ void frmOntoEdit::lblNewCpt_Change()
     if (added.isEmpty())
         return;
     CurrentConcept = added;
-    AddDefaultConceptName(added);
     FillNamesList();
     FollowConceptChanges({}, {added});
     ShowConceptCounts();

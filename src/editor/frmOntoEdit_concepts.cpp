@@ -5,6 +5,8 @@
 #include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
+#include "PaneCommands.h"
+#include "ontology/ConceptTypes.h"
 
 #include "ui/TypedKeyFilter.h"
 
@@ -38,22 +40,6 @@
 namespace {
 
 const QString SearchHint = QStringLiteral("Search...");
-
-QString typeWord(int type)
-{
-    switch (type) {
-    case 1:
-        return QStringLiteral("OBJECT");
-    case 2:
-        return QStringLiteral("EVENT");
-    case 3:
-        return QStringLiteral("ATTRIBUTE");
-    case 4:
-        return QStringLiteral("RELATION");
-    default:
-        return QStringLiteral("SPECIAL");
-    }
-}
 
 // Keys, focus and clicks of the concept list's controls, handed to the window's handlers.
 class PaneEvents : public QObject {
@@ -269,7 +255,7 @@ void frmOntoEdit::ShowConcept()
 
     ToolBar1->setButtonImage(QStringLiteral("Note"),
                              ConceptHasNote(CurrentConcept) ? QStringLiteral("note-in") : QStringLiteral("note-out"));
-    StatusBar1->setPanelText(2, typeWord(CurrentType));
+    StatusBar1->setPanelText(2, conceptTypeWord(CurrentType));
 
     lstISA->clear();
     lstISA->addItems(GetParents(CurrentConcept));
@@ -420,18 +406,8 @@ void frmOntoEdit::dblConcepts_MouseUp(Qt::MouseButton button)
     ui::popupMenu(*mnuConcept);
 }
 
-namespace {
-
-QString selectedText(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentItem();
-    return item ? item->text() : QString();
-}
-
-}  // namespace
-
 // A child the list hides gets the same offer as any other concept gone to.
-void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(lstISA)); }
+void frmOntoEdit::lstISA_DblClick() { GoToConcept(selectedText(*lstISA)); }
 void frmOntoEdit::lstSubclasses_DblClick() { GoToConcept(lstSubclasses->text()); }
 void frmOntoEdit::lstAncestors_DblClick() { GoToConcept(lstAncestors->text()); }
 void frmOntoEdit::lstDescendants_DblClick() { GoToConcept(lstDescendants->text()); }

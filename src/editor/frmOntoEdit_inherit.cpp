@@ -4,6 +4,8 @@
 #include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
+#include "PaneCommands.h"
+
 #include "ontology/Global.h"
 #include "ui/MousePointer.h"
 #include "ui/PopupMenu.h"
@@ -15,15 +17,6 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
-namespace {
-
-QTreeWidgetItem *selectedRow(const QTreeWidget &list)
-{
-    QTreeWidgetItem *item = list.currentItem();
-    return item && item->isSelected() ? item : nullptr;
-}
-
-}  // namespace
 
 void frmOntoEdit::FillInheritedList()
 {
@@ -58,6 +51,7 @@ void frmOntoEdit::FillInheritedList()
         } catch (const db::DbError &e) {
             ui::errorBox(e.description());
         }
+        sortByChosenColumn(*lvwInherit, InheritSortColumn);
         lvwInherit->show();
     }
     StatusBar1->setPanelText(1, panel);
@@ -83,8 +77,8 @@ void frmOntoEdit::optExclusive_Click() { optCumulative_Click(); }
 
 void frmOntoEdit::lvwInherit_ColumnClick(int column)
 {
-    lvwInherit->setSortingEnabled(false);  // sorted once, on request, not kept sorted
-    lvwInherit->sortItems(column - 1, Qt::AscendingOrder);
+    InheritSortColumn = column - 1;
+    sortByChosenColumn(*lvwInherit, InheritSortColumn);
 }
 
 void frmOntoEdit::lvwInherit_MouseUp(Qt::MouseButton button)
@@ -95,7 +89,7 @@ void frmOntoEdit::lvwInherit_MouseUp(Qt::MouseButton button)
 
 void frmOntoEdit::goToInherited(int column)
 {
-    QTreeWidgetItem *row = selectedRow(*lvwInherit);
+    QTreeWidgetItem *row = selectedItem(*lvwInherit);
     if (!row)
         return;
     QString target = row->text(column);

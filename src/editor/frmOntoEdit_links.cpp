@@ -3,6 +3,7 @@
 // deletion confirms first.
 
 #include "frmOntoEdit.h"
+#include "ontology/ConceptTypes.h"
 
 #include "PaneCommands.h"
 #include "frmEditRel.h"
@@ -136,7 +137,7 @@ void frmOntoEdit::mnuDomainAdd_Click()
 
 void frmOntoEdit::mnuRangeAdd_Click()
 {
-    const bool relationConcept = CurrentType == 4;
+    const bool relationConcept = CurrentType == RelationType;
     const Pick pick = runPicker(QStringLiteral("Add Range"), !relationConcept);
     if (!pick.chosen)
         return;
@@ -168,7 +169,7 @@ void frmOntoEdit::mnuRangeDelete_Click()
     // The question comes first: with nothing selected, Yes deletes nothing.
     QListWidgetItem *item = selectedItem(*lstAttrs);
     const qint64 key = item ? item->data(RowKeyRole).toLongLong() : 0;
-    const bool relationConcept = CurrentType == 4;
+    const bool relationConcept = CurrentType == RelationType;
     if (deleteAfterAsking(QStringLiteral("Confirm deletion of RANGE:\r\n") + CurrentConcept + QStringLiteral(" : ") +
                               (item ? item->text() : QString()),
                           QStringLiteral("range"),

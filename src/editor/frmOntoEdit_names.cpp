@@ -4,6 +4,8 @@
 #include "ui/MsgBox.h"
 #include "frmOntoEdit.h"
 
+#include "PaneCommands.h"
+
 #include "frmNames.h"
 #include "ontology/ConceptCommands.h"
 #include "ontology/Global.h"
@@ -56,6 +58,7 @@ void frmOntoEdit::FillNamesList()
         // The row's key, so edit and delete reach this row whatever the texts hold.
         item->setData(0, NameIdRole, n.id);
     }
+    sortByChosenColumn(*lvwNames, NamesSortColumn);
     if (lvwNames->topLevelItemCount() > 0)
         lvwNames->setCurrentItem(lvwNames->topLevelItem(0));
 }
@@ -102,7 +105,11 @@ void frmOntoEdit::mnuNameDelete_Click()
     FillNamesList();
 }
 
-void frmOntoEdit::lvwNames_ColumnClick(int column) { lvwNames->sortItems(column - 1, Qt::AscendingOrder); }
+void frmOntoEdit::lvwNames_ColumnClick(int column)
+{
+    NamesSortColumn = column - 1;
+    sortByChosenColumn(*lvwNames, NamesSortColumn);
+}
 
 void frmOntoEdit::lvwNames_MouseUp(Qt::MouseButton button)
 {

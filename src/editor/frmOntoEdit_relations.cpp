@@ -3,6 +3,7 @@
 // through the relation dialog, deleting and following an item.
 
 #include "frmOntoEdit.h"
+#include "ontology/ConceptTypes.h"
 
 #include "PaneCommands.h"
 #include "db/Text.h"
@@ -112,7 +113,7 @@ void frmOntoEdit::ShowLocalProperties()
         }
         for (const RelationRow &r : GetSlotRelationRows(CurrentConcept, DomainSlot))
             addItem(*lstRels, SlotItemText(r.concept2, r.isDefault), r.id, r.rel, r.concept2);
-        if (CurrentType == 4) {
+        if (CurrentType == RelationType) {
             for (const RelationRow &r : GetSlotRelationRows(CurrentConcept, RangeSlot))
                 addItem(*lstAttrs, SlotItemText(r.concept2, r.isDefault), r.id, r.rel, r.concept2);
         } else {

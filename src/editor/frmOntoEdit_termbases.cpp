@@ -19,3 +19,10 @@ void frmOntoEdit::SyncAddedConceptsToTermbases(const QStringList &identifiers)
     if (!identifiers.isEmpty() && ApplyAddedConceptsToTermbases(identifiers, dlgCommonDialog))
         TellTermbaseEditors(int(ConceptChange::Added), identifiers.last());
 }
+
+void frmOntoEdit::SyncDeletedConceptsToTermbases(const QStringList &deleted)
+{
+    // The editors read only the operation: one message reloads them for the whole batch.
+    if (!deleted.isEmpty() && ApplyConceptDeletionsToTermbases(deleted, dlgCommonDialog))
+        TellTermbaseEditors(int(ConceptChange::Deleted), deleted.first());
+}

@@ -7,6 +7,8 @@
 // ask first, then call these.
 
 #include <QString>
+#include "ConceptTypes.h"
+
 #include <QStringList>
 #include <vector>
 
@@ -15,9 +17,6 @@
 constexpr int ConceptIdMaxLength = 255;
 constexpr int AttributeIdMaxLength = 50;
 constexpr int NameMaxLength = 255;
-constexpr int AttributeType = 3;
-constexpr int RelationType = 4;
-constexpr int RootType = 100;
 
 // The sentence that refuses identifier for a concept of this type, or "" when its
 // length is fine.

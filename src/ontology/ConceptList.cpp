@@ -1,5 +1,6 @@
 #include "ConceptList.h"
 
+#include "ConceptTypes.h"
 #include "db/Text.h"
 
 #include <algorithm>
@@ -15,13 +16,14 @@ std::shared_ptr<ConceptList> ConceptList::listView(const db::Database &db, int l
     if (listTop == 1)
         return std::make_shared<ConceptList>(db, QStringLiteral("Subset_ID = ?"), QVariantList{activeSet});
     if (listTop == 2)
-        return std::make_shared<ConceptList>(db, QStringLiteral("Type <> 4 AND Type <> 14"), QVariantList{});
+        return std::make_shared<ConceptList>(db, QStringLiteral("Type <> ? AND Type <> ?"),
+                                             QVariantList{RelationType, HiddenRelationType});
     return std::make_shared<ConceptList>(db, QString(), QVariantList{});
 }
 
 std::shared_ptr<ConceptList> ConceptList::parentsOfType(const db::Database &db, int type)
 {
-    return std::make_shared<ConceptList>(db, QStringLiteral("(Type = ? OR Type = 100)"), QVariantList{type},
+    return std::make_shared<ConceptList>(db, QStringLiteral("(Type = ? OR Type = ?)"), QVariantList{type, RootType},
                                          Reading::AsShown);
 }
 
@@ -32,8 +34,8 @@ std::shared_ptr<ConceptList> ConceptList::ofType(const db::Database &db, int typ
 
 std::shared_ptr<ConceptList> ConceptList::relatable(const db::Database &db)
 {
-    return std::make_shared<ConceptList>(db, QStringLiteral("Type <> 3 AND Type <> 4"), QVariantList{},
-                                         Reading::AsShown);
+    return std::make_shared<ConceptList>(db, QStringLiteral("Type <> ? AND Type <> ?"),
+                                         QVariantList{AttributeType, RelationType}, Reading::AsShown);
 }
 
 ConceptList::ConceptList(const db::Database &db, const QString &filter, const QVariantList &params, Reading reading)

@@ -1,5 +1,6 @@
 #include "Lookups.h"
 
+#include "ConceptTypes.h"
 #include "Global.h"
 #include "StringHelpers.h"
 #include "ui/MsgBox.h"
@@ -9,8 +10,6 @@
 namespace {
 
 const QString Root = QStringLiteral("ALL");
-constexpr int RootType = 100;
-constexpr int ObjectType = 1;
 
 void reportCritical(const QString &code)
 {
@@ -118,15 +117,23 @@ qint64 CountSubsetConcepts(int subset)
     return OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = ?"), {subset}).toLongLong();
 }
 
-int GetSubsetID(const QString &name)
+std::optional<int> FindSubsetID(const QString &name)
 {
     const auto id = firstValue(QStringLiteral("SELECT Subset_ID FROM Subsets WHERE Subset = ? ORDER BY Subset, rowid"),
                                name);
+    if (!id)
+        return std::nullopt;
+    return id->toInt();
+}
+
+int GetSubsetID(const QString &name)
+{
+    const auto id = FindSubsetID(name);
     if (!id) {
         ui::msgBox(QStringLiteral("Critical error. Please Report. Error Code QZ005"), ui::Buttons::Ok);
         return 0;
     }
-    return id->toInt();
+    return *id;
 }
 
 QString GetSubsetName(int subset)

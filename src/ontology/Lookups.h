@@ -42,6 +42,8 @@ QString GetConceptDefinitionQuoted(const QString &identifier);
 // A stored definition (a Null one included) as GetConceptDefinitionQuoted gives it.
 QString QuoteDefinition(const QVariant &definition);
 qint64 CountSubsetConcepts(int subset);
+// The number of a subset name, or nothing when no subset has it.
+std::optional<int> FindSubsetID(const QString &name);
 // The number of a subset name; a missing name shows QZ005 and gives 0.
 int GetSubsetID(const QString &name);
 // The name of a subset number, or "Error" when the number is unknown.

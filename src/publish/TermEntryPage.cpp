@@ -25,7 +25,7 @@ struct ElementRow {
 
 void fatal(const QString &message)
 {
-    ui::msgBox(message, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+    ui::errorBox(message);
 }
 
 // The children of an element, in the order they were made.

@@ -105,10 +105,8 @@ void frmOntoNav::buildMenus()
     QMenuBar *bar = mainWindow()->menuBar();
     QWidget *w = window();
     const auto item = [w](QMenu *menu, const QString &caption, std::function<void()> handler) {
-        QAction *a = menu->addAction(caption);
-        if (handler)
-            QObject::connect(a, &QAction::triggered, w, ui::command(w, [handler](auto &&...) { handler(); }));
-        else
+        QAction *a = ui::addMenuItem(menu, caption, w, handler);
+        if (!handler)
             a->setEnabled(false);  // present, without an action
         return a;
     };

@@ -123,12 +123,11 @@ void frmPartTree::buildPanels()
 void frmPartTree::buildPopup()
 {
     mnuTree = new QMenu(QStringLiteral("TreeMenu"), window());
-    mnuOpenEditor = mnuTree->addAction(QStringLiteral("Open concept in &Editor"));
+    mnuOpenEditor = ui::addMenuItem(mnuTree, QStringLiteral("Open concept in &Editor"), this,
+                                    &frmPartTree::mnuOpenEditor_Click);
     mnuTree->addSeparator();
-    mnuOpenNav = mnuTree->addAction(QStringLiteral("Open concept in &Navigator"));
-    QWidget *w = window();
-    QObject::connect(mnuOpenEditor, &QAction::triggered, w, ui::command(w, [this](auto &&...) { mnuOpenEditor_Click(); }));
-    QObject::connect(mnuOpenNav, &QAction::triggered, w, ui::command(w, [this](auto &&...) { mnuOpenNav_Click(); }));
+    mnuOpenNav = ui::addMenuItem(mnuTree, QStringLiteral("Open concept in &Navigator"), this,
+                                 &frmPartTree::mnuOpenNav_Click);
 }
 
 std::shared_ptr<frmPartTree> frmPartTree::Launch(const QString &caption, const QString &topConcept)
@@ -224,8 +223,7 @@ void frmPartTree::Tree1_NodeClick()
         return;
     const std::optional<int> type = FindConceptType(SelectedConcept);
     if (!type) {
-        ui::msgBox(QStringLiteral("Fatal Error. Error code PT001. Please report"), ui::Buttons::Ok, ui::Icon::Critical,
-                   QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("Fatal Error. Error code PT001. Please report"));
         return;
     }
     SelectedType = *type;

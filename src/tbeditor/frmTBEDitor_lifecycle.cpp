@@ -128,6 +128,7 @@ void frmTBEDitor::createTermbase()
     const auto properties = std::make_shared<frmProperties>();
     properties->load();
     properties->setCaption(PropertiesCaption);
+    properties->showWorkingOntology(OntologyPath);
     properties->txtCreated->setText(DateText(QDate::currentDate()));
     properties->txtModified->setText(DateText(QDate::currentDate()));
     properties->showModal(*this);

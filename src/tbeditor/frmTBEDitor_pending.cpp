@@ -8,12 +8,11 @@
 #include "ui/Toolbar.h"
 
 void frmTBEDitor::ShowFindDialog() {}                                   // filled by the find window
-void frmTBEDitor::mnuToolsOptions_Click() {}                            // filled by the termbase options
 
 void frmTBEDitor::markCommandsNotBuilt()
 {
     for (const char *key : {"find"})
         ui::markNotBuilt(ToolBar1->button(QString::fromLatin1(key)));
-    for (QAction *command : {mnuEditFind, mnuToolsOptions})
+    for (QAction *command : {mnuEditFind})
         ui::markNotBuilt(command);
 }

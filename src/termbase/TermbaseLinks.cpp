@@ -255,3 +255,21 @@ ConceptChangeFindings AddConceptsToLinkedTermbases(const QStringList &identifier
                 .arg(e.description());
         });
 }
+
+ConceptChangeFindings DeleteFromLinkedTermbases(const QStringList &identifiers)
+{
+    return changeEachLinkedTermbase(
+        [&](db::Database &termbase) {
+            const db::BulkCache cache(termbase);
+            db::Transaction tx(termbase);
+            db::Statement remove(termbase, QStringLiteral("DELETE FROM CONCEPTS WHERE Concept = ?"));
+            for (const QString &identifier : identifiers) {
+                remove.bind(1, identifier);
+                remove.run();
+            }
+            tx.commit();
+        },
+        [](const QString &path, const db::DbError &e) {
+            return failureSentence(path, {}, {}, ConceptChange::Deleted, e);
+        });
+}

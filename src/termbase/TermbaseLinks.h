@@ -104,3 +104,8 @@ ConceptChangeFindings ChangeLinkedTermbases(const QString &identifier, const QSt
 // on is left as it was; the others are still updated. Returned as ChangeLinkedTermbases
 // returns them, nothing is asked.
 ConceptChangeFindings AddConceptsToLinkedTermbases(const QStringList &identifiers);
+
+// Deletes many concepts from every linked termbase at once (a subset removed with its
+// concepts): each termbase is opened once and loses them all in one transaction, or
+// none when it fails. What was not changed is returned as above.
+ConceptChangeFindings DeleteFromLinkedTermbases(const QStringList &identifiers);

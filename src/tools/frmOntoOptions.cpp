@@ -4,7 +4,6 @@
 #include "ontology/Global.h"
 #include "termbase/TermbaseLinks.h"
 #include "ui/CommandBoundary.h"
-#include "ui/NotBuilt.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
@@ -105,13 +104,13 @@ void frmOntoOptions::buildSubsetsTab(QWidget *tab)
     cmdRemove = new QPushButton(QStringLiteral("&Remove"), tab);
     cmdActivate = new QPushButton(QStringLiteral("&Activate"), tab);
     cmdTransfer = new QPushButton(QStringLiteral("&Transfer..."), tab);
-    QObject::connect(cmdAdd, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdAdd_Click(); }));
-    QObject::connect(cmdRemove, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdRemove_Click(); }));
-    QObject::connect(cmdActivate, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdActivate_Click(); }));
-    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, ui::command(window(), [this] { cmdTransfer_Click(); }));
-    // The subset commands come with the subset tools; until then they are offered disabled.
-    for (QWidget *command : {cmdAdd, cmdRemove, cmdActivate, cmdTransfer})
-        ui::markNotBuilt(command);
+    QWidget *w = window();
+    QObject::connect(cmdAdd, &QPushButton::clicked, tab, ui::command(w, [this] { cmdAdd_Click(); }));
+    QObject::connect(cmdRemove, &QPushButton::clicked, tab, ui::command(w, [this] { cmdRemove_Click(); }));
+    QObject::connect(cmdActivate, &QPushButton::clicked, tab, ui::command(w, [this] { cmdActivate_Click(); }));
+    QObject::connect(cmdTransfer, &QPushButton::clicked, tab, ui::command(w, [this] { cmdTransfer_Click(); }));
+    QObject::connect(ListView1->header(), &QHeaderView::sectionClicked, tab,
+                     ui::command(w, [this](int column) { ListView1_ColumnClick(column); }));
 
     auto *grid = new QGridLayout(tab);
     grid->addWidget(new QLabel(QStringLiteral("Active Subset:"), tab), 0, 0);
@@ -213,6 +212,9 @@ void frmOntoOptions::buildLanguagesTab(QWidget *tab)
 void frmOntoOptions::Form_Load()
 {
     RSSubsets.emplace(OntologyDB, QStringLiteral("Subsets"), QStringLiteral("Subset_ID"));
+    const int width = ListView1->viewport()->width();
+    ListView1->setColumnWidth(0, width * 3 / 4);
+    ListView1->setColumnWidth(1, width / 4 - ui::twipsToPixels(80));
     FillSubsetList();
     RSTermBases.emplace(OpenTermbaseLinkRows());
     FillLinkedTermbases();
@@ -323,26 +325,6 @@ void frmOntoOptions::UpDown1_Change()
                    ui::Buttons::Ok, ui::Icon::Exclamation);
 }
 
-// ---- Subsets: the commands come with the subset tools; the tab shows the subsets ----------
-
-void frmOntoOptions::FillSubsetList()
-{
-    ListView1->clear();
-    if (!RSSubsets->isEmpty())
-        RSSubsets->moveFirst();
-    for (; !RSSubsets->eof(); RSSubsets->moveNext()) {
-        const int id = RSSubsets->field(QStringLiteral("Subset_ID")).toInt();
-        new QTreeWidgetItem(ListView1, {RSSubsets->text(QStringLiteral("Subset")),
-                                        QString::number(CountSubsetConcepts(id))});
-    }
-    lblActiveSubset->setText(GetSubsetName(OntologyInfo.ActiveSet));
-}
-
-void frmOntoOptions::cmdAdd_Click() {}
-void frmOntoOptions::cmdRemove_Click() {}
-void frmOntoOptions::cmdActivate_Click() {}
-void frmOntoOptions::cmdTransfer_Click() {}
-
 // ---- The Options command ---------------------------------------------------------------
 
 namespace {
@@ -371,9 +353,10 @@ ChosenOptions chosenOptions(const frmOntoOptions &d)
 
 }  // namespace
 
-void RunOntologyOptions(ui::Form &owner)
+void RunOntologyOptions(ui::Form &owner, std::function<void(const QStringList &removed)> conceptsRemoved)
 {
     const auto dialog = std::make_shared<frmOntoOptions>();
+    dialog->conceptsRemoved = std::move(conceptsRemoved);
     try {
         dialog->load();
         dialog->showModal(owner);

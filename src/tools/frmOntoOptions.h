@@ -9,6 +9,7 @@
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -95,6 +96,11 @@ public:
     void cmdRemove_Click();
     void cmdActivate_Click();
     void cmdTransfer_Click();
+    void ListView1_ColumnClick(int column);
+
+    // Run when a subset was removed, with the identifiers of the concepts removed with it,
+    // so that the owner tells whoever keeps a copy of them.
+    std::function<void(const QStringList &removed)> conceptsRemoved;
 
 protected:
     void Form_Load() override;
@@ -116,5 +122,5 @@ private:
 // The Options command of the main window, up to the concept list: shows the dialog over
 // owner, writes the options back when the user leaves with OK (OntologyInfo, and the
 // Show flags of Languages at once), and unloads the dialog. The caller rebuilds its
-// concept list afterwards, whatever the answer.
-void RunOntologyOptions(ui::Form &owner);
+// concept list afterwards, whatever the answer. conceptsRemoved is the dialog's own (above).
+void RunOntologyOptions(ui::Form &owner, std::function<void(const QStringList &removed)> conceptsRemoved = {});

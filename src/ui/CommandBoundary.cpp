@@ -64,6 +64,14 @@ void runCommand(QWidget *window, const std::function<void()> &body)
     }
 }
 
+QAction *addMenuItem(QMenu *menu, const QString &caption, QWidget *window, std::function<void()> handler)
+{
+    QAction *item = menu->addAction(caption);
+    if (handler)
+        QObject::connect(item, &QAction::triggered, window, command(window, std::move(handler)));
+    return item;
+}
+
 void registerWaitWindow(QWidget *waitWindow)
 {
     auto &windows = waitWindows();

@@ -39,15 +39,14 @@ auto command(QWidget *window, Body body)
 }
 
 // Adds a menu item (or a pop-up's entry) to menu whose handler runs as one command of the
-// form's window; without a handler the item runs nothing.
+// window; without a handler the item runs nothing.
+QAction *addMenuItem(QMenu *menu, const QString &caption, QWidget *window, std::function<void()> handler);
+
 template <class Form>
 QAction *addMenuItem(QMenu *menu, const QString &caption, Form *form, void (Form::*handler)())
 {
-    QAction *item = menu->addAction(caption);
-    if (handler)
-        QObject::connect(item, &QAction::triggered, form->window(),
-                         command(form->window(), [form, handler] { (form->*handler)(); }));
-    return item;
+    return addMenuItem(menu, caption, form->window(),
+                       handler ? std::function<void()>([form, handler] { (form->*handler)(); }) : nullptr);
 }
 
 // A window that shows "please wait" while a command works: hidden when a command fails.

@@ -52,3 +52,22 @@ TEST(PropertiesDialog, RefusesAndStaysOpenOrHidesWithTheBoxesKept)
         d->unload();
     }
 }
+
+// Only a new termbase's dialog shows a working ontology, and it cannot be typed over.
+TEST(PropertiesDialog, TheWorkingOntologyIsShownOnlyWhenAskedAndReadOnly)
+{
+    FormsCleanup cleanup;
+    const auto ontology = std::make_shared<frmProperties>();
+    ontology->load();
+    ontology->show();
+    EXPECT_FALSE(ontology->txtWOntology->isVisible());
+
+    const auto termbase = std::make_shared<frmProperties>();
+    termbase->load();
+    termbase->showWorkingOntology("/data/Ontologies/kinship.ont");
+    termbase->show();
+    EXPECT_TRUE(termbase->txtWOntology->isVisible());
+    EXPECT_TRUE(termbase->txtWOntology->isReadOnly());
+    EXPECT_EQ(termbase->txtWOntology->text(), "/data/Ontologies/kinship.ont");
+    EXPECT_EQ(termbase->texts().Name, "") << "the path is not one of the properties";
+}

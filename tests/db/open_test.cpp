@@ -124,3 +124,19 @@ TEST(Open, SameFileTwiceCanWriteWhileTheOtherReads)
     b.execute("INSERT INTO t VALUES (3)");
     EXPECT_EQ(a.scalar("SELECT count(*) FROM t").toInt(), 3);
 }
+
+TEST(Open, ABulkCommandsCacheEndsWithIt)
+{
+    TestFolder dir;
+    Database d = Database::create(dir.file("bulk.db"));
+    const QVariant usual = d.scalar("PRAGMA cache_size");
+    {
+        const BulkCache cache(d);
+        EXPECT_EQ(d.scalar("PRAGMA cache_size").toLongLong(), -65536);
+        {
+            const BulkCache inner(d);  // a bulk command inside another
+        }
+        EXPECT_EQ(d.scalar("PRAGMA cache_size").toLongLong(), -65536);
+    }
+    EXPECT_EQ(d.scalar("PRAGMA cache_size"), usual);
+}

@@ -220,6 +220,31 @@ TEST_F(AddConceptTest, AFailurePartWayLeavesTheOntologyAsItWas)
     EXPECT_EQ(dialog->mousePointer(), ui::MousePointer::Default);
 }
 
+// A relation pair is told to the termbases only once both are stored: when the relation's
+// own step fails after its inverse was written, nothing of the pair reaches them.
+TEST_F(AddConceptTest, ARelationPairThatFailsHalfWayIsToldToNoTermbase)
+{
+    OntologyInfo.AutoName = 1;
+    OntologyDB.execute("CREATE TRIGGER fail BEFORE INSERT ON Names WHEN NEW.Concept = 'OWNS' "
+                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    const QList<int> before = tableCounts();
+    const auto dialog = addDialog();
+    dialog->optCType[4]->click();
+    ASSERT_TRUE(pickParent(*dialog, "RELATION"));
+    dialog->txtConcept->setText("OWNS");
+    modals.expect<frmNewConcept>([&](frmNewConcept &inv) {
+        inv.txtConcept->setText("OWNED-BY");
+        ASSERT_TRUE(pickParent(inv, "RELATION"));
+        inv.cmdAddInv->click();
+    });
+    boxes.expect("disk full");
+    dialog->cmdAdd->click();
+    EXPECT_EQ(tableCounts(), before);
+    EXPECT_FALSE(exists("OWNED-BY"));
+    EXPECT_TRUE(editor->syncs.empty()) << "no termbase hears of an inverse that is not stored";
+    EXPECT_EQ(main->RSListConcepts->find("OWNED-BY"), -1);
+}
+
 TEST_F(AddConceptTest, AHiddenRelationIsStillNamedAndHandedOn)
 {
     OntologyInfo.ListTop = 2;

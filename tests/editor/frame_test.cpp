@@ -135,8 +135,9 @@ TEST_F(FrameTest, StartsWithNoOntologyOpen)
     EXPECT_EQ(main->StatusBar1->panelCount(), 4);
     for (int i = 1; i <= 16; ++i) {
         SCOPED_TRACE(i);
-        if (!main->ToolBar1->button(i)->isSeparator())
+        if (!main->ToolBar1->button(i)->isSeparator()) {
             EXPECT_EQ(main->ToolBar1->button(i)->isEnabled(), i == 1 || i == 2 || i == 16);
+        }
     }
     for (QAction *on : {main->mnuFileNew, main->mnuFileOPen, main->mnuFileExit, main->mnuHelpTool, main->mnuHelpAbout})
         EXPECT_TRUE(on->isEnabled()) << on->text().toStdString();

@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <algorithm>
+#include <functional>
 #include <QGuiApplication>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -125,6 +128,41 @@ TEST_F(InheritPaneTest, GoingToTheSlotTheValueOrTheAncestorOfARow)
     main->lvwInherit->clearSelection();
     main->mnuInheritGoToFrom_Click();
     EXPECT_EQ(main->CurrentConcept, "VAN") << "with no row selected nothing happens";
+}
+
+// The column chosen holds for every later refill of the pane: another concept, another
+// mode, another Include box.
+TEST_F(InheritPaneTest, TheChosenOrderHoldsAcrossRefills)
+{
+    main->optCumulative->click();
+    main->lvwInherit->header()->sectionClicked(1);  // by Value, as a click on its header
+    const auto values = [&] {
+        QStringList out;
+        for (int i = 0; i < main->lvwInherit->topLevelItemCount(); ++i)
+            out << main->lvwInherit->topLevelItem(i)->text(1);
+        return out;
+    };
+    struct Case {
+        const char *refill;
+        std::function<void()> run;
+    } cases[] = {
+        {"shown again", [&] { showConcept("VAN"); }},
+        {"relations only", [&] { main->chkInhAttrs->setChecked(false); }},
+        {"both again", [&] { main->chkInhAttrs->setChecked(true); }},
+        {"exclusive", [&] { main->optExclusive->click(); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.refill);
+        c.run();
+        QStringList shown = values();
+        ASSERT_GT(shown.size(), 1);
+        QStringList sorted = shown;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(shown, sorted);
+        main->mnuInheritCopy_Click();
+        const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n");
+        EXPECT_EQ(lines.at(5).section(';', 1, 1), shown.front()) << "the report follows the shown order";
+    }
 }
 
 TEST_F(InheritPaneTest, TheReportOnTheClipboardFollowsTheShownOrder)

@@ -159,8 +159,9 @@ TEST_F(LifecycleTest, NewOverAnExistingFileLeavesItAsItWasAndNothingOpen)
         EXPECT_EQ(boxes.asked().back().prompt, "Ontology exists already!");
         EXPECT_EQ(boxes.asked().back().icon, ui::Icon::None);
         expectNoneOpen();
-        if (c.path != zoo)
+        if (c.path != zoo) {
             EXPECT_EQ(fileBytes(c.path), before);
+        }
     }
     EXPECT_EQ(metaData(zoo, "Modified").toDate(), QDate::currentDate()) << "the open one was closed as usual";
     EXPECT_FALSE(modals.pending());

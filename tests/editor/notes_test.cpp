@@ -90,8 +90,9 @@ TEST_F(PanesTest, TheNoteOfTheCurrentConceptByEachButton)
             EXPECT_EQ(note->note, *c.after);
             EXPECT_EQ(note->date, c.press == Press::OK ? QDate::currentDate() : old);
         }
-        if (c.existing || c.after)
+        if (c.existing || c.after) {
             EXPECT_EQ(main->ToolBar1->buttonImage("Note"), c.after ? "note-in" : "note-out");
+        }
         EXPECT_EQ(main->ConceptHasNote("CAR"), c.after.has_value());
     }
 }

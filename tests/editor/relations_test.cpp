@@ -118,8 +118,9 @@ TEST_F(PanesTest, AttributesWithAndWithoutDefaultAndDuplicatesRefused)
         if (c.refusal)
             boxes.expect(c.refusal);
         d.cmdAdd->click();
-        if (c.item)
+        if (c.item) {
             EXPECT_TRUE(items(main->lstAttrs).contains(c.item));
+        }
         EXPECT_EQ(count("SELECT COUNT(*) FROM ATTRIBUTES"), before + (c.refusal ? 0 : 1));
         if (d.isShown())
             d.cmdClose->click();
@@ -336,4 +337,50 @@ TEST_F(PanesTest, AnAttributeDialogWhoseConceptWasDeletedAddsNothing)
     boxes.expect("The concept WHEEL no longer exists.");
     d.cmdAdd_Click();
     EXPECT_EQ(count("SELECT COUNT(*) FROM ATTRIBUTES"), 0);
+}
+
+// Which controls each mode of the relation dialog shows, and with which captions.
+TEST_F(PanesTest, EachModeOfTheRelationDialogShowsItsControls)
+{
+    struct Case {
+        const char *caption;
+        bool rangeIsValue;
+        bool rels, isa, concepts, value, isDefault, nothing;
+        const char *isaText, *add, *close, *label2, *label3;
+    } cases[] = {
+        {"Add Relation", false, true, false, true, false, true, true, "", "&Add", "&Close", "RELATIONSHIP",
+         "RELATED CONCEPT"},
+        {"Add Attribute", false, true, false, false, true, true, true, "", "&Add", "&Close", "ATTRIBUTE", "VALUE"},
+        {"Add ISA link", false, false, true, true, false, true, true, "ISA", "&Add", "&Cancel", "RELATIONSHIP",
+         "RELATED CONCEPT"},
+        {"Edit ISA link", false, false, true, true, false, true, true, "ISA", "&Modify", "&Cancel", "RELATIONSHIP",
+         "RELATED CONCEPT"},
+        {"Add Domain", false, false, true, true, false, false, true, "DOMAIN", "&Add", "&Cancel", "RELATIONSHIP",
+         "RELATED CONCEPT"},
+        {"Add Range", false, false, true, true, false, false, false, "RANGE", "&Add", "&Cancel", "RELATIONSHIP",
+         "RELATED CONCEPT"},
+        {"Add Range", true, false, true, false, true, false, false, "RANGE", "&Add", "&Cancel", "RELATIONSHIP",
+         "RELATED CONCEPT"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.caption) + (c.rangeIsValue ? " of an attribute" : ""));
+        auto d = std::make_shared<frmEditRel>();
+        d->load();
+        d->arrange(c.caption, "CAR", c.rangeIsValue);
+        EXPECT_EQ(!d->dblRels->isHidden(), c.rels);
+        EXPECT_EQ(!d->txtISA->isHidden(), c.isa);
+        EXPECT_EQ(!d->dblConcepts->isHidden(), c.concepts);
+        EXPECT_EQ(!d->txtValue->isHidden(), c.value);
+        EXPECT_EQ(!d->chkDefault->isHidden(), c.isDefault);
+        EXPECT_EQ(!d->chkNothing->isHidden(), c.nothing);
+        if (c.isa) {
+            EXPECT_EQ(d->txtISA->text(), c.isaText);
+        }
+        EXPECT_EQ(d->cmdAdd->text(), c.add);
+        EXPECT_EQ(d->cmdClose->text(), c.close);
+        EXPECT_EQ(d->Label2->text(), c.label2);
+        EXPECT_EQ(d->Label3->text(), c.label3);
+        EXPECT_TRUE(d->txtConcept1->isReadOnly());
+        d->unload();
+    }
 }

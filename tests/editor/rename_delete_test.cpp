@@ -269,6 +269,13 @@ TEST_F(NamesTest, NamesAreListedByLanguageInTheOrderAdded)
     EXPECT_EQ(shown(), (QStringList{"English:car", "English:automobile", "Spanish:coche"}));
     main->lvwNames_ColumnClick(2);
     EXPECT_EQ(shown(), (QStringList{"English:automobile", "English:car", "Spanish:coche"}));
+
+    // The order chosen holds when the list is filled again.
+    addName("bagnole", "fr");
+    EXPECT_EQ(shown(), (QStringList{"English:automobile", "French:bagnole", "English:car", "Spanish:coche"}));
+    main->GoToConcept("TRUCK");
+    main->GoToConcept("CAR");
+    EXPECT_EQ(shown(), (QStringList{"English:automobile", "French:bagnole", "English:car", "Spanish:coche"}));
 }
 
 TEST_F(NamesTest, TheLanguageCheckedIsTheLanguageStored)

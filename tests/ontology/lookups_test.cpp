@@ -1,3 +1,4 @@
+#include "ontology/ConceptTypes.h"
 #include "support/OntologyFixture.h"
 #include "support/ScriptedMessageBoxes.h"
 
@@ -143,4 +144,23 @@ TEST(MetaData, ReadAndWrittenInTheSameRow)
     ASSERT_TRUE(ReadOntologyMetaData(read));
     EXPECT_EQ(read.Owner, "");
     EXPECT_EQ(read.Description, "");
+}
+
+TEST(ConceptTypes, EachKindHasItsStatusBarWordAndSlotsAreTold)
+{
+    struct Case {
+        int type;
+        const char *word;
+        bool slot;
+    } cases[] = {
+        {ObjectType, "OBJECT", false},      {EventType, "EVENT", false},
+        {AttributeType, "ATTRIBUTE", true}, {RelationType, "RELATION", true},
+        {RootType, "SPECIAL", false},       {HiddenRelationType, "SPECIAL", false},
+        {0, "SPECIAL", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.type);
+        EXPECT_EQ(conceptTypeWord(c.type), c.word);
+        EXPECT_EQ(isSlotType(c.type), c.slot);
+    }
 }

@@ -197,6 +197,8 @@ TEST_F(BackMatterTest, AttachedFilesAreCopiedIntoBothFoldersAndRecordedOnce)
     pick("x5.5", Files, std::nullopt);
     EXPECT_EQ(count("SELECT count(*) FROM ref_values"), 0) << "Cancel does nothing";
 
+    // The folders go with the termbase's Name: one that is missing is made.
+    ASSERT_TRUE(QDir(publish()).removeRecursively());
     pick("x5.5", Files, picture);
     EXPECT_EQ(recorded("dog.png"), 1);
     EXPECT_EQ(contents(back() + "dog.png"), "first picture");

@@ -59,10 +59,14 @@ TEST_F(TBLifecycleTest, NewMakesTheTermbaseOfTheWorkingOntologyAndOpensIt)
     int highest = 0;
     QObject::connect(editor->ProgressBar1, &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
     files.answer(termbases("kin"));  // the dialog adds the extension
-    QString propertiesCaption, created;
+    QString propertiesCaption, created, workingOntology;
+    bool workingOntologyShown = false, workingOntologyTyped = true;
     modals.expect<frmProperties>([&](frmProperties &d) {
         propertiesCaption = d.caption();
         created = d.txtCreated->text();
+        workingOntology = d.txtWOntology->text();
+        workingOntologyShown = d.txtWOntology->isVisible();
+        workingOntologyTyped = !d.txtWOntology->isReadOnly();
         d.txtName->setText("a/b");  // cannot name folders: refused, the dialog stays
         d.cmdOK->click();
         d.txtName->setText("Kin");
@@ -78,6 +82,9 @@ TEST_F(TBLifecycleTest, NewMakesTheTermbaseOfTheWorkingOntologyAndOpensIt)
     EXPECT_EQ(asked.initDir, termbases());
     EXPECT_EQ(asked.fileName, "");
     EXPECT_EQ(propertiesCaption, "TermBase Properties");
+    EXPECT_EQ(workingOntology, OntologyPath);
+    EXPECT_TRUE(workingOntologyShown);
+    EXPECT_FALSE(workingOntologyTyped) << "the working ontology is shown, not chosen";
     EXPECT_EQ(created, DateText(QDate::currentDate()));
     EXPECT_EQ(boxes.asked().back().prompt, "TermBase \"Kin\" has been created!");
     EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Information);
@@ -177,10 +184,11 @@ TEST_F(TBLifecycleTest, NewIsRefusedWithoutTouchingAnything)
             EXPECT_EQ(boxes.asked().back().icon, c.icon);
         }
         expectNoTermbase();
-        if (c.path == existing)
+        if (c.path == existing) {
             EXPECT_EQ(fileBytes(existing), existingBytes);
-        else if (!c.path.isEmpty())
+        } else if (!c.path.isEmpty()) {
             EXPECT_FALSE(QFile::exists(c.path)) << "no half-made termbase stays";
+        }
         EXPECT_TRUE(editor->ProgressBar1->isHidden());
     }
     EXPECT_EQ(QDir(termbases()).entryList({"*-publish", "*-back"}, QDir::Dirs),
@@ -231,8 +239,9 @@ TEST_F(TBLifecycleTest, OpenRefusesAFileItCannotUseAndLeavesItAsItWas)
         const ui::MessageBoxRequest &box = boxes.asked().back();
         EXPECT_TRUE(box.prompt.startsWith(c.message)) << box.prompt.toStdString();
         EXPECT_EQ(box.icon, c.icon);
-        if (c.title)
+        if (c.title) {
             EXPECT_EQ(box.title, c.title);
+        }
         expectNoTermbase();
         EXPECT_EQ(mainPanel(), "");
         EXPECT_EQ(fileBytes(c.path), bytes) << "the refused file is not written";

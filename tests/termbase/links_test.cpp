@@ -203,3 +203,33 @@ TEST(SyncConcepts, ManyAdditionsReachEveryTermbaseInOneWriteEach)
     OntologyDB.execute("DELETE FROM TermBases");
     EXPECT_FALSE(AddConceptsToLinkedTermbases({"FOAL"}).linked) << "without links nobody needs telling";
 }
+
+TEST(TermbaseLinkFindings, ManyDeletionsReachEachTermbaseWhollyOrNotAtAll)
+{
+    WorkingOntology w;
+    const QString sound = w.create("sound.lxb", "Sound");
+    const QString foreign = w.create("foreign.lxb", "Foreign");
+    onFile(foreign, "UPDATE MetaData SET Ontology = '/elsewhere/other.ont'");
+    const QString stubborn = w.create("stubborn.lxb", "Stubborn");
+    onFile(stubborn, "CREATE TRIGGER keep BEFORE DELETE ON CONCEPTS WHEN old.Concept = 'CAT' "
+                     "BEGIN SELECT RAISE(ABORT, 'CAT is kept'); END");
+
+    ScriptedMessageBoxes none;  // finding asks nothing
+    const ConceptChangeFindings findings = DeleteFromLinkedTermbases({"DOG", "CAT", "NEVER-THERE"});
+    EXPECT_TRUE(findings.linked);
+    ASSERT_EQ(findings.notChanged.size(), 2u);
+    EXPECT_EQ(findings.notChanged[0].link.path, foreign);
+    EXPECT_EQ(findings.notChanged[0].finding, TermbaseFinding::BoundElsewhere);
+    EXPECT_EQ(findings.notChanged[1].link.path, stubborn);
+    EXPECT_EQ(findings.notChanged[1].finding, TermbaseFinding::Failed);
+    EXPECT_TRUE(findings.notChanged[1].sentence.contains("CAT is kept")) << findings.notChanged[1].sentence.toStdString();
+
+    EXPECT_FALSE(conceptsOf(sound).contains("DOG"));
+    EXPECT_FALSE(conceptsOf(sound).contains("CAT"));
+    EXPECT_TRUE(conceptsOf(sound).contains("OBJECT"));
+    for (const QString &kept : {foreign, stubborn}) {
+        SCOPED_TRACE(kept.toStdString());
+        EXPECT_TRUE(conceptsOf(kept).contains("DOG")) << "a termbase not changed keeps every concept";
+        EXPECT_TRUE(conceptsOf(kept).contains("CAT"));
+    }
+}

@@ -246,8 +246,8 @@ TEST(OntologyOptions, TheSubsetsTabShowsTheSubsetsAndTheActiveOne)
         EXPECT_EQ(d.ListView1->topLevelItem(1)->text(0), "Animals");
         EXPECT_EQ(d.ListView1->topLevelItem(1)->text(1), "2");
         EXPECT_EQ(d.lblActiveSubset->text(), "Animals");
-        for (QPushButton *notBuilt : {d.cmdAdd, d.cmdRemove, d.cmdActivate, d.cmdTransfer})
-            EXPECT_FALSE(notBuilt->isEnabled()) << notBuilt->text().toStdString() << ": the subset commands";
+        for (QPushButton *command : {d.cmdAdd, d.cmdRemove, d.cmdActivate, d.cmdTransfer})
+            EXPECT_TRUE(command->isEnabled()) << command->text().toStdString() << ": the subset commands";
         d.cmdOK->click();
     });
     EXPECT_EQ(OntologyInfo.ActiveSet, 2);

@@ -1,0 +1,122 @@
+// Times the subset and batch-naming work on one synthetic ontology (see
+// make_ontology.cpp): moving 100,000 concepts, picked across the ontology in no order,
+// into another subset; naming them in one language and removing those names; and
+// removing the subset that now holds them, with one termbase linked that loses them too.
+// Prints "<operation> <concepts> <value> <unit>" lines, the ontology's size as <concepts>,
+// and what the operations add to the peak memory, which must not follow the size of the
+// ontology.
+//
+//   lx_subsets_bench <file.ont> <res.dat>
+
+#include "ontology/BatchNames.h"
+#include "ontology/Global.h"
+#include "ontology/Subsets.h"
+#include "termbase/NewTermbase.h"
+#include "termbase/TermbaseLinks.h"
+#include "ui/App.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <numeric>
+#include <sys/resource.h>
+
+namespace {
+
+QString concepts;
+
+void figure(const char *operation, double value, const char *unit)
+{
+    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
+    std::fflush(stdout);
+}
+
+double timedMs(const std::function<void()> &work)
+{
+    QElapsedTimer t;
+    t.start();
+    work();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <file.ont> <res.dat>\n", argv[0]);
+        return 2;
+    }
+    const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString folder = QFileInfo(file).absolutePath();
+    QFile::remove(QDir(folder).filePath(QStringLiteral("res.dat")));
+    QFile::copy(QString::fromLocal8Bit(argv[2]), QDir(folder).filePath(QStringLiteral("res.dat")));
+    ui::setAppPath(folder);
+
+    OntologyPath = file;
+    OntologyFolder = folder + QLatin1Char('/');
+    OntologyDB = db::Database::open(file);
+    RootConcept = QStringLiteral("ALL");
+    const qsizetype size = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
+    concepts = QString::number(size);
+
+    // The generator's concepts are C-1 to C-n; a hundred thousand of them, drawn at random
+    // (every one of them in an ontology of 100,000).
+    QStringList chosen;
+    {
+        const qsizetype generated = size - OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS "
+                                                                            "WHERE Concept NOT LIKE 'C-%'")).toLongLong();
+        std::vector<qsizetype> numbers(static_cast<size_t>(generated));
+        std::iota(numbers.begin(), numbers.end(), 1);
+        std::shuffle(numbers.begin(), numbers.end(), *QRandomGenerator::global());
+        numbers.resize(std::min<size_t>(numbers.size(), 100000));
+        for (qsizetype k : numbers)
+            chosen << QStringLiteral("C-%1").arg(k);
+    }
+
+    // A termbase linked to the ontology, holding every concept, as New makes one.
+    const QString termbases = QDir(folder).filePath(QStringLiteral("TermBases"));
+    QDir(termbases).removeRecursively();
+    QDir(folder).mkdir(QStringLiteral("TermBases"));
+    OntologyDB.execute(QStringLiteral("DELETE FROM TermBases"));
+    {
+        TermbaseInfoRecord properties;
+        properties.Name = QStringLiteral("Bench");
+        NewTermbase made(QDir(termbases).filePath(QStringLiteral("bench.lxb")));
+        made.complete(properties);
+    }
+
+    // What the operations add to the memory of a program that has the ontology open.
+    const double baseline = peakMegabytes();
+    const int target = *FreeSubsetID();
+    AddSubset(target, QStringLiteral("Moved"));
+    figure("transfer_100k_concepts", timedMs([&] { TransferConcepts(chosen, 1, target); }), "ms");
+    figure("add_names_100k_concepts",
+           timedMs([&] { AddBatchNames(chosen, QStringLiteral("en"), BatchNameForm::Label); }), "ms");
+    figure("remove_names_100k_concepts", timedMs([&] { RemoveBatchNames(chosen, QStringLiteral("en")); }), "ms");
+
+    QStringList removed;
+    figure("remove_subset_100k_concepts_ontology", timedMs([&] { removed = RemoveSubset(target); }), "ms");
+    figure("remove_subset_100k_concepts_one_termbase",
+           timedMs([&] { DeleteFromLinkedTermbases(removed); }), "ms");
+    if (removed.size() != chosen.size())
+        std::fprintf(stderr, "removed %lld of %lld concepts\n", qlonglong(removed.size()), qlonglong(chosen.size()));
+
+    figure("peak_memory_over_open_ontology", peakMegabytes() - baseline, "MB");
+    OntologyDB.close();
+    return 0;
+}
