@@ -7,11 +7,10 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
 void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
 
 void frmOntoEdit::markCommandsNotBuilt()
 {
-    for (QAction *command : {mnuFileExport, mnuToolsBatchNaming})
+    for (QAction *command : {mnuToolsBatchNaming})
         ui::markNotBuilt(command);
 }

@@ -39,7 +39,7 @@ public:
 
     void insert(quint64 key, int value)
     {
-        if ((m_count + 1) * 2 > m_keys.size())
+        if (size_t(m_count + 1) * 2 > m_keys.size())
             rehash(m_keys.empty() ? 16 : m_keys.size() * 2);
         place(stored(key), value);
         ++m_count;

@@ -204,7 +204,7 @@ void frmOntoNav::CountOntologyConcepts() { ConceptCount = CountAllConcepts(); }
 void frmOntoNav::ShowConceptPage(const QString &conceptId)
 {
     // The ontology's Name, and with it the publish folder, may have changed since the last page.
-    Browser->setPageFolder(PublishFolder());
+    Browser->setPageFolder(OntologyPublishFolder());
     Browser->showIdentifier(conceptId);
 }
 

@@ -265,9 +265,9 @@ TEST(Import, OptionsChoosePhasesAndHowDefinitionsAreReplaced)
         {"Ask: No", {true, true, true, OxpOverwrite::Ask, {}}, {ui::Answer::No}, {"kept?", "set", "set too"}, true, true, false},
         {"Ask: Yes", {true, true, true, OxpOverwrite::Ask, {}}, {ui::Answer::Yes}, {"new text", "set", "set too"}, true, true, false},
         {"Ask: Cancel", {true, true, true, OxpOverwrite::Ask, {}}, {ui::Answer::Cancel}, {"kept?", "", "Undefined"}, false, false, true},
-        {"no concepts", {false, true, true}, {}, {"new text", "set", "set too"}, false, true, false},
-        {"no definitions", {true, false, true}, {}, {"kept?", "", "Undefined"}, true, true, false},
-        {"no relations", {true, true, false}, {}, {"new text", "set", "set too"}, true, false, false},
+        {"no concepts", {false, true, true, OxpOverwrite::Yes, {}}, {}, {"new text", "set", "set too"}, false, true, false},
+        {"no definitions", {true, false, true, OxpOverwrite::Yes, {}}, {}, {"kept?", "", "Undefined"}, true, true, false},
+        {"no relations", {true, true, false, OxpOverwrite::Yes, {}}, {}, {"new text", "set", "set too"}, true, false, false},
     };
     for (Case &c : cases) {
         SCOPED_TRACE(c.what);
