@@ -8,6 +8,7 @@
 //
 //   lx_subsets_bench <file.ont> <res.dat>
 
+#include "Figures.h"
 #include "ontology/BatchNames.h"
 #include "ontology/Global.h"
 #include "ontology/Subsets.h"
@@ -25,17 +26,8 @@
 #include <cstdio>
 #include <functional>
 #include <numeric>
-#include <sys/resource.h>
 
 namespace {
-
-QString concepts;
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
 
 double timedMs(const std::function<void()> &work)
 {
@@ -43,13 +35,6 @@ double timedMs(const std::function<void()> &work)
     t.start();
     work();
     return double(t.nsecsElapsed()) / 1e6;
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
 }
 
 }  // namespace
@@ -72,7 +57,7 @@ int main(int argc, char **argv)
     OntologyDB = db::Database::open(file);
     RootConcept = QStringLiteral("ALL");
     const qsizetype size = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
-    concepts = QString::number(size);
+    bench::size() = QString::number(size);
 
     // The generator's concepts are C-1 to C-n; a hundred thousand of them, drawn at random
     // (every one of them in an ontology of 100,000).
@@ -101,22 +86,22 @@ int main(int argc, char **argv)
     }
 
     // What the operations add to the memory of a program that has the ontology open.
-    const double baseline = peakMegabytes();
+    const double baseline = bench::peakMegabytes();
     const int target = *FreeSubsetID();
     AddSubset(target, QStringLiteral("Moved"));
-    figure("transfer_100k_concepts", timedMs([&] { TransferConcepts(chosen, 1, target); }), "ms");
-    figure("add_names_100k_concepts",
+    bench::figure("transfer_100k_concepts", timedMs([&] { TransferConcepts(chosen, 1, target); }), "ms");
+    bench::figure("add_names_100k_concepts",
            timedMs([&] { AddBatchNames(chosen, QStringLiteral("en"), BatchNameForm::Label); }), "ms");
-    figure("remove_names_100k_concepts", timedMs([&] { RemoveBatchNames(chosen, QStringLiteral("en")); }), "ms");
+    bench::figure("remove_names_100k_concepts", timedMs([&] { RemoveBatchNames(chosen, QStringLiteral("en")); }), "ms");
 
     QStringList removed;
-    figure("remove_subset_100k_concepts_ontology", timedMs([&] { removed = RemoveSubset(target); }), "ms");
-    figure("remove_subset_100k_concepts_one_termbase",
+    bench::figure("remove_subset_100k_concepts_ontology", timedMs([&] { removed = RemoveSubset(target); }), "ms");
+    bench::figure("remove_subset_100k_concepts_one_termbase",
            timedMs([&] { DeleteFromLinkedTermbases(removed); }), "ms");
     if (removed.size() != chosen.size())
         std::fprintf(stderr, "removed %lld of %lld concepts\n", qlonglong(removed.size()), qlonglong(chosen.size()));
 
-    figure("peak_memory_over_open_ontology", peakMegabytes() - baseline, "MB");
+    bench::figure("peak_memory_over_open_ontology", bench::peakMegabytes() - baseline, "MB");
     OntologyDB.close();
     return 0;
 }

@@ -7,10 +7,10 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmOntoEdit::mnuToolsBatchNaming_Click() {}  // filled by the batch-naming dialog
-
 void frmOntoEdit::markCommandsNotBuilt()
 {
-    for (QAction *command : {mnuToolsBatchNaming})
+    // Every command of the main window is built.
+    const std::initializer_list<QAction *> pending = {};
+    for (QAction *command : pending)
         ui::markNotBuilt(command);
 }

@@ -3,6 +3,7 @@
 #include "frmOntoEdit.h"
 
 #include "tools/frmImport.h"
+#include "tools/frmBatchNaming.h"
 #include "tools/frmOntoOptions.h"
 
 #include <memory>
@@ -30,4 +31,13 @@ void frmOntoEdit::mnuFileImport_Click()
     // The import may have added concepts: the list and the counts show them at once.
     InitRSListConcepts();
     ShowConceptCounts();
+}
+
+void frmOntoEdit::mnuToolsBatchNaming_Click()
+{
+    const auto dialog = std::make_shared<frmBatchNaming>();
+    // After each action the names pane shows the current concept's names as they now are.
+    dialog->showConceptNames = [this] { FillNamesList(); };
+    dialog->load();
+    dialog->showModal(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "ConceptCommands.h"
 #include "Global.h"
+#include "SelectionLists.h"
 #include "db/Text.h"
 
 #include <vector>
@@ -37,30 +38,11 @@ bool SubsetExists(int subset)
            0;
 }
 
-QStringList SubsetNames()
-{
-    QStringList out;
-    db::Statement st(OntologyDB, QStringLiteral("SELECT Subset FROM Subsets ORDER BY Subset_ID"));
-    while (st.step())
-        out << st.column(0).toString();
-    return out;
-}
-
 void AddSubset(int subset, const QString &name)
 {
     db::Transaction tx(OntologyDB);
     OntologyDB.execute(QStringLiteral("INSERT INTO Subsets (Subset_ID, Subset) VALUES (?, ?)"), {subset, name});
     tx.commit();
-}
-
-QStringList SubsetConcepts(int subset)
-{
-    QStringList out;
-    db::Statement st(OntologyDB, QStringLiteral("SELECT Concept FROM CONCEPTS WHERE Subset_ID = ? ORDER BY Concept"));
-    st.bind(1, subset);
-    while (st.step())
-        out << st.column(0).toString();
-    return out;
 }
 
 QString SubsetRemovalProblem(int subset)
@@ -127,7 +109,7 @@ QStringList RemoveSubset(int subset)
     if (references)
         unchecked.emplace(OntologyDB);
     db::Transaction tx(OntologyDB);
-    const QStringList removed = SubsetConcepts(subset);
+    const QStringList removed = ListSubsetConcepts(subset);
     if (unchecked && unchecked->active()) {
         // What the cascades would do, one statement per referring column rather than a
         // dozen statements per concept.

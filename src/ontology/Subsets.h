@@ -19,12 +19,7 @@ std::optional<int> FreeSubsetID();
 // Compared as the file compares names: ASCII letter case does not count.
 bool SubsetNameTaken(const QString &name);
 bool SubsetExists(int subset);
-// The names of the subsets, in the order of their numbers.
-QStringList SubsetNames();
 void AddSubset(int subset, const QString &name);
-
-// The identifiers of the subset's concepts, in identifier order.
-QStringList SubsetConcepts(int subset);
 
 // Why the subset must stay, or "" when it may be removed: the last subset of the
 // ontology (new concepts would have nowhere to go), the subset that holds the root (the

@@ -2,6 +2,7 @@
 
 #include "ontology/Global.h"
 #include "ui/CommandBoundary.h"
+#include "ui/FindHistory.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
@@ -224,17 +225,7 @@ ConceptTreeWindow::Node *ConceptTreeWindow::FindExactConcept(const QString &conc
 
 void ConceptTreeWindow::AddFindHistory(const QString &text)
 {
-    if (text == LastFindText)
-        return;
-    // Adding to the list must leave the box's text, and what was revealed for it, alone.
-    const QSignalBlocker quiet(cbxFind);
-    const QString typed = cbxFind->currentText();
-    if (cbxFind->count() >= HistorySize)
-        cbxFind->removeItem(HistorySize - 1);
-    cbxFind->insertItem(0, text);
-    cbxFind->setCurrentIndex(-1);
-    cbxFind->setEditText(typed);
-    LastFindText = text;
+    ui::addToFindHistory(*cbxFind, LastFindText, text, HistorySize);
 }
 
 void ConceptTreeWindow::cbxFind_Change()

@@ -1,5 +1,6 @@
 #include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
+#include "frmFind.h"
 #include "frmTBEDitor.h"
 
 #include "ElementPictures.h"
@@ -9,6 +10,7 @@
 #include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
+#include "ui/Forms.h"
 #include "ui/NotBuilt.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
@@ -166,6 +168,7 @@ void frmTBEDitor::buildPanes()
     Tree1 = new ElementTreeView(left);
     Tree1Nodes = new ElementTreeModel(imlIconsTree1, Tree1);
     Tree1->setModel(Tree1Nodes);
+    QObject::connect(Tree1->selectionModel(), &QItemSelectionModel::currentChanged, w, [this] { UpdateRefreshButton(); });
     buildValueEditor(left);
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
@@ -250,7 +253,6 @@ void frmTBEDitor::Form_Load()
             ToolBar1->addSeparatorButton();
         }
     }
-    markCommandsNotBuilt();
     // Edit and browse mode are one pressed button of two.
     auto *modes = new QActionGroup(ToolBar1);
     for (int index : {editorButton, browserButton}) {
@@ -269,6 +271,9 @@ void frmTBEDitor::Form_Unload(bool &)
 {
     if (!TermbasePath.isEmpty())
         CloseTermbase();
+    // The find window searches this window's tree: it goes with it.
+    if (const std::shared_ptr<frmFind> find = ui::forms().first<frmFind>())
+        find->unload();
 }
 
 void frmTBEDitor::ToolBar1_ButtonClick(const QString &key)
@@ -319,6 +324,7 @@ void frmTBEDitor::setTermbaseCommandsEnabled(bool enabled)
         item->setEnabled(enabled);
     for (QMenu *menu : {mnuEdit, mnuTools})
         menu->menuAction()->setVisible(enabled);
+    UpdateRefreshButton();
 }
 
 void frmTBEDitor::SetNoTermbaseState() { setTermbaseCommandsEnabled(false); }
@@ -353,6 +359,7 @@ void frmTBEDitor::setMode(bool browse)
     for (int i = firstPageButton; i <= lastPageButton; ++i)
         if (QAction *b = ToolBar1->button(i))
             ui::setCommandEnabled(b, browse);
+    UpdateRefreshButton();
     // The right-hand side shows what the selected element is in the new mode.
     CurrentElemID = 0;
     if (!browse)

@@ -205,7 +205,11 @@ public:
     // ---- Built elsewhere ---------------------------------------------------------------
     void lblOntoComm_Change();
     void ShowFindDialog();
+    // Reveals and selects the element and makes it the current one, without opening its
+    // value or its page; expand opens its branch.
+    void SelectFoundElement(qint64 elemID, bool expand);
     void ShowEntryPage();
+    void UpdateRefreshButton();
     void ShowDataCategoryHelp(const QString &categoryID);
     void mnuElemModify_Click();
     void mnuElemDelete_Click();
@@ -221,8 +225,6 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
-    // Disables every menu item, pop-up entry and toolbar button whose command is not built yet.
-    void markCommandsNotBuilt();
     void buildPanes();
     void setTermbaseCommandsEnabled(bool enabled);
     void setMode(bool browse);

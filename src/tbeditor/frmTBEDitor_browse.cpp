@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include "publish/HTMLStuff.h"
+#include "publish/OutputFolder.h"
 #include "publish/PageFileNames.h"
 #include "publish/PageView.h"
 #include "termbase/Global.h"
@@ -61,7 +62,7 @@ void frmTBEDitor::showFileInBrowser(const QString &path)
 
 void frmTBEDitor::showEntryPageOf(const QModelIndex &node, qint64 clickedID)
 {
-    const QString folder = TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish");
+    const QString folder = TermbasePublishFolder();
     const QString entryName = Tree1Nodes->text(node);
     const QString page = QDir(folder).filePath(PageFileName(entryName));
     // A page written before is shown as it is; Refresh writes it anew.

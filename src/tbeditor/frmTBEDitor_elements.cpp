@@ -71,8 +71,7 @@ void frmTBEDitor::RevealElement(qint64 elemID)
 {
     const ElementChain chain = ElementChainOf(elemID);
     if (chain.damaged) {
-        ui::msgBox(QStringLiteral("Element not found. Critical Error. Please Report. Error Code TB003."), ui::Buttons::Ok,
-                   ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("Element not found. Critical Error. Please Report. Error Code TB003."));
         return;
     }
     const QString targetKey = ElementKey(elemID);

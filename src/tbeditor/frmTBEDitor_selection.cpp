@@ -222,8 +222,7 @@ void frmTBEDitor::mnuElemGoTo_Click()
     const qint64 id = Tree1Nodes->elemID(selectedNode());
     const qint64 target = PointerTarget(id).value_or(0);
     if (target == 0) {
-        ui::msgBox(QStringLiteral("Data integrity error. Error Code TB001."), ui::Buttons::Ok, ui::Icon::Critical,
-                   QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("Data integrity error. Error Code TB001."));
         return;
     }
     RevealElement(target);

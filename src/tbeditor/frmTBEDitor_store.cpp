@@ -94,12 +94,12 @@ void frmTBEDitor::cmdAssert_Click()
         return;
     const TypedValue typed = readTypedValue(*this, true);
     if (typed.isEmpty()) {
-        ui::msgBox(QStringLiteral("You must specify a value"), ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("You must specify a value"));
         return;
     }
     std::optional<QDate> date;
     if (typed.control == TypedValue::Date && !(date = typedDate(typed.value.toString()))) {
-        ui::msgBox(BadDateMessage, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+        ui::errorBox(BadDateMessage);
         return;
     }
     const QString language = shown(lstLang) ? selectedText(*lstLang) : QString();
@@ -209,7 +209,7 @@ void frmTBEDitor::cmdEdit_Click()
     case TypedValue::Date: {
         const std::optional<QDate> date = typedDate(typed.value.toString());
         if (!date) {
-            ui::msgBox(BadDateMessage, ui::Buttons::Ok, ui::Icon::Critical, QStringLiteral("Error"));
+            ui::errorBox(BadDateMessage);
             return;
         }
         kind = ValueKind::Date;
@@ -222,8 +222,7 @@ void frmTBEDitor::cmdEdit_Click()
     if (shown(lstLang) && !selectedText(*lstLang).isEmpty())
         language = selectedText(*lstLang);
     if (!UpdateElementValue(id, kind, value, language)) {
-        ui::msgBox(QStringLiteral("Element not found. Fatal Error. Error Code TB004."), ui::Buttons::Ok, ui::Icon::Critical,
-                   QStringLiteral("Error"));
+        ui::errorBox(QStringLiteral("Element not found. Fatal Error. Error Code TB004."));
         return;
     }
     ReselectElementNode();

@@ -2,6 +2,7 @@
 
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
+#include "ontology/SelectionLists.h"
 #include "ontology/Subsets.h"
 #include "ui/CheckList.h"
 #include "ui/CommandBoundary.h"
@@ -74,7 +75,7 @@ void frmTransfer::Form_Load() { FillSubsetCombos(); }
 
 void frmTransfer::FillSubsetCombos()
 {
-    const QStringList names = SubsetNames();
+    const QStringList names = ListSubsetNames();
     const QString from = cbxFrom->currentText();
     const QString to = cbxTo->currentText();
     m_filling = true;

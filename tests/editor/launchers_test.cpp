@@ -2,6 +2,7 @@
 // open once, the others do nothing until their windows exist.
 
 #include "editor/frmNoteList.h"
+#include "tools/frmBatchNaming.h"
 #include "tbeditor/frmTBEDitor.h"
 #include "support/MainWindowFixture.h"
 #include "ui/Forms.h"
@@ -23,8 +24,9 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
         {"Ontology Navigator again", &frmOntoEdit::mnuToolsOntoNav_Click, 0},
         {"Generate HTML Reports turns the same window to its mode", &frmOntoEdit::mnuGenHTML_Click, 0},
         {"Generate HTML Reports again fills the same window", &frmOntoEdit::mnuGenHTML_Click, 0},
-        {"Batch Naming", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
+        {"Batch Naming, modal, closed again", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
     };
+    modals.expect<frmBatchNaming>([](frmBatchNaming &d) { d.cmdCancel->click(); });
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const int before = ui::forms().count();

@@ -1,8 +1,10 @@
 #include "publish/ConceptSelectionList.h"
 #include "publish/ConceptSelectionPanel.h"
+#include "publish/PageView.h"
 #include "publish/frmGenHTML.h"
 #include "tbeditor/TBEditorFixture.h"
 #include "ui/MousePointer.h"
+#include "ui/Toolbar.h"
 #include "ui/StatusBar.h"
 
 #include <QCheckBox>
@@ -321,4 +323,35 @@ TEST_F(ReportsDialogTest, ATermbaseRunReportsAnEntryThatIsGoneAndGoesOn)
     EXPECT_FALSE(TermbaseInfo.CSBrowser);
     editor->mnuFileClose_Click();
     EXPECT_FALSE(fileValue(termbases("kin.lxb"), "SELECT CSBrowser FROM MetaData").toBool());
+}
+
+TEST_F(ReportsDialogTest, RefreshWritesTheSelectedEntrysPageAnewAndOnlyForAnEntry)
+{
+    termbaseWithEntries();
+    editor->SetBrowseMode();
+    QAction *refresh = editor->ToolBar1->button("refresh");
+    editor->RevealElement(3);  // the entries' container: no page of its own
+    EXPECT_FALSE(refresh->isEnabled());
+    editor->RevealElement(30);
+    EXPECT_TRUE(refresh->isEnabled());
+    const QString page = QDir(TermbaseFolder + "Kin-publish").filePath("CAT.html");
+    QFile::remove(page);
+    struct Case {
+        const char *what;
+        const char *stale;  // what the file holds before Refresh, "" for no file
+    } cases[] = {{"no page yet", ""}, {"an old page", "old page"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (*c.stale) {
+            QFile f(page);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.stale);
+        }
+        refresh->trigger();
+        const QString written = readPage(page);
+        EXPECT_TRUE(written.contains("<TITLE>CAT</TITLE>")) << written.left(200).toStdString();
+        EXPECT_EQ(QFileInfo(editor->Browser->currentPage().path).fileName(), "CAT.html");
+    }
+    editor->SetEditMode();
+    EXPECT_FALSE(refresh->isEnabled());
 }

@@ -160,14 +160,16 @@ TEST_F(StoreTest, EveryKindOfValueIsStoredAndChanged)
             EXPECT_EQ(editor->lstLang->currentItem()->text(), "en");
             chooseLanguage("es");
         }
-        if (QLatin1String(c.categoryID) == QLatin1String("10.4.1"))
+        if (QLatin1String(c.categoryID) == QLatin1String("10.4.1")) {
             EXPECT_EQ(editor->mskData->text(), "29/02/2024");
+        }
         ASSERT_FALSE(editor->cmdEdit->isHidden());
         c.change();
         editor->cmdEdit->click();
         EXPECT_EQ(TermbaseDB.scalar(read, {id}), c.changed);
-        if (c.langID)
+        if (c.langID) {
             EXPECT_EQ(TermbaseDB.scalar("SELECT langID FROM elements_use_lang WHERE elemID = ?", {id}).toString(), "es");
+        }
     }
 
     // A value row gone behind the window's back: TB004, and nothing else changes.
@@ -184,7 +186,7 @@ TEST_F(StoreTest, EveryKindOfValueIsStoredAndChanged)
 TEST_F(StoreTest, AReferencePointsAtTheRecordChosenAmongRecordsOfEqualText)
 {
     const qint64 dog = entry("DOG");
-    const qint64 first = record("x10.2.2", Persons, "jdoe");
+    record("x10.2.2", Persons, "jdoe");  // an earlier record of the same text
     const qint64 second = record("x10.2.2", Persons, "jdoe");
     const qint64 fileA = element("x5.5", Files);
     row("ref_values", fileA, "pic.png");

@@ -117,7 +117,7 @@ TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
     newTermbase("Kin");
     {
         SCOPED_TRACE("open, edit mode");
-        EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,6,13,14,20")
+        EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,5,6,13,14,20")
             << "back and forward wait for browse mode";
         EXPECT_TRUE(editor->mnuFileClose->isEnabled());
         EXPECT_TRUE(editor->mnuFileProperties->isEnabled());
@@ -128,7 +128,7 @@ TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
         EXPECT_TRUE(editor->Tree2->isEnabled());
     }
     editor->SetBrowseMode();
-    EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,6,13,14,16,18,20");
+    EXPECT_EQ(enabledButtons(*editor->ToolBar1), "1,2,3,5,6,13,14,16,18,20");
 
     editor->mnuFileClose_Click();
     SCOPED_TRACE("closed from browse mode");
@@ -136,41 +136,6 @@ TEST_F(WindowTest, CommandsFollowWhetherATermbaseIsOpen)
     EXPECT_TRUE(editor->mnuEditEditor->isChecked()) << "closing returns to edit mode";
     for (int panel = 1; panel <= 3; ++panel)
         EXPECT_EQ(editor->StatusBar1->panelText(panel), "");
-}
-
-// What is not built yet is offered disabled, in every state of the window, and the
-// buttons' places stay as they are.
-TEST_F(WindowTest, CommandsNotBuiltYetStayDisabled)
-{
-    const auto expectDisabled = [&] {
-        for (const char *key : {"find", "refresh"}) {
-            SCOPED_TRACE(key);
-            ASSERT_NE(editor->ToolBar1->button(key), nullptr);
-            EXPECT_FALSE(editor->ToolBar1->button(key)->isEnabled());
-        }
-        for (QAction *item : {editor->mnuEditFind}) {
-            SCOPED_TRACE(item->text().toStdString());
-            EXPECT_FALSE(item->isEnabled());
-        }
-    };
-    {
-        SCOPED_TRACE("no termbase");
-        expectDisabled();
-    }
-    newTermbase("Kin");
-    {
-        SCOPED_TRACE("open, edit mode");
-        expectDisabled();
-        EXPECT_TRUE(editor->mnuToolsGenHTML->isEnabled());
-    }
-    editor->SetBrowseMode();
-    {
-        SCOPED_TRACE("browse mode");
-        expectDisabled();
-    }
-    editor->mnuFileClose_Click();
-    SCOPED_TRACE("closed");
-    expectDisabled();
 }
 
 TEST_F(WindowTest, EditAndBrowseModeSwitchTheRightHandSide)

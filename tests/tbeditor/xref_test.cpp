@@ -209,11 +209,13 @@ TEST_F(CrossReferenceTest, BrowseModeShowsAttachedFilesAndRunsNone)
             boxes.expect(QStringLiteral("Target file ") + QDir::toNativeSeparators(back + c.fileName) + " not found.");
         click(file);
         EXPECT_FALSE(boxes.pending());
-        if (c.shown)
+        if (c.shown) {
             EXPECT_TRUE(editor->Browser->toPlainText().contains(c.shown));
-        if (QLatin1String(c.fileName) == QLatin1String("tool.exe"))
+        }
+        if (QLatin1String(c.fileName) == QLatin1String("tool.exe")) {
             EXPECT_TRUE(editor->Browser->toPlainText().contains(QDir::toNativeSeparators(QDir(back).absolutePath())) ||
                         editor->Browser->toPlainText().contains(QDir(back).absolutePath()));
+        }
         EXPECT_TRUE(editor->fraEdit->isHidden());
     }
     editor->SetEditMode();
