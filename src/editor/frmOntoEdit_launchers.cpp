@@ -45,6 +45,11 @@ void frmOntoEdit::mnuGenHTML_Click()
     ShowOntologyReports(QStringLiteral("Generate HTML Reports (Ontology)"), QStringLiteral("Ontology"));
 }
 
+void frmOntoEdit::mnuFileExport_Click()
+{
+    ShowOntologyReports(QStringLiteral("Export Ontology"), QStringLiteral("OntologyExport"));
+}
+
 void frmOntoEdit::mnuToolsOntoNav_Click()
 {
     ui::runCommand(window(), [] { ui::loadedOrNew<frmOntoNav>()->show(); });

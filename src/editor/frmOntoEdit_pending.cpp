@@ -7,10 +7,10 @@
 #include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
-void frmOntoEdit::mnuFileExport_Click() {}        // filled by the reports window
-
 void frmOntoEdit::markCommandsNotBuilt()
 {
-    for (QAction *command : {mnuFileExport})
+    // Every command of the main window is built.
+    const std::initializer_list<QAction *> pending = {};
+    for (QAction *command : pending)
         ui::markNotBuilt(command);
 }

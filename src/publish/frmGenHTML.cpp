@@ -135,7 +135,7 @@ void frmGenHTML::cmdOK_Click()
         return;
     }
     if (m_export)
-        ui::msgBox(QStringLiteral("Not yet!"), ui::Buttons::Ok, ui::Icon::Exclamation);
+        ExportSelectedToOxp();
     else
         GenerateSelectedReports();
 }

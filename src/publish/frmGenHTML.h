@@ -55,6 +55,8 @@ public:
     void cmdBrowse_Click();
     void cmdRefresh_Click();
     void GenerateSelectedReports();
+    // The export mode's run: the selected concepts into an export file in txtPath's folder.
+    void ExportSelectedToOxp();
 
 private:
     void showStatus(const QString &text);

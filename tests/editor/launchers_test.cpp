@@ -17,12 +17,12 @@ TEST_F(MainWindowTest, EachLauncherOpensItsWindowOrDoesNothingYet)
     } cases[] = {
         {"List Notes", &frmOntoEdit::mnuToolsListNotes_Click, 1},
         {"List Notes again brings the same window forward", &frmOntoEdit::mnuToolsListNotes_Click, 0},
-        {"Export", &frmOntoEdit::mnuFileExport_Click, 0},
+        {"Export opens the shared reports window", &frmOntoEdit::mnuFileExport_Click, 1},
         {"TermBase Editor", &frmOntoEdit::mnuToolsTBEd_Click, 1},
         {"TermBase Editor again", &frmOntoEdit::mnuToolsTBEd_Click, 0},
         {"Ontology Navigator", &frmOntoEdit::mnuToolsOntoNav_Click, 1},
         {"Ontology Navigator again", &frmOntoEdit::mnuToolsOntoNav_Click, 0},
-        {"Generate HTML Reports", &frmOntoEdit::mnuGenHTML_Click, 1},
+        {"Generate HTML Reports turns the same window to its mode", &frmOntoEdit::mnuGenHTML_Click, 0},
         {"Generate HTML Reports again fills the same window", &frmOntoEdit::mnuGenHTML_Click, 0},
         {"Batch Naming, modal, closed again", &frmOntoEdit::mnuToolsBatchNaming_Click, 0},
     };
