@@ -339,7 +339,6 @@ void frmOntoEdit::Form_Load()
             ToolBar1->addSeparatorButton();
         }
     }
-    markCommandsNotBuilt();
 
     // The name column takes what the language column leaves; the inherited pane's three
     // columns share the width equally.

@@ -342,8 +342,6 @@ private:
     void buildToolbar();
     void buildPanes();
     void setOntologyUIEnabled(bool enabled);
-    // Disables every menu item and toolbar button whose command is not built yet.
-    void markCommandsNotBuilt();
     void openChosenOntology();
     void closeOntology(QString &path, bool writeBack);
     void abandonNewOntology();

@@ -8,7 +8,6 @@
 #include "ontology/FolderName.h"
 #include "ontology/OntologyFile.h"
 #include "ontology/OntologySchema.h"
-#include "ui/NotBuilt.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
@@ -307,13 +306,13 @@ void frmOntoEdit::setOntologyUIEnabled(bool enabled)
 {
     for (int i = 3; i <= 15; ++i)
         if (QAction *b = ToolBar1->button(i))
-            ui::setCommandEnabled(b, enabled);
+            b->setEnabled(enabled);
     tbsEdit->setEnabled(enabled);
     frmSearch->setEnabled(enabled);
     txtCptSearch->setEnabled(enabled);
     dblConcepts->setEnabled(enabled);
     for (QAction *item : {mnuFileClose, mnuFileExport, mnuFileImport, mnuFileProperties})
-        ui::setCommandEnabled(item, enabled);
+        item->setEnabled(enabled);
     for (QMenu *menu : {mnuConcept, mnuTree, mnuTools})
         menu->menuAction()->setVisible(enabled);
 }

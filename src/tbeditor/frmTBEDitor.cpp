@@ -11,7 +11,6 @@
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
 #include "ui/Forms.h"
-#include "ui/NotBuilt.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
 #include "ui/Twips.h"
@@ -316,7 +315,7 @@ void frmTBEDitor::setTermbaseCommandsEnabled(bool enabled)
 {
     for (int i = firstStateButton; i <= lastStateButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            ui::setCommandEnabled(b, enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
+            b->setEnabled(enabled && (i < firstPageButton || i > lastPageButton || inBrowseMode()));
     Tree1->setEnabled(enabled);
     Tree2->setEnabled(enabled);
     ListView1->setEnabled(enabled);
@@ -358,7 +357,7 @@ void frmTBEDitor::setMode(bool browse)
         b->setChecked(true);
     for (int i = firstPageButton; i <= lastPageButton; ++i)
         if (QAction *b = ToolBar1->button(i))
-            ui::setCommandEnabled(b, browse);
+            b->setEnabled(browse);
     UpdateRefreshButton();
     // The right-hand side shows what the selected element is in the new mode.
     CurrentElemID = 0;

@@ -8,7 +8,6 @@
 #include "termbase/ElementStore.h"
 #include "termbase/Global.h"
 #include "ui/MsgBox.h"
-#include "ui/NotBuilt.h"
 #include "ui/PopupMenu.h"
 #include "ui/Toolbar.h"
 
@@ -135,7 +134,7 @@ void frmTBEDitor::setPickingTarget(bool picking)
     for (QMenu *menu : {mnuFile, mnuEdit, mnuTools, mnuHelp, mnuElem})
         menu->menuAction()->setEnabled(!picking);
     mnuElem->setEnabled(!picking);
-    ui::setCommandEnabled(mnuToolsOptions, !picking);
+    mnuToolsOptions->setEnabled(!picking);
     Tree1->setCursor(picking ? Qt::WhatsThisCursor : Qt::ArrowCursor);
 }
 

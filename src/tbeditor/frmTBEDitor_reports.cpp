@@ -13,7 +13,6 @@
 #include "termbase/Global.h"
 #include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
-#include "ui/NotBuilt.h"
 #include "ui/Toolbar.h"
 
 #include <QCheckBox>
@@ -30,7 +29,7 @@ const QString EntryImage = QStringLiteral("concept");
 void frmTBEDitor::UpdateRefreshButton()
 {
     if (QAction *refresh = ToolBar1->button(QStringLiteral("refresh")))
-        ui::setCommandEnabled(refresh, !TermbasePath.isEmpty() && inBrowseMode() &&
+        refresh->setEnabled(!TermbasePath.isEmpty() && inBrowseMode() &&
                                            Tree1Nodes->image(selectedNode()) == EntryImage);
 }
 
