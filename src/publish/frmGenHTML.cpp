@@ -82,6 +82,22 @@ frmGenHTML::frmGenHTML() : ui::Form(new QDialog)
 
 void frmGenHTML::showStatus(const QString &text) { StatusBar1->setPanelText(2, text); }
 
+frmGenHTML::Run::Run(frmGenHTML &dialog, int total) : m_dialog(dialog)
+{
+    m_dialog.ProgressBar1->setMaximum(total);
+    m_dialog.ProgressBar1->setValue(0);
+    m_dialog.ProgressBar1->setVisible(true);
+    m_dialog.Panel->setReady(false);
+}
+
+frmGenHTML::Run::~Run()
+{
+    m_dialog.ProgressBar1->setVisible(false);
+    m_dialog.Panel->setReady(true);
+    if (!m_completed)
+        m_dialog.Panel->showSelectionCount();
+}
+
 // ---------------------------------------------------------------------------------------
 // The set-up
 

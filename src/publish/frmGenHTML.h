@@ -61,6 +61,22 @@ public:
 private:
     void showStatus(const QString &text);
 
+    // One run over the selection: the progress bar counts to total and the panel keeps
+    // quiet while the run deselects items. However the run ends, the dialog is usable
+    // afterwards; a run that did not complete leaves the count of what is still selected.
+    class Run {
+    public:
+        Run(frmGenHTML &dialog, int total);
+        ~Run();
+        Run(const Run &) = delete;
+        Run &operator=(const Run &) = delete;
+        void complete() { m_completed = true; }
+
+    private:
+        frmGenHTML &m_dialog;
+        bool m_completed = false;
+    };
+
     bool m_termbase = false;
     bool m_export = false;
     bool m_shared = false;

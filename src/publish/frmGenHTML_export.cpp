@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QScopeGuard>
 
 namespace {
 
@@ -46,17 +45,7 @@ void frmGenHTML::ExportSelectedToOxp()
         return;
 
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
-    ProgressBar1->setMaximum(total);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(true);
-    Panel->setReady(false);
-    bool completed = false;
-    const auto endRun = qScopeGuard([&] {
-        ProgressBar1->setVisible(false);
-        Panel->setReady(true);
-        if (!completed)
-            Panel->showSelectionCount();
-    });
+    Run run(*this, total);
 
     QStringList identifiers;
     identifiers.reserve(total);
@@ -74,7 +63,7 @@ void frmGenHTML::ExportSelectedToOxp()
                    QString::number(total));
         busy.paint();
     });
-    completed = true;
+    run.complete();
     if (!result.missing.isEmpty()) {
         const QStringList shown = result.missing.mid(0, 10);
         ui::msgBox(QString::number(result.missing.size()) +

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QScopeGuard>
 
 void frmGenHTML::GenerateSelectedReports()
 {
@@ -38,19 +37,7 @@ void frmGenHTML::GenerateSelectedReports()
     include.structures = chkCSReport->isChecked();
     ReportPages pages(m_termbase, OutputFolder, include, total);
 
-    ProgressBar1->setMaximum(total);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(true);
-    Panel->setReady(false);
-    // However the run ends, the dialog is usable afterwards; after a failure panel 2 shows
-    // what is still selected rather than a count that stopped.
-    bool completed = false;
-    const auto endRun = qScopeGuard([&] {
-        ProgressBar1->setVisible(false);
-        Panel->setReady(true);
-        if (!completed)
-            Panel->showSelectionCount();
-    });
+    Run run(*this, total);
 
     ui::BusyRun busy;
     int count = 0;
@@ -72,5 +59,5 @@ void frmGenHTML::GenerateSelectedReports()
                    QString::number(total));
         busy.paint();
     }
-    completed = true;
+    run.complete();
 }
