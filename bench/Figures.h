@@ -51,4 +51,13 @@ inline double processorSeconds()
     return s(usage.ru_utime) + s(usage.ru_stime);
 }
 
+// The sizes given on the command line, or the defaults when none is.
+inline std::vector<int> sizesFromArguments(int argc, char **argv, std::vector<int> defaults)
+{
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(QString::fromLocal8Bit(argv[i]).toInt());
+    return sizes.empty() ? defaults : sizes;
+}
+
 }  // namespace bench

@@ -8,6 +8,7 @@
 //   lx_element_tree_bench <entries>...
 
 #include "BenchTermbase.h"
+#include "Figures.h"
 #include "ontology/Global.h"
 #include "ontology/OntologySchema.h"
 #include "tbeditor/frmTBEDitor.h"
@@ -35,14 +36,9 @@
 
 namespace {
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
-
-double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+using bench::figure;
+using bench::median;
+using bench::ms;
 
 // The memory the process holds now.
 double residentMegabytes()
@@ -58,11 +54,7 @@ void run(int entries)
 {
     QTemporaryDir dir;
     const QString path = MakeBenchTermbase(dir.path(), entries);
-    const QString n = QString::number(entries);
-    const auto figure = [&](const char *operation, double value, const char *unit) {
-        std::printf("%s %s %.4g %s\n", operation, qPrintable(n), value, unit);
-        std::fflush(stdout);
-    };
+    bench::size() = QString::number(entries);
 
     auto editor = std::make_shared<frmTBEDitor>();
     editor->load();
@@ -183,12 +175,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.push_back(QString::fromLocal8Bit(argv[i]).toInt());
-    if (sizes.empty())
-        sizes = {10000, 100000};
-    for (int entries : sizes)
+    for (int entries : bench::sizesFromArguments(argc, argv, {10000, 100000}))
         run(entries);
     return 0;
 }

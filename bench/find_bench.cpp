@@ -82,12 +82,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.push_back(QString::fromLocal8Bit(argv[i]).toInt());
-    if (sizes.empty())
-        sizes = {100000};
-    for (int entries : sizes)
+    for (int entries : bench::sizesFromArguments(argc, argv, {100000}))
         run(entries);
     return 0;
 }
