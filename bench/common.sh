@@ -12,11 +12,12 @@ build_bench() {
   mkdir -p build-bench/data
 }
 
-# The synthetic ontology of n concepts, made on first use (and again when the generator
-# changed or a run was interrupted); prints its path.
+# The synthetic ontology of n concepts, made on first use (and again when the generator or
+# the file's layout changed, or a run was interrupted); prints its path.
 synthetic_ontology() {
   local file=build-bench/data/onto-$1.ont
-  if [ ! -f "$file.targets" ] || [ bench/make_ontology.cpp -nt "$file.targets" ]; then
+  if [ ! -f "$file.targets" ] || [ bench/make_ontology.cpp -nt "$file.targets" ] ||
+     [ src/ontology/OntologySchema.cpp -nt "$file.targets" ]; then
     build-bench/bin/lx_make_ontology "$file" "$1" >&2
   fi
   echo "$file"

@@ -11,7 +11,7 @@ namespace db {
 
 // Case-insensitive as the files compare: ASCII letters only.
 int compareText(const QString &a, const QString &b);
-inline bool sameText(const QString &a, const QString &b) { return compareText(a, b) == 0; }
+inline bool sameText(const QString &a, const QString &b) { return a.size() == b.size() && compareText(a, b) == 0; }
 
 // Older text files: bytes in the Windows-1252 code page (Latin-1 with printable
 // characters in 0x80-0x9F; the five codes it leaves undefined are kept as they are).

@@ -3,6 +3,7 @@
 #include "Global.h"
 #include "db/Text.h"
 
+#include <QSet>
 #include <algorithm>
 #include <vector>
 
@@ -69,102 +70,56 @@ QStringList FindConceptsLike(const QString &pattern)
     return found;
 }
 
-const QStringList &IsaPaths::parentsOf(const QString &conceptId)
+QHash<QString, QStringList> IsaWaysDown(const QString &top, const QStringList &conceptIds)
 {
-    const QString key = ConceptKey(conceptId);
-    auto it = m_parents.find(key);
-    if (it == m_parents.end())
-        it = m_parents.insert(key, GetParents(conceptId));
-    return *it;
-}
-
-bool IsaPaths::reachesTop(const QString &conceptId, const QString &top)
-{
-    if (!db::sameText(m_top, top)) {
-        m_top = top;
-        m_reaches.clear();
-    }
-    // Kept on a stack of its own: a chain may be deeper than the program's stack allows,
-    // and a cycle in the links ends at a concept already on the way.
-    struct Frame {
-        QString key;
-        QStringList parents;
-        qsizetype next = 0;
-    };
-    const QString start = ConceptKey(conceptId);
-    if (auto known = m_reaches.constFind(start); known != m_reaches.cend())
-        return *known;
     const QString topKey = ConceptKey(top);
-    std::vector<Frame> stack;
-    QHash<QString, bool> onWay;
-    const auto enter = [&](const QString &c) {
-        const QString key = ConceptKey(c);
-        if (key == topKey) {
-            m_reaches.insert(key, true);
-            return;
-        }
-        onWay.insert(key, true);
-        stack.push_back({key, parentsOf(c)});
-    };
-    enter(conceptId);
-    while (!stack.empty()) {
-        Frame &f = stack.back();
-        if (m_reaches.value(f.key, false) || f.next == f.parents.size()) {
-            const QString key = f.key;
-            const bool reaches = m_reaches.value(key, false);
-            m_reaches.insert(key, reaches);
-            stack.pop_back();
-            if (reaches && !stack.empty())
-                m_reaches.insert(stack.back().key, true);
-            continue;
-        }
-        const QString parent = f.parents.at(f.next++);
-        const QString key = ConceptKey(parent);
-        if (auto known = m_reaches.constFind(key); known != m_reaches.cend()) {
-            if (*known)
-                m_reaches.insert(f.key, true);
-            continue;
-        }
-        if (onWay.contains(key))
-            continue;
-        enter(parent);
-        if (key == topKey)
-            m_reaches.insert(f.key, true);
-    }
-    return m_reaches.value(start, false);
-}
-
-QHash<QString, QStringList> IsaPaths::waysDown(const QString &top, const QStringList &conceptIds)
-{
-    QHash<QString, QStringList> ways;
-    QHash<QString, bool> climbed;
+    // Up first: each ancestor of the concepts is climbed once and every link met is kept,
+    // by its parent's key. A climb ends at top; one that never meets it goes on to the
+    // root, as nothing tells in advance which parents lie below top.
+    QHash<QString, QStringList> met;
+    QSet<QString> climbed;
     QStringList queue;
-    for (const QString &c : conceptIds)
-        if (!db::sameText(c, top) && reachesTop(c, top) && !climbed.contains(ConceptKey(c))) {
-            climbed.insert(ConceptKey(c), true);
+    for (const QString &c : conceptIds) {
+        const QString key = ConceptKey(c);
+        if (key != topKey && !climbed.contains(key)) {
+            climbed.insert(key);
             queue << c;
         }
-    // Upward from the concepts through the parents below top, each concept climbed once;
-    // top ends every climb.
+    }
     for (qsizetype i = 0; i < queue.size(); ++i) {
         const QString child = queue.at(i);
-        for (const QString &parent : parentsOf(child)) {
-            if (!reachesTop(parent, top))
-                continue;
+        for (const QString &parent : GetParents(child)) {
             const QString key = ConceptKey(parent);
-            ways[key] << child;
-            if (!db::sameText(parent, top) && !climbed.contains(key)) {
-                climbed.insert(key, true);
+            met[key] << child;
+            if (key != topKey && !climbed.contains(key)) {
+                climbed.insert(key);
                 queue << parent;
             }
         }
     }
-    for (QStringList &children : ways) {
-        std::sort(children.begin(), children.end(),
+    // Then down from top through the links met: what top does not reach is on no way
+    // down, and a cycle in the links ends at a concept already reached.
+    QHash<QString, QStringList> ways;
+    QStringList down{topKey};
+    QSet<QString> reached{topKey};
+    for (qsizetype i = 0; i < down.size(); ++i) {
+        const auto children = met.constFind(down.at(i));
+        if (children == met.cend())
+            continue;
+        QStringList sorted = *children;
+        std::sort(sorted.begin(), sorted.end(),
                   [](const QString &a, const QString &b) { return db::compareText(a, b) < 0; });
-        children.erase(std::unique(children.begin(), children.end(),
-                                   [](const QString &a, const QString &b) { return db::sameText(a, b); }),
-                       children.end());
+        sorted.erase(std::unique(sorted.begin(), sorted.end(),
+                                 [](const QString &a, const QString &b) { return db::sameText(a, b); }),
+                     sorted.end());
+        for (const QString &c : sorted) {
+            const QString key = ConceptKey(c);
+            if (!reached.contains(key)) {
+                reached.insert(key);
+                down << key;
+            }
+        }
+        ways.insert(down.at(i), sorted);
     }
     return ways;
 }

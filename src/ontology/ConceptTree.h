@@ -29,23 +29,10 @@ std::optional<int> FindConceptType(const QString &conceptId);
 // before the first wildcard narrows the scan to one range of the key.
 QStringList FindConceptsLike(const QString &pattern);
 
-// The way down from a top concept to concepts below it, read once per search: parent
-// lists are kept, so a search that reveals thousands of concepts reads each ancestor once.
-class IsaPaths {
-public:
-    // For every concept on an IS-A path from top down to one of the concepts (top included,
-    // the concepts themselves only where they lie on the way to another), by its key
-    // (ConceptKey): its children on such paths, in identifier order. A tree that opens top
-    // and then, node by node, the children listed shows every node of the concepts below
-    // top. Empty when none of them lies below top.
-    QHash<QString, QStringList> waysDown(const QString &top, const QStringList &conceptIds);
-
-private:
-    const QStringList &parentsOf(const QString &conceptId);
-    // Whether top is the concept or one of its ancestors.
-    bool reachesTop(const QString &conceptId, const QString &top);
-
-    QHash<QString, QStringList> m_parents;
-    QString m_top;
-    QHash<QString, bool> m_reaches;  // for m_top
-};
+// For every concept on an IS-A path from top down to one of the concepts (top included,
+// the concepts themselves only where they lie on the way to another), by its key
+// (ConceptKey): its children on such paths, in identifier order. A tree that opens top and
+// then, node by node, the children listed shows every node of the concepts below top.
+// Empty when none of them lies below top. Each ancestor is read once, so a search that
+// reveals thousands of concepts costs what their ancestors number.
+QHash<QString, QStringList> IsaWaysDown(const QString &top, const QStringList &conceptIds);

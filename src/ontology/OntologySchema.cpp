@@ -31,7 +31,11 @@ db::Schema ontologySchema()
          {text("Lang_ID", 2), text("Language", 255), of("Show", FieldType::Boolean)},
          {primary("Lang_ID", {"Lang_ID"}), plain("Language", {"Language"})}},
         {"TermBases", {memo("DBName")}, {}},
-        {"ISA", {text("Concept", 255), text("ISA", 255)}, {primary("ISA", {"Concept", "ISA"})}},
+        // A concept's children are read by parent in identifier order, with whether each
+        // has children of its own: from this index alone, without the rows.
+        {"ISA",
+         {text("Concept", 255), text("ISA", 255)},
+         {primary("ISA", {"Concept", "ISA"}), plain("Children", {"ISA", "Concept"})}},
         {"ATTRIBUTES",
          {counter("Property_ID"), text("Concept", 255), text("Attribute", 50), of("Default", FieldType::Boolean),
           memo("Value")},

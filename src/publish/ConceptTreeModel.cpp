@@ -1,6 +1,7 @@
 #include "ConceptTreeModel.h"
 
 #include "ontology/ConceptTree.h"
+#include "db/Text.h"
 #include "ui/CommandBoundary.h"
 
 #include <QHeaderView>
@@ -72,7 +73,6 @@ ConceptTreeModel::Node *ConceptTreeModel::findChild(Node *node, const QString &c
 {
     if (!node)
         return nullptr;
-    const QString key = ConceptKey(conceptId);
     if (node->children.size() > IndexedChildren) {
         if (!node->childIndex) {
             node->childIndex = std::make_unique<QHash<QString, int>>();
@@ -80,11 +80,11 @@ ConceptTreeModel::Node *ConceptTreeModel::findChild(Node *node, const QString &c
             for (const auto &c : node->children)
                 node->childIndex->insert(ConceptKey(c->text), c->row);
         }
-        const auto it = node->childIndex->constFind(key);
+        const auto it = node->childIndex->constFind(ConceptKey(conceptId));
         return it == node->childIndex->cend() ? nullptr : node->children[size_t(*it)].get();
     }
     for (const auto &c : node->children)
-        if (ConceptKey(c->text) == key)
+        if (db::sameText(c->text, conceptId))
             return c.get();
     return nullptr;
 }

@@ -94,24 +94,26 @@ void ConceptTreeWindow::openNode(Node *node)
         Tree1->expand(index);
 }
 
-void ConceptTreeWindow::RevealConcept(const QString &conceptId) { openWaysDown({conceptId}); }
+void ConceptTreeWindow::RevealConcept(const QString &conceptId) { revealAll({conceptId}); }
 
-
-void ConceptTreeWindow::openWaysDown(const QStringList &concepts)
+void ConceptTreeWindow::revealAll(const QStringList &concepts)
 {
     // A lattice of many diamonds has more nodes along its paths than anyone could read.
     constexpr size_t MostOpened = 200000;
     Node *top = TreeModel->top();
     if (!top)
         return;
-    const QHash<QString, QStringList> ways = m_paths.waysDown(top->text, concepts);
+    // The file does not change while the window looks it up: one read transaction locks
+    // and checks it once.
+    db::Transaction read(OntologyDB);
+    const QHash<QString, QStringList> ways = IsaWaysDown(top->text, concepts);
     if (ways.isEmpty())
         return;
+    Tree1->deferLayout();
     // A node whose concept is already on its way up is a cycle in the links: not opened.
     const auto onItsOwnWay = [](const Node *node) {
-        const QString key = ConceptKey(node->text);
         for (const Node *up = node->parent; up; up = up->parent)
-            if (ConceptKey(up->text) == key)
+            if (db::sameText(up->text, node->text))
                 return true;
         return false;
     };
@@ -130,16 +132,6 @@ void ConceptTreeWindow::openWaysDown(const QStringList &concepts)
             if (Node *child = TreeModel->findChild(node, *c); child && !onItsOwnWay(child))
                 stack.push_back(child);
     }
-}
-
-void ConceptTreeWindow::revealAll(const QStringList &concepts)
-{
-    // The file does not change while the window looks it up: one read transaction locks
-    // and checks it once, and each ancestor is read once.
-    db::Transaction read(OntologyDB);
-    m_paths = IsaPaths();
-    Tree1->deferLayout();
-    openWaysDown(concepts);
     read.commit();
 }
 

@@ -83,13 +83,11 @@ private:
     // The tree opens along every IS-A path from its top down to the concepts, top down,
     // each node on the way once: the nodes come in the order the tree shows them.
     void revealAll(const QStringList &concepts);
-    void openWaysDown(const QStringList &concepts);
     void openNode(Node *node);
     // The next node for which matches() holds, in the order nodes were added; after the
     // last, the first again (the top node counting as the current one).
     Node *nextMatch(const QString &key, const std::function<bool(const Node &)> &matches);
 
-    IsaPaths m_paths;  // one look-up's parent lists
     bool m_selectingFromSearch = false;
     // The nodes that match, worked out once per key and per state of the tree.
     QString m_matchKey;
