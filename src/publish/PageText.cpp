@@ -110,8 +110,8 @@ void savePage(const QString &path, const QString &text)
     const auto writeAll = [&bytes](QFile &file) { return file.write(bytes) == bytes.size() && file.flush(); };
     // A page that is not there yet has no old version to keep: it is written in place (a
     // third less work for the file system when a whole folder is published), and removed
-    // again when the write fails.
-    if (!QFileInfo::exists(path)) {
+    // again when the write fails. Opening it only if new also tells whether it was there.
+    {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             const bool written = writeAll(file);
@@ -124,7 +124,7 @@ void savePage(const QString &path, const QString &text)
         }
         if (!QFileInfo(path).absoluteDir().exists())
             failWrite(path);
-        // Made meanwhile, or not makeable: the careful way below decides.
+        // There already, or not makeable: the careful way below decides.
     }
     // Written beside the page and renamed over it: the old page stays whole until the
     // new one is complete. No flush to the disk per page: a page is made again from the
