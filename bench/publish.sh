@@ -15,7 +15,11 @@ for n in "${sizes[@]}"; do
   # The benchmark opens a copy: opening writes the properties back into the file.
   cp "$file" "build-bench/data/reports-$n.ont"
   build-bench/bin/lx_reports_bench "build-bench/data/reports-$n.ont"
-  # Every page is written into a folder of its own, removed again afterwards.
+  # Every page is written into a folder of its own, removed again once all sizes ran: the
+  # file system makes new files slowly for some minutes after many were removed.
+  rm -rf "build-bench/data/published-$n"
   build-bench/bin/lx_publish_bench "build-bench/data/reports-$n.ont" "build-bench/data/published-$n"
+done
+for n in "${sizes[@]}"; do
   rm -rf "build-bench/data/published-$n"
 done
