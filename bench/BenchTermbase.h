@@ -18,11 +18,9 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
 // An ontology of n concepts under its root, named in no order against their insertion,
 // each under a parent among those before it.
-void makeOntology(const QString &path, int n)
+inline void makeOntology(const QString &path, int n)
 {
     OntologyPath = path;
     OntologyFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
@@ -45,7 +43,7 @@ void makeOntology(const QString &path, int n)
 
 // Entries for every concept in a shuffled order: three language sections of two terms,
 // a note, and a cross-reference from the first term to a term of another entry.
-void fillEntries(const QString &path, int entries)
+inline void fillEntries(const QString &path, int entries)
 {
     db::Database tb = db::Database::open(path);
     std::vector<QString> concepts;
@@ -104,7 +102,7 @@ void fillEntries(const QString &path, int entries)
 }
 
 // Makes the termbase (and its ontology, left open) in folder; returns its path.
-QString MakeBenchTermbase(const QString &folder, int entries)
+inline QString MakeBenchTermbase(const QString &folder, int entries)
 {
     QFile::copy(QStringLiteral(LX_RES_DAT), QDir(folder).filePath(QStringLiteral("res.dat")));
     ui::setAppPath(folder);
@@ -121,4 +119,3 @@ QString MakeBenchTermbase(const QString &folder, int entries)
     return path;
 }
 
-}  // namespace

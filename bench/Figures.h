@@ -1,12 +1,16 @@
 #pragma once
-// How every benchmark prints a figure, one line "<operation> <size> <value> <unit>", and
-// what it measures with: the median of runs, the peak memory, the processor time.
+// How every benchmark prints a figure, one line "<operation> <size> <value> <unit>", or a
+// comparison with a peer measured in the same run, "ratio <operation> <size> <value>"; and
+// what it measures with: the median of runs, the memory held now and at its peak, the
+// processor time.
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace bench {
@@ -18,9 +22,15 @@ inline QString &size()
     return s;
 }
 
-inline void figure(const char *operation, double value, const char *unit)
+inline void figure(const QString &operation, double value, const char *unit)
 {
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(size()), value, unit);
+    std::printf("%s %s %.4g %s\n", qPrintable(operation), qPrintable(size()), value, unit);
+    std::fflush(stdout);
+}
+
+inline void ratio(const QString &operation, double value)
+{
+    std::printf("ratio %s %s %.3g\n", qPrintable(operation), qPrintable(size()), value);
     std::fflush(stdout);
 }
 
@@ -38,6 +48,16 @@ inline double peakMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) / 1024.0;
+}
+
+// What the process holds now, not its peak.
+inline double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
 }
 
 // Processor time the process has used so far (user and system), in seconds: on a machine

@@ -34,26 +34,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using bench::figure;
 using bench::median;
+using bench::ms;
 using bench::peakMegabytes;
-
-// What the process holds now, not its peak.
-double residentMegabytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? double(fields[1].toLongLong()) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
-}
-
-double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+using bench::residentMegabytes;
 
 // Plays the user's part in the modal dialogs the commands show: the next script runs
 // inside the modal show and must hide or unload the form.

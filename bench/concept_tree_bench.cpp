@@ -33,9 +33,8 @@ constexpr int WideChildren = 40000, DeepLevels = 39, Matches = 10000;
 
 using bench::figure;
 using bench::median;
+using bench::ms;
 using bench::peakMegabytes;
-
-double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
 
 QString target(const QString &file, const QString &name)
 {

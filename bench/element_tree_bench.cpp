@@ -31,7 +31,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,16 +38,7 @@ namespace {
 using bench::figure;
 using bench::median;
 using bench::ms;
-
-// The memory the process holds now.
-double residentMegabytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
-}
+using bench::residentMegabytes;
 
 void run(int entries)
 {

@@ -6,6 +6,7 @@
 //
 //   lx_exchange_bench <file.ont> [sqlite3 program] [runs]
 
+#include "Figures.h"
 #include "exchange/OxpExport.h"
 #include "exchange/OxpImport.h"
 #include "ontology/Global.h"
@@ -23,36 +24,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-#include <sys/resource.h>
 
 namespace {
 
-QString concepts;
-
-void figure(const char *operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", operation, qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-void ratio(const char *operation, double value)
-{
-    std::printf("ratio %s %s %.3g\n", operation, qPrintable(concepts), value);
-    std::fflush(stdout);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
+using namespace bench;
 
 QStringList column(const QString &sql)
 {
@@ -140,7 +115,7 @@ int main(int argc, char **argv)
     // Export: every concept, in the list's alphabetical order.
     open(source);
     const QStringList all = column("SELECT Concept FROM CONCEPTS ORDER BY Concept");
-    concepts = QString::number(all.size());
+    size() = QString::number(all.size());
     const QString file = dir.filePath("all.oxp");
     QElapsedTimer t;
     t.start();

@@ -4,6 +4,7 @@
 //
 //   lx_ontology_bench <file.ont> [sqlite3 program]
 
+#include "Figures.h"
 #include "ontology/Global.h"
 
 #include <QCoreApplication>
@@ -15,19 +16,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
-QString concepts;  // the size printed on every line
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t m = v.size() / 2;
-    return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
-}
+using bench::figure;
+using bench::median;
+using bench::peakMegabytes;
+using bench::ratio;
 
 // Median wall time of fn in milliseconds; one untimed run first warms the caches.
 double timeIt(int runs, const std::function<void()> &fn)
@@ -43,24 +39,6 @@ double timeIt(int runs, const std::function<void()> &fn)
     return median(ms);
 }
 
-void figure(const QString &operation, double value, const char *unit)
-{
-    std::printf("%s %s %.4g %s\n", qPrintable(operation), qPrintable(concepts), value, unit);
-    std::fflush(stdout);
-}
-
-void ratio(const QString &operation, double value)
-{
-    std::printf("ratio %s %s %.3g\n", qPrintable(operation), qPrintable(concepts), value);
-    std::fflush(stdout);
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 QString literal(const QString &text) { return QLatin1Char('\'') + QString(text).replace("'", "''") + QLatin1Char('\''); }
 
@@ -112,8 +90,8 @@ int main(int argc, char **argv)
                 target.insert(kv[0], kv[1]);
         }
     }
-    concepts = target.value("concepts");
-    const qsizetype size = concepts.toLongLong();
+    bench::size() = target.value("concepts");
+    const qsizetype size = bench::size().toLongLong();
 
     OntologyDB = db::Database::open(file, {false, false, {}, ontologyTables()});
     RootConcept = FindRootConcept();

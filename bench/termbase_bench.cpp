@@ -1,25 +1,23 @@
 // Creating a termbase for a large ontology, opening it for work, linking it to the
 // ontology and keeping three linked termbases in step with one concept change.
 // Prints "<operation> <concepts> <median> <unit>" lines.
-#include "ontology/Global.h"
-#include "ontology/OntologySchema.h"
+#include "BenchTermbase.h"
+#include "Figures.h"
 #include "termbase/Catalogue.h"
-#include "termbase/NewTermbase.h"
 #include "termbase/TermbaseFile.h"
 #include "termbase/TermbaseLinks.h"
-#include "ui/App.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <vector>
 
 namespace {
+
+using bench::figure;
 
 double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &measured,
                 const std::function<void()> &after)
@@ -30,33 +28,10 @@ double medianMs(int runs, const std::function<void()> &prepare, const std::funct
         QElapsedTimer t;
         t.start();
         measured();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
+        times.push_back(bench::ms(t));
         after();
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// An ontology made by New, then the concepts in one transaction, each under a parent
-// among those before it.
-void makeOntology(const QString &path, int concepts)
-{
-    OntologyPath = path;
-    OntologyFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
-    CreateOntologyDatabase(path);
-    RootConcept = QStringLiteral("ALL");
-    db::Transaction tx(OntologyDB);
-    db::Statement addConcept(OntologyDB, QStringLiteral("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES (?, 1, 1)"));
-    db::Statement isa(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
-    for (int i = 1; i <= concepts; ++i) {
-        const QString id = QStringLiteral("C%1").arg(i);
-        addConcept.bind(1, id);
-        addConcept.run();
-        isa.bind(1, id);
-        isa.bind(2, i <= 8 ? QStringLiteral("OBJECT") : QStringLiteral("C%1").arg(i / 8));
-        isa.run();
-    }
-    tx.commit();
+    return bench::median(times);
 }
 
 }  // namespace
@@ -70,6 +45,7 @@ int main(int argc, char **argv)
     QDir(dir.path()).mkdir(QStringLiteral("TermBases"));
 
     const int concepts = 100000;
+    bench::size() = QString::number(concepts);
     makeOntology(dir.filePath(QStringLiteral("big.ont")), concepts);
     const QString path = dir.filePath(QStringLiteral("TermBases/big.lxb"));
     TermbaseInfoRecord properties;
@@ -88,15 +64,15 @@ int main(int argc, char **argv)
             made.complete(properties);
         },
         [] {});
-    std::printf("create_termbase %d %.1f ms\n", concepts, create);
+    figure("create_termbase", create, "ms");
 
     const double open = medianMs(
         21, [] {}, [&] { OpenTermbaseFile(path); }, [] { ReleaseTermbase(); });
-    std::printf("open_termbase %d %.1f ms\n", concepts, open);
+    figure("open_termbase", open, "ms");
 
     OpenTermbaseFile(path);
     const double catalogue = medianMs(21, [] {}, [] { BuildDataCategoryCatalogue(); }, [] {});
-    std::printf("build_catalogue %d %.2f ms\n", concepts, catalogue);
+    figure("build_catalogue", catalogue, "ms");
     ReleaseTermbase();
 
     // Linking: a thousand identifiers the ontology lacks, a thousand concepts to add.
@@ -115,7 +91,7 @@ int main(int argc, char **argv)
             link.apply();
         },
         [] {});
-    std::printf("link_termbase %d %.1f ms\n", concepts, linking);
+    figure("link_termbase", linking, "ms");
 
     // Every change opens each linked file anew: three links, one addition and its undoing.
     for (const char *name : {"TermBases/big2.lxb", "TermBases/big3.lxb"})
@@ -126,7 +102,7 @@ int main(int argc, char **argv)
         21, [] {},
         [&] { ChangeLinkedTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Added); },
         [&] { ChangeLinkedTermbases(QStringLiteral("NEW"), QStringLiteral("NEW"), ConceptChange::Deleted); });
-    std::printf("sync_three_termbases %d %.2f ms\n", concepts, sync);
+    figure("sync_three_termbases", sync, "ms");
     OntologyDB.close();
     return 0;
 }
