@@ -8,6 +8,7 @@
 //
 //   lx_concept_list_bench <file.ont>
 
+#include "BenchOntology.h"
 #include "Figures.h"
 #include "editor/frmEditRel.h"
 #include "editor/frmNames.h"
@@ -60,19 +61,6 @@ public:
     }
 };
 
-QHash<QString, QString> readTargets(const QString &file)
-{
-    QHash<QString, QString> targets;
-    QFile f(file);
-    if (f.open(QIODevice::ReadOnly | QIODevice::Text))
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            const QList<QByteArray> parts = line.split(' ');
-            if (parts.size() == 2)
-                targets.insert(QString::fromUtf8(parts[0]), QString::fromUtf8(parts[1]));
-        }
-    return targets;
-}
-
 // Types the identifier into the search box key by key, as the user does, each key
 // handled before the next; the times of the keys until the list and panes are painted.
 std::vector<double> typeIdentifier(frmOntoEdit &main, const QString &identifier)
@@ -104,19 +92,12 @@ int main(int argc, char **argv)
     }
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const QHash<QString, QString> target =
-        readTargets(argc > 2 ? QString::fromLocal8Bit(argv[2]) : file + QStringLiteral(".targets"));
+        bench::readTargets(argc > 2 ? QString::fromLocal8Bit(argv[2]) : file + QStringLiteral(".targets"));
     BenchModals modals;
     ui::setModalRunner(&modals);
     ui::setAppPath(QFileInfo(file).absolutePath());
 
-    // The generator writes no properties row; a file opens only with one.
-    OntologyDB = db::Database::open(file);
-    OntologyInfoRecord info;
-    if (!ReadOntologyMetaData(info)) {
-        const QString today = QDate::currentDate().toString(Qt::ISODate);
-        WriteOntologyMetaData(NewOntologyInfo({"Bench", today, today, {}, {}, {}, {}}));
-    }
-    OntologyDB.close();
+    bench::ensureProperties(file);
 
     auto main = std::make_shared<frmOntoEdit>();
     main->load();

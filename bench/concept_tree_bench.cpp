@@ -5,10 +5,10 @@
 //
 //   lx_concept_tree_bench <file.ont>
 
+#include "BenchOntology.h"
 #include "Figures.h"
 #include "editor/frmOntoEdit.h"
 #include "ontology/Global.h"
-#include "ontology/MetaData.h"
 #include "ontology/OntologyFile.h"
 #include "publish/frmOntoNav.h"
 #include "ui/App.h"
@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QTextStream>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -35,20 +34,6 @@ using bench::figure;
 using bench::median;
 using bench::ms;
 using bench::peakMegabytes;
-
-QString target(const QString &file, const QString &name)
-{
-    QFile f(file + QStringLiteral(".targets"));
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QTextStream in(&f);
-    while (!in.atEnd()) {
-        const QStringList parts = in.readLine().split(QLatin1Char(' '));
-        if (parts.size() == 2 && parts[0] == name)
-            return parts[1];
-    }
-    return {};
-}
 
 // The three shapes, added once to the copy.
 void addShapes(qint64 n)
@@ -92,12 +77,8 @@ int main(int argc, char **argv)
     ui::setAppPath(QFileInfo(file).absolutePath());
     ui::setSettingsFolder(QFileInfo(file).absolutePath());
 
+    bench::ensureProperties(file);
     OntologyDB = db::Database::open(file);
-    OntologyInfoRecord info;
-    if (!ReadOntologyMetaData(info)) {
-        const QString today = QDate::currentDate().toString(Qt::ISODate);
-        WriteOntologyMetaData(NewOntologyInfo({"Bench", today, today, {}, {}, {}, {}}));
-    }
     RootConcept = QStringLiteral("ALL");
     const qint64 generated = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS WHERE Concept LIKE 'C-%'")).toLongLong();
     addShapes(generated);
@@ -156,7 +137,8 @@ int main(int argc, char **argv)
     figure("search-repeat-slowest", *std::max_element(repeats.begin(), repeats.end()), "ms");
 
     // A page written on demand and shown: a concept with about 1,000 descendants.
-    const QString thousand = target(source, QStringLiteral("about-1000-descendants"));
+    const QString thousand =
+        bench::readTargets(source + QStringLiteral(".targets")).value(QStringLiteral("about-1000-descendants"));
     if (!thousand.isEmpty()) {
         t.restart();
         nav->FindExactConcept(thousand);

@@ -4,6 +4,7 @@
 //
 //   lx_ontology_bench <file.ont> [sqlite3 program]
 
+#include "BenchOntology.h"
 #include "Figures.h"
 #include "ontology/Global.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QHash>
 #include <QProcess>
-#include <QTextStream>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -76,19 +76,10 @@ int main(int argc, char **argv)
     }
     const QString file = QString::fromLocal8Bit(argv[1]);
     const QString sqlite3 = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("sqlite3");
-    QHash<QString, QString> target;
-    {
-        QFile f(file + QStringLiteral(".targets"));
-        if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            std::fprintf(stderr, "no %s.targets: make the file with lx_make_ontology\n", qPrintable(file));
-            return 1;
-        }
-        QTextStream in(&f);
-        while (!in.atEnd()) {
-            const QStringList kv = in.readLine().split(' ');
-            if (kv.size() == 2)
-                target.insert(kv[0], kv[1]);
-        }
+    const QHash<QString, QString> target = bench::readTargets(file + QStringLiteral(".targets"));
+    if (target.isEmpty()) {
+        std::fprintf(stderr, "no %s.targets: make the file with lx_make_ontology\n", qPrintable(file));
+        return 1;
     }
     bench::size() = target.value("concepts");
     const qsizetype size = bench::size().toLongLong();
