@@ -1,5 +1,6 @@
 #include "ontology/BatchNames.h"
 #include "support/OntologyFixture.h"
+#include "support/StoredNames.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,6 @@ struct BatchNamesFixture {
                            "('Mixed_Case 2', 1, 1)");
         OntologyDB.execute("INSERT INTO Names (Concept, Lang_ID, Name) VALUES ('PHYSICAL-OBJECT', 'es', 'objeto'), "
                            "('PHYSICAL-OBJECT', 'en', 'thing')");
-    }
-    // "lang:name" of every name of the concept, by language, then as added.
-    QStringList names(const QString &identifier) const
-    {
-        QStringList out;
-        db::Statement st(OntologyDB, "SELECT Lang_ID, Name FROM Names WHERE Concept = ? ORDER BY Lang_ID, Name_ID");
-        st.bind(1, identifier);
-        while (st.step())
-            out << st.column(0).toString() + ":" + st.column(1).toString();
-        return out;
     }
 };
 
@@ -49,8 +40,8 @@ TEST(BatchNames, AddingGivesEachConceptTheNameInTheFormChosen)
                                               [&](qsizetype done) { steps.push_back(done); });
         EXPECT_EQ(added, 2) << "a concept not in the ontology gets no name";
         EXPECT_EQ(steps, (std::vector<qsizetype>{1, 2, 3})) << "every concept counts for the progress";
-        EXPECT_EQ(f.names("PHYSICAL-OBJECT"), c.expected) << "the stored identifier, not the letters given";
-        EXPECT_EQ(f.names("Mixed_Case 2"), c.mixed);
+        EXPECT_EQ(StoredNames("PHYSICAL-OBJECT"), c.expected) << "the stored identifier, not the letters given";
+        EXPECT_EQ(StoredNames("Mixed_Case 2"), c.mixed);
         EXPECT_EQ(f.o.count("SELECT count(*) FROM Names WHERE Concept = 'GONE'"), 0);
     }
 }
@@ -60,7 +51,7 @@ TEST(BatchNames, AddingTwiceGivesTwoEqualNames)
     BatchNamesFixture f;
     AddBatchNames({"PHYSICAL-OBJECT"}, "fr", BatchNameForm::Label);
     AddBatchNames({"PHYSICAL-OBJECT"}, "fr", BatchNameForm::Label);
-    EXPECT_EQ(f.names("PHYSICAL-OBJECT").filter("fr:"), (QStringList{"fr:physical object", "fr:physical object"}));
+    EXPECT_EQ(StoredNames("PHYSICAL-OBJECT").filter("fr:"), (QStringList{"fr:physical object", "fr:physical object"}));
 }
 
 TEST(BatchNames, RemovingTakesEveryNameInThatLanguageOnly)
@@ -68,8 +59,8 @@ TEST(BatchNames, RemovingTakesEveryNameInThatLanguageOnly)
     BatchNamesFixture f;
     AddBatchNames({"PHYSICAL-OBJECT", "Mixed_Case 2"}, "en", BatchNameForm::SameAsIdentifier);
     EXPECT_EQ(RemoveBatchNames({"PHYSICAL-OBJECT", "Mixed_Case 2", "GONE"}, "en"), 3);
-    EXPECT_EQ(f.names("PHYSICAL-OBJECT"), QStringList{"es:objeto"});
-    EXPECT_TRUE(f.names("Mixed_Case 2").isEmpty());
+    EXPECT_EQ(StoredNames("PHYSICAL-OBJECT"), QStringList{"es:objeto"});
+    EXPECT_TRUE(StoredNames("Mixed_Case 2").isEmpty());
     EXPECT_EQ(RemoveBatchNames({"PHYSICAL-OBJECT"}, "en"), 0) << "nothing left to remove is no error";
 }
 
@@ -85,5 +76,5 @@ TEST(BatchNames, AFailedRunLeavesEveryNameAsItWas)
                          throw db::DbError(db::err::Engine, "disk full");
                  }),
                  db::DbError);
-    EXPECT_EQ(f.names("PHYSICAL-OBJECT"), (QStringList{"en:thing", "es:objeto"}));
+    EXPECT_EQ(StoredNames("PHYSICAL-OBJECT"), (QStringList{"en:thing", "es:objeto"}));
 }

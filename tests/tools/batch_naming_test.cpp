@@ -1,6 +1,7 @@
 #include "publish/ConceptSelectionList.h"
 #include "publish/ConceptSelectionPanel.h"
 #include "support/MainWindowFixture.h"
+#include "support/StoredNames.h"
 #include "tools/frmBatchNaming.h"
 #include "ui/StatusBar.h"
 
@@ -41,15 +42,6 @@ protected:
         EXPECT_FALSE(boxes.pending()) << boxes.prompts().join(" | ").toStdString();
     }
 
-    QStringList names(const QString &identifier) const
-    {
-        QStringList out;
-        db::Statement st(OntologyDB, "SELECT Lang_ID, Name FROM Names WHERE Concept = ? ORDER BY Lang_ID, Name_ID");
-        st.bind(1, identifier);
-        while (st.step())
-            out << st.column(0).toString() + ":" + st.column(1).toString();
-        return out;
-    }
 
     // The names pane of the main window: "language name" per row.
     QStringList pane() const
@@ -146,13 +138,13 @@ TEST_F(BatchNamingTest, NamesComeAsIdentifiersOrLabelsAndGoLanguageByLanguage)
             pick(d, {"PHYSICAL-OBJECT", "MENTAL-OBJECT"});
             EXPECT_EQ(d.StatusBar1->panelText(2), "2 Concepts selected");
             d.cmdOK->click();
-            EXPECT_EQ(names("PHYSICAL-OBJECT"), s.physical);
+            EXPECT_EQ(StoredNames("PHYSICAL-OBJECT"), s.physical);
             EXPECT_EQ(pane(), s.shown);
             EXPECT_EQ(d.lstConcepts->selCount(), 0) << "each concept done is deselected";
             EXPECT_FALSE(d.ProgressBar1->isVisible());
             EXPECT_EQ(d.ProgressBar1->maximum(), 2);
         }
-        EXPECT_EQ(names("MENTAL-OBJECT"), QStringList{"es:mental object"});
+        EXPECT_EQ(StoredNames("MENTAL-OBJECT"), QStringList{"es:mental object"});
 
         // Unchecking the checked language checks it again.
         language(d, "en")->setCheckState(0, Qt::Unchecked);
