@@ -7,8 +7,7 @@
 //
 //   lx_element_tree_bench <entries>...
 
-#include "BenchTermbase.h"
-#include "Figures.h"
+#include "BenchEditor.h"
 #include "ontology/Global.h"
 #include "ontology/OntologySchema.h"
 #include "tbeditor/frmTBEDitor.h"
@@ -43,14 +42,7 @@ using bench::residentMegabytes;
 void run(int entries)
 {
     QTemporaryDir dir;
-    const QString path = MakeBenchTermbase(dir.path(), entries);
-    bench::size() = QString::number(entries);
-
-    auto editor = std::make_shared<frmTBEDitor>();
-    editor->load();
-    editor->show();
-    QString open = path;
-    editor->OpenTermbase(open);
+    const auto editor = bench::openBenchEditor(dir.path(), entries);
     QApplication::processEvents();
     ElementTreeModel &nodes = *editor->Tree1Nodes;
 

@@ -5,10 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-mkdir -p build-bench
-if ! { cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLX_BUILD_TESTS=OFF -DLX_BUILD_BENCH=ON &&
-       cmake --build build-bench --target lx_find_bench; } >build-bench/build.log 2>&1; then
-  cat build-bench/build.log >&2
-  exit 1
-fi
+source bench/common.sh
+build_bench lx_find_bench
 build-bench/bin/lx_find_bench "$@"

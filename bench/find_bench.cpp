@@ -4,8 +4,7 @@
 //
 //   lx_find_bench <entries>...
 
-#include "BenchTermbase.h"
-#include "Figures.h"
+#include "BenchEditor.h"
 #include "tbeditor/frmFind.h"
 #include "tbeditor/frmTBEDitor.h"
 #include "termbase/ElementTree.h"
@@ -25,14 +24,7 @@ using bench::ms;
 void run(int entries)
 {
     QTemporaryDir dir;
-    const QString path = MakeBenchTermbase(dir.path(), entries);
-    bench::size() = QString::number(entries);
-
-    auto editor = std::make_shared<frmTBEDitor>();
-    editor->load();
-    editor->show();
-    QString open = path;
-    editor->OpenTermbase(open);
+    const auto editor = bench::openBenchEditor(dir.path(), entries);
     editor->ShowFindDialog();
     std::shared_ptr<frmFind> find = ui::forms().first<frmFind>();
     QApplication::processEvents();

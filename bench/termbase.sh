@@ -5,6 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLX_BUILD_BENCH=ON -DLX_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target lx_termbase_bench
+source bench/common.sh
+build_bench lx_termbase_bench
 build-bench/bin/lx_termbase_bench
