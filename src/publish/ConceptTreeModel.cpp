@@ -1,7 +1,7 @@
 #include "ConceptTreeModel.h"
 
-#include "ontology/ConceptTree.h"
 #include "db/Text.h"
+#include "ontology/ConceptTree.h"
 #include "ui/CommandBoundary.h"
 
 #include <QHeaderView>
