@@ -1,9 +1,9 @@
 // Start-up: the main window under the splash, the default folders, and the three ways the
 // splash ends.
 
-#include "app/Main.h"
 #include "app/frmSplash.h"
 #include "editor/frmOntoEdit.h"
+#include "startup/Main.h"
 #include "support/FormsCleanup.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedMessageBoxes.h"

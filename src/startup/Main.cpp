@@ -1,8 +1,8 @@
 #include "Main.h"
 
+#include "app/frmSplash.h"
 #include "db/Error.h"
 #include "editor/frmOntoEdit.h"
-#include "frmSplash.h"
 #include "ontology/DataFolders.h"
 #include "ui/MsgBox.h"
 

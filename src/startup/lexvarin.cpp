@@ -1,5 +1,5 @@
 #include "Main.h"
-#include "Version.h"
+#include "app/Version.h"
 #include "ui/Forms.h"
 #include "ui/QtBackends.h"
 
