@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QUrl>
 #include <filesystem>
 
@@ -128,12 +129,14 @@ void savePage(const QString &path, const QString &text)
     }
     // Written beside the page and renamed over it: the old page stays whole until the
     // new one is complete. No flush to the disk per page: a page is made again from the
-    // database at any time, and publishing writes a great many. Its name stays within
-    // the file system's limit however long the page's own is.
-    const QString part =
-        pagePath(QFileInfo(path).absolutePath(), QStringLiteral(".~") + QFileInfo(path).fileName().left(240));
-    QFile file(part);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // database at any time, and publishing writes a great many. The file beside it is made
+    // new under a name no one can guess, so that nothing planted in the folder (a link to
+    // a file elsewhere) is followed or overwritten; its name stays within the file
+    // system's limit however long the page's own is.
+    const QFileInfo page(path);
+    const QString unguessable = QString::number(QRandomGenerator::system()->generate64(), 16);
+    QFile file(pagePath(page.absolutePath(), QStringLiteral(".~%1.%2").arg(page.fileName().left(200), unguessable)));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         failWrite(path);
     if (!writeAll(file)) {
         file.close();
@@ -142,10 +145,10 @@ void savePage(const QString &path, const QString &text)
     }
     file.close();
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(part).toStdString()),
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(file.fileName()).toStdString()),
                             std::filesystem::path(QFile::encodeName(path).toStdString()), error);
     if (error) {
-        QFile::remove(part);
+        file.remove();
         failWrite(path);
     }
 }

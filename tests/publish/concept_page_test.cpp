@@ -164,24 +164,62 @@ TEST(ConceptPage, HostileIdentifiersAndTextsStayInTheFolderAndAreShownAsText)
     }
 }
 
-TEST(ConceptPage, AWriteThatFailsLeavesTheOldPage)
+TEST(ConceptPage, AWriteThatFailsLeavesWhatWasThere)
 {
     Vehicles v;
-    const QByteArray old = "<p>the old page</p>";
-    v.out.write("CAR.html", old);
-    // The page is made beside its file first: where that cannot be, the write fails.
-    QDir(v.out.path()).mkdir(".~CAR.html");
+    // A folder in the page's place: the new page cannot take its name, and nothing is left
+    // beside it.
+    QDir(v.out.path()).mkpath("CAR.html/kept");
     EXPECT_EQ(errorNumberOf([&] { WriteConceptPage("CAR", v.out.path(), true, true, true, true); }),
               db::err::PathFileAccess);
-    EXPECT_EQ(fileBytes(v.page("CAR")), old);
+    EXPECT_TRUE(QFileInfo(v.out.file("CAR.html/kept")).isDir());
+    EXPECT_EQ(QDir(v.out.path()).entryList({".~*"}, QDir::AllEntries | QDir::Hidden), QStringList());
 
     // A folder that is not there: an error, and nothing is made.
     EXPECT_THROW(WriteConceptPage("CAR", v.out.file("gone"), true, true, true, true), db::DbError);
     EXPECT_FALSE(QFileInfo::exists(v.out.file("gone")));
 
     // The next write succeeds and replaces the page whole.
-    QDir(v.out.path()).rmdir(".~CAR.html");
+    QDir(v.out.file("CAR.html")).removeRecursively();
+    v.out.write("CAR.html", "<p>the old page</p>");
     WriteConceptPage("CAR", v.out.path(), true, true, true, true);
     EXPECT_FALSE(fileBytes(v.page("CAR")).contains("old page"));
     EXPECT_EQ(QDir(v.out.path()).entryList({".~*"}, QDir::AllEntries | QDir::Hidden), QStringList());
+}
+
+TEST(ConceptPage, ALinkPlantedInThePagesFolderIsNeverFollowed)
+{
+    // Whoever may write into a published folder must not make a rewrite of a page write
+    // anywhere else: the link stays a link and what it points at stays as it was.
+    struct Case {
+        const char *what;
+        QString linkName;
+        bool targetExists;
+    } cases[] = {
+        {"beside the page, under the name once used for its new version", ".~CAR.html", true},
+        {"beside the page, to a file not there yet", ".~CAR.html", false},
+        {"in the page's own place", "CAR.html", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Vehicles v;
+        const QString folder = v.out.file("pub");
+        QDir().mkpath(folder);
+        const QString target = v.out.file("elsewhere.txt");
+        const QByteArray kept = "not a page";
+        if (c.targetExists)
+            v.out.write("elsewhere.txt", kept);
+        if (c.linkName != "CAR.html")
+            v.out.write("pub/CAR.html", "<p>the old page</p>");
+        ASSERT_TRUE(QFile::link(target, QDir(folder).filePath(c.linkName)));
+
+        WriteConceptPage("CAR", folder, true, true, true, true);
+        if (c.targetExists)
+            EXPECT_EQ(fileBytes(target), kept);
+        else
+            EXPECT_FALSE(QFileInfo::exists(target));
+        const QFileInfo page(QDir(folder).filePath("CAR.html"));
+        EXPECT_FALSE(page.isSymLink());
+        EXPECT_TRUE(fileBytes(page.filePath()).contains("<TITLE>CAR</TITLE>"));
+    }
 }
