@@ -1,5 +1,6 @@
 #include "OutputFolder.h"
 
+#include "ontology/FolderName.h"
 #include "ontology/Global.h"
 #include "termbase/Global.h"
 #include "ui/MsgBox.h"
@@ -8,9 +9,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-QString OntologyPublishFolder() { return OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish"); }
+QString OntologyPublishFolder() { return FolderBesideFile(OntologyFolder, OntologyInfo.Name, QStringLiteral("-publish")); }
 
-QString TermbasePublishFolder() { return TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"); }
+QString TermbasePublishFolder() { return FolderBesideFile(TermbaseFolder, TermbaseInfo.Name, QStringLiteral("-publish")); }
 
 bool EnsureOutputFolder(const QString &folder, const QString &title)
 {

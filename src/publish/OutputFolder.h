@@ -6,7 +6,8 @@
 #include <QString>
 
 // "<ontology's folder><Name>-publish" and the termbase's, without a trailing separator
-// (the dialogs show them with one).
+// (the dialogs show them with one). A Name that would put the folder elsewhere gives a
+// db::DbError.
 QString OntologyPublishFolder();
 QString TermbasePublishFolder();
 

@@ -4,6 +4,7 @@
 #include "PageFileNames.h"
 #include "PageText.h"
 #include "db/Error.h"
+#include "ontology/FolderName.h"
 #include "ontology/Global.h"
 #include "ontology/SelectionLists.h"
 
@@ -65,6 +66,9 @@ QString FramePageFileName(const QString &ontologyName) { return baseName(ontolog
 
 void PublishOntology(const QString &folder, const std::function<void(qsizetype, qsizetype)> &progress)
 {
+    // The index and frame pages take their names from the Name as the folder does: a Name
+    // that leads out of a folder would put them beside it.
+    FolderBesideFile(folder, OntologyInfo.Name, QStringLiteral("-publish"));
     const QString n = baseName(OntologyInfo.Name);
     const HierarchySnapshot snapshot = HierarchySnapshot::read(OntologyDB, RootConcept);
     // The table's own order, the order the concepts were stored in, as the index lists them.

@@ -15,5 +15,6 @@ QString FramePageFileName(const QString &ontologyName);
 // Writes the pages of the open ontology into folder, reading the hierarchy once. After
 // each concept page progress is told how many of how many are written. A page that
 // cannot be written ends the run with a db::DbError naming its concept; the pages
-// written up to then stay, and the index and frame pages keep their old versions.
+// written up to then stay, and the index and frame pages keep their old versions. An
+// ontology Name that cannot be part of a file name is refused before anything is written.
 void PublishOntology(const QString &folder, const std::function<void(qsizetype done, qsizetype total)> &progress);

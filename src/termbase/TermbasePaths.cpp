@@ -49,12 +49,10 @@ QString TermbaseFolderOf(const QString &path)
 
 QStringList MakeTermbaseFolders(const QString &folder, const QString &name)
 {
-    if (!IsValidFolderName(name))
-        throw pathError(QStringLiteral("\"%1\" cannot be part of a folder name").arg(name));
     QStringList made;
     try {
         for (const char *suffix : {"-publish", "-back"}) {
-            const QString path = folder + name + QLatin1String(suffix);
+            const QString path = FolderBesideFile(folder, name, QLatin1String(suffix));
             if (QFileInfo(path).isDir())
                 continue;
             makeFolder(path);

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProgressBar>
 
@@ -116,6 +117,20 @@ TEST_F(PublishMenuTest, AFailureIsReportedOnceByConceptAndTheWindowIsRestored)
     EXPECT_TRUE(!wait || !wait->isShown());
     EXPECT_EQ(ui::mousePointer(*nav->window()), ui::MousePointer::Default);
     EXPECT_FALSE(pages().contains("trees-index.html"));
+}
+
+TEST_F(PublishMenuTest, ANameThatLeadsOutOfTheOntologysFolderPublishesNothing)
+{
+    const QDir beside = QFileInfo(folder()).dir();
+    const QStringList before = beside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    OntologyInfo.Name = QStringLiteral("../Evil");
+    boxes.expect("\"../Evil\" cannot be part of a folder name");
+    nav->mnuPublishWhole->trigger();
+    EXPECT_FALSE(boxes.pending());
+    EXPECT_FALSE(QFileInfo::exists(beside.filePath("../Evil-publish")));
+    EXPECT_FALSE(QFileInfo::exists(beside.filePath("../evil-index.html")));
+    EXPECT_EQ(beside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    OntologyInfo.Name = QStringLiteral("Trees");
 }
 
 TEST_F(PublishMenuTest, SelectConceptsOpensTheSharedReportsDialog)

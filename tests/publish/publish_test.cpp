@@ -107,3 +107,27 @@ TEST_F(PublishTest, APageThatCannotBeWrittenNamesItsConceptAndKeepsTheOldIndex)
     const QStringList left = QDir(out.path()).entryList({"*.tmp", "*.new", ".*"}, QDir::Files | QDir::Hidden);
     EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
 }
+
+TEST_F(PublishTest, ANameThatLeadsOutOfTheFolderIsRefusedBeforeAnythingIsWritten)
+{
+    const QString folder = out.file("Vehicles-publish");
+    QDir().mkpath(folder);
+    for (const QString &name : {QStringLiteral("../Evil"), QStringLiteral("a/b"), QStringLiteral(".."),
+                                QStringLiteral("."), out.file("Evil"), QStringLiteral("/tmp/Evil"),
+                                QStringLiteral("..\\Evil"), QStringLiteral("C:\\Evil"), QStringLiteral("")}) {
+        SCOPED_TRACE(name.toStdString());
+        OntologyInfo.Name = name;
+        try {
+            PublishOntology(folder, [](qsizetype, qsizetype) {});
+            ADD_FAILURE() << "published";
+        } catch (const db::DbError &e) {
+            EXPECT_EQ(e.number(), db::err::PathFileAccess);
+            EXPECT_TRUE(e.description().contains("\"" + name + "\" cannot be part of a folder name"))
+                << e.description().toStdString();
+        }
+        QStringList beside = QDir(out.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        beside.sort();
+        EXPECT_EQ(beside.join(' ').toStdString(), "Vehicles-publish res.dat");
+        EXPECT_TRUE(QDir(folder).isEmpty());
+    }
+}
