@@ -348,17 +348,28 @@ ElementDeleted DeleteElement(qint64 elemID)
     const QString category =
         TermbaseDB.scalar(QStringLiteral("SELECT categoryID FROM elements WHERE elemID = ?"), {elemID}).toString();
     out.parentID = TermbaseDB.scalar(QStringLiteral("SELECT parentID FROM elements WHERE elemID = ?"), {elemID}).toLongLong();
-    // Elements outside the subtree that point into it: they would be left without their
-    // target.
-    const QString subtree = QStringLiteral(
-        "WITH RECURSIVE subtree(id) AS (SELECT ?1 UNION SELECT e.elemID FROM elements e JOIN subtree s ON e.parentID = s.id) ");
-    TermbaseDB.execute(subtree + QStringLiteral("DELETE FROM elements WHERE elemID IN "
-                                                "(SELECT p.elemID FROM pointers p WHERE p.targetID IN (SELECT id FROM subtree) "
-                                                "AND p.elemID NOT IN (SELECT id FROM subtree))"),
-                       {elemID});
-    out.referencesDeleted = TermbaseDB.changes();
+    // Elements outside the subtree that point into it would be left without their target,
+    // and so would those pointing into the subtree of such an element, to any depth: they
+    // are all found before anything is deleted, while their pointers are still there.
+    std::vector<qint64> referrers;
+    db::Statement found(TermbaseDB,
+                        QStringLiteral("WITH RECURSIVE "
+                                       "subtree(id) AS (SELECT ?1 UNION "
+                                       "SELECT e.elemID FROM elements e JOIN subtree s ON e.parentID = s.id), "
+                                       "doomed(id) AS (SELECT ?1 "
+                                       "UNION SELECT e.elemID FROM elements e JOIN doomed d ON e.parentID = d.id "
+                                       "UNION SELECT p.elemID FROM pointers p JOIN doomed d ON p.targetID = d.id) "
+                                       "SELECT DISTINCT p.elemID FROM pointers p WHERE p.targetID IN (SELECT id FROM doomed) "
+                                       "AND p.elemID NOT IN (SELECT id FROM subtree)"));
+    found.bind(1, elemID);
+    while (found.step())
+        referrers.push_back(found.column(0).toLongLong());
     TermbaseDB.execute(QStringLiteral("DELETE FROM elements WHERE elemID = ?"), {elemID});
     out.deleted = TermbaseDB.changes() > 0;
+    // A referrer below another referrer has already gone with it.
+    for (const qint64 referrer : referrers)
+        TermbaseDB.execute(QStringLiteral("DELETE FROM elements WHERE elemID = ?"), {referrer});
+    out.referencesDeleted = qint64(referrers.size());
     if (category == QLatin1String("1") &&
         TermbaseDB.scalar(QStringLiteral("SELECT categoryID FROM elements WHERE elemID = ?"), {out.parentID}).toString() ==
             QLatin1String("0.4") &&

@@ -128,8 +128,9 @@ struct ElementDeleted {
     qint64 referencesDeleted = 0;  // elements elsewhere that pointed into what was deleted
 };
 // Deletes the element with its subtree and every element that points at anything in it
-// (cross-references, references to a back-matter record), and a language section the
-// deletion leaves without terms. One transaction.
+// (cross-references, references to a back-matter record), then those pointing into what
+// that took, until none is left; and a language section the deletion leaves without
+// terms. One transaction.
 ElementDeleted DeleteElement(qint64 elemID);
 
 // ---- Back-matter records -----------------------------------------------------------

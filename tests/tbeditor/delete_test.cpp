@@ -100,6 +100,35 @@ TEST_F(DeleteTest, ASectionLowersTheTermsByItsTermsAndCrossReferencesIntoItGo)
     EXPECT_EQ(editor->TermCount, 2);
 }
 
+TEST_F(DeleteTest, CrossReferencesThatReachTheDeletedThroughOthersGoToo)
+{
+    // A chain into the dog's term: xref points at it, the second at xref, the third at
+    // the second; the fourth points below the second, at its note.
+    const auto crossReference = [&](qint64 parent, qint64 target) {
+        const qint64 id = element("10.18", parent);
+        row("text_values", id, "see also");
+        pointer(id, target);
+        return id;
+    };
+    const qint64 second = crossReference(cat, xref);
+    const qint64 third = crossReference(catTerm, second);
+    const qint64 note = element("8", second);
+    row("text_values", note, "a note");
+    const qint64 fourth = crossReference(cat, note);
+    click(dogTerm);
+    boxes.expect("Are You sure", ui::Answer::Yes);
+    editor->mnuElemDelete->trigger();
+    EXPECT_FALSE(boxes.pending());
+    for (const qint64 gone : {dogTerm, xref, second, third, fourth})
+        EXPECT_FALSE(exists(gone)) << gone;
+    for (const qint64 kept : {cat, catTerm, houndTerm})
+        EXPECT_TRUE(exists(kept)) << kept;
+    EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = '10.18' "
+                    "AND elemID NOT IN (SELECT elemID FROM pointers)"),
+              0)
+        << "no cross-reference is left pointing at nothing";
+}
+
 TEST_F(DeleteTest, NoTheFrameAndAFailureChangeNothing)
 {
     const qint64 elements = count("SELECT count(*) FROM elements");
