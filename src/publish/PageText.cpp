@@ -24,6 +24,9 @@ QDate &fixedDate()
     throw db::DbError(db::err::PathFileAccess, QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path));
 }
 
+// Control characters but the line breaks, which are written as CR LF, and the tab.
+bool isUnwantedControl(QChar c) { return c.category() == QChar::Other_Control && c != QLatin1Char('\t'); }
+
 }  // namespace
 
 QString htmlEscape(const QString &text)
@@ -58,7 +61,7 @@ QString htmlEscape(const QString &text)
             out += QLatin1String("&#39;");
             break;
         default:
-            out += c;
+            out += isUnwantedControl(c) ? QChar(QChar::ReplacementCharacter) : c;
         }
     }
     return out;
@@ -77,6 +80,8 @@ bool needsHtmlEscape(const QString &text)
         case '\n':
             return true;
         default:
+            if (isUnwantedControl(c))
+                return true;
             break;
         }
     return false;

@@ -4,7 +4,9 @@
 
 #include <QString>
 
-// Text from a database as HTML text or attribute value; its line breaks become CR LF.
+// Text from a database as HTML text or attribute value; its line breaks become CR LF, and
+// every other control character but the tab (a NUL from an imported file, say) becomes
+// U+FFFD, the mark of a character that cannot be shown: a page holds none of them.
 QString htmlEscape(const QString &text);
 // Whether htmlEscape would change the text.
 bool needsHtmlEscape(const QString &text);

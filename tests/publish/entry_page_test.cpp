@@ -104,6 +104,26 @@ TEST(TermEntryPage, AJavascriptAddressIsNoLinkAndEveryTextIsEscaped)
     EXPECT_TRUE(page.contains("<a href =\"CAT.html\">CAT</a>"));
 }
 
+TEST(TermEntryPage, ControlCharactersFromOutsideNeverReachThePage)
+{
+    Entries t;
+    // A NUL, the other C0 controls, DEL and a C1 control, between a tab and a line break
+    // that pages may hold.
+    QString odd = QStringLiteral("a") + QChar(0) + QChar(0x01) + QChar(0x08) + QChar(0x0B) + QChar(0x0C) + QChar(0x1B) +
+                  QChar(0x1F) + QChar(0x7F) + QChar(0x85) + QChar(0x9F) + QStringLiteral("\tb\nc");
+    TermbaseDB.execute("UPDATE TERMS SET term = ? WHERE elemID = 112", {odd});
+    TermbaseDB.execute("UPDATE text_values SET value = ? WHERE elemID = 102", {odd});
+    WriteTermEntryPage("DOG", 100, t.out.path(), false, false, false, false, false);
+    const QString page = QString::fromUtf8(fileBytes(t.page("DOG")));
+    for (const QChar c : page) {
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n') && c != QLatin1Char('\t')) {
+            EXPECT_NE(c.category(), QChar::Other_Control) << "U+" << QString::number(c.unicode(), 16).toStdString();
+        }
+    }
+    const QString shown = QStringLiteral("a") + QString(10, QChar(QChar::ReplacementCharacter)) + QStringLiteral("\tb\r\nc");
+    EXPECT_EQ(page.count(shown), 2) << "the term and the note, each character marked where it stood";
+}
+
 TEST(TermEntryPage, ATermWithoutItsTermRowIsReportedAndThePageStillEnds)
 {
     Entries t;
