@@ -21,7 +21,8 @@ void frmOntoNav::mnuPublishWhole_Click()
 {
     const QString title = QStringLiteral("Publish Ontology");
     const QString folder = OntologyPublishFolder();
-    const QString shownFolder = QDir::toNativeSeparators(folder);
+    // Named as a folder, with its trailing separator.
+    const QString shownFolder = QDir::toNativeSeparators(folder + QLatin1Char('/'));
     if (ui::msgBox(QStringLiteral("This process will unconditionally generate an HTML file for every concept in ") +
                        QStringLiteral("the ontology in ") + shownFolder + QStringLiteral(". It may take a long time ") +
                        QStringLiteral("depending on the size of your ontology and your machine's computing power.") +

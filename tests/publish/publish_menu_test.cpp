@@ -57,7 +57,8 @@ TEST_F(PublishMenuTest, NoToTheQuestionWritesNothing)
     EXPECT_EQ(asked.title, "Publish Ontology");
     EXPECT_EQ(asked.buttons, ui::Buttons::YesNo);
     EXPECT_EQ(asked.icon, ui::Icon::Exclamation);
-    EXPECT_TRUE(asked.prompt.contains(QDir::toNativeSeparators(folder())));
+    EXPECT_TRUE(asked.prompt.contains("the ontology in " + QDir::toNativeSeparators(folder() + "/") + ". It may take"))
+        << asked.prompt.toStdString();
     EXPECT_TRUE(asked.prompt.endsWith("computing power.\r\nProceed?"));
     EXPECT_TRUE(pages().isEmpty());
 }
