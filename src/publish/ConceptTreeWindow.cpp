@@ -192,7 +192,8 @@ void ConceptTreeWindow::searchPattern(const QString &pattern, const std::functio
     selectFromSearch(next);
 }
 
-ConceptTreeWindow::Node *ConceptTreeWindow::FindExactConcept(const QString &conceptId)
+ConceptTreeWindow::Node *ConceptTreeWindow::FindExactConcept(const QString &conceptId,
+                                                               const std::function<void()> &afterLookUp)
 {
     {
         const QSignalBlocker quiet(cbxFind);
@@ -203,6 +204,8 @@ ConceptTreeWindow::Node *ConceptTreeWindow::FindExactConcept(const QString &conc
         ui::msgBox(NotFound, ui::Buttons::Ok, ui::Icon::Exclamation);
         return nullptr;
     }
+    if (afterLookUp)
+        afterLookUp();
     revealAll({conceptId});
     Node *next = nextMatch(QStringLiteral("exact:") + conceptId,
                            [&conceptId](const Node &n) { return db::sameText(n.text, conceptId); });

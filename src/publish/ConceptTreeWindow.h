@@ -50,8 +50,9 @@ public:
 
     // Shows exactly that concept: reveals it, selects its next node (the first, unless one
     // of its nodes is selected already) and returns it; says so and returns nullptr when
-    // the concept is gone or not in this tree.
-    Node *FindExactConcept(const QString &conceptId);
+    // the concept is gone or not in this tree. afterLookUp runs once the concept was found
+    // in the file, as it does for a search.
+    Node *FindExactConcept(const QString &conceptId, const std::function<void()> &afterLookUp = {});
 
     Node *selectedNode() const;
     QString selectedText() const;

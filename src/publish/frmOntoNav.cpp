@@ -276,7 +276,8 @@ void frmOntoNav::lblGoTo_Change(const QString &conceptId)
     if (conceptId.isEmpty())
         return;
     ui::runCommand(window(), [&] {
-        if (FindExactConcept(conceptId))
+        // A concept handed over counts as searched for: it is in the history as typed.
+        if (FindExactConcept(conceptId, [&] { AddFindHistory(conceptId); }))
             Tree1_NodeClick();
     });
 }

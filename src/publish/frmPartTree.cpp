@@ -36,6 +36,12 @@ constexpr int ShortestSearch = 3;
 bool isAttributeType(int type) { return type == 3 || type == 13; }
 bool isRelationType(int type) { return type == 4 || type == 14; }
 
+// The pattern of a search for the text: a prefix, unless the text ends in "*" already.
+QString patternOf(const QString &text)
+{
+    return text.endsWith(QLatin1Char('*')) ? text : text + QLatin1Char('*');
+}
+
 class PartTreeEvents : public QObject {
 public:
     explicit PartTreeEvents(frmPartTree &form) : QObject(form.window()), m_form(form) {}
@@ -161,12 +167,17 @@ void frmPartTree::lblTopNode_Change(const QString &topConcept)
     selectFromSearch(TreeModel->top());
 }
 
-void frmPartTree::lblFind_Change(const QString &conceptId) { FindExactConcept(conceptId); }
+void frmPartTree::lblFind_Change(const QString &conceptId)
+{
+    // A concept handed over counts as searched for, as a typed search does: its pattern
+    // goes into the history whatever the outcome.
+    AddFindHistory(patternOf(conceptId));
+    FindExactConcept(conceptId);
+}
 
 void frmPartTree::SearchConcept()
 {
-    const QString text = cbxFind->currentText();
-    const QString pattern = text.endsWith(QLatin1Char('*')) ? text : text + QLatin1Char('*');
+    const QString pattern = patternOf(cbxFind->currentText());
     AddFindHistory(pattern);
     searchPattern(pattern);
 }
