@@ -5,6 +5,8 @@
 #include "ui/CommandBoundary.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -178,4 +180,56 @@ ConceptTreeView::ConceptTreeView(QWidget *parent) : QTreeView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAnimated(false);
     setExpandsOnDoubleClick(true);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::Fixed);
+    m_fitLater.setSingleShot(true);
+    m_fitLater.setInterval(0);
+    connect(&m_fitLater, &QTimer::timeout, this, [this] { fitColumn(); });
+    const auto fitLater = [this] { m_fitLater.start(); };
+    connect(this, &QTreeView::expanded, this, fitLater);
+    connect(this, &QTreeView::collapsed, this, fitLater);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, fitLater);
+}
+
+void ConceptTreeView::fitColumn()
+{
+    m_fitLater.stop();
+    // Qt measures the visible rows first, then those around them up to the header's
+    // precision: what the user can scroll to soon, not the whole loaded tree.
+    const int wanted = std::max(sizeHintForColumn(0), viewport()->width());
+    if (header()->sectionSize(0) != wanted)
+        header()->resizeSection(0, wanted);
+}
+
+void ConceptTreeView::reset()
+{
+    QTreeView::reset();
+    m_fitLater.start();
+}
+
+void ConceptTreeView::resizeEvent(QResizeEvent *event)
+{
+    QTreeView::resizeEvent(event);
+    m_fitLater.start();
+}
+
+void ConceptTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    QTreeView::scrollTo(index, hint);
+    if (!index.isValid())
+        return;
+    fitColumn();
+    updateGeometries();  // the scroll bar's range follows the new width now, not later
+    const QRect item = visualRect(index);  // right of the node's indentation
+    if (item.isEmpty())
+        return;
+    // From the node's expander to the end of its text, in the column's coordinates.
+    const int left = std::max(0, horizontalOffset() + item.left() - indentation());
+    const int right = horizontalOffset() + item.left() + sizeHintForIndex(index).width();
+    QScrollBar *bar = horizontalScrollBar();
+    const int width = viewport()->width();
+    if (left < bar->value() || right - left > width)
+        bar->setValue(left);
+    else if (right > bar->value() + width)
+        bar->setValue(right - width);
 }

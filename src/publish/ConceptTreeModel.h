@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModel>
 #include <QHash>
+#include <QTimer>
 #include <QTreeView>
 #include <functional>
 #include <memory>
@@ -69,8 +70,22 @@ private:
 
 // The tree control over the model: uniform rows, no header, read-only. A bulk reveal
 // defers the layout to its end instead of laying the rows out at each node it opens.
+//
+// The one column is as wide as the rows around the visible ones need (at least the
+// view's width), so a deep node's text is reached with the horizontal scroll bar; only
+// those rows are measured, never all that are loaded. A node scrolled to is brought
+// into view both ways.
 class ConceptTreeView : public QTreeView {
 public:
     explicit ConceptTreeView(QWidget *parent = nullptr);
     void deferLayout() { scheduleDelayedItemsLayout(); }
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    void reset() override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitColumn();
+    QTimer m_fitLater;  // many expansions in a row are measured once, after them
 };

@@ -5,9 +5,13 @@
 
 #include "ontology/HierarchyFixture.h"
 #include "publish/ConceptTreeWindow.h"
+#include "ui/Toolbar.h"
 #include "support/MainWindowFixture.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 #include <ostream>
 
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
@@ -46,4 +50,38 @@ protected:
     }
     static QStringList selectedPath(const ConceptTreeWindow &w) { return pathOf(w.selectedNode()); }
     static void type(ConceptTreeWindow &w, const QString &text) { w.cbxFind->setEditText(text); }
+
+    // The window shown and active, as the user has it in front of him.
+    static void activate(ConceptTreeWindow &w)
+    {
+        w.show();
+        QApplication::setActiveWindow(w.window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window()));
+    }
+    // A click into the find box, the text typed where the focus is, and a click on the
+    // toolbar's find button.
+    static void typeSearch(ConceptTreeWindow &w, const QString &text)
+    {
+        QTest::mouseClick(w.cbxFind->lineEdit(), Qt::LeftButton);
+        w.cbxFind->clearEditText();
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QWidget *find = w.ToolBar1->widgetForAction(w.ToolBar1->button(QStringLiteral("find")));
+        QTest::mouseClick(find, Qt::LeftButton);
+    }
+    // A click with the button on the node, where the tree shows it.
+    static void clickNode(ConceptTreeWindow &w, const Node *node, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QModelIndex index = w.TreeModel->indexOf(node);
+        w.Tree1->scrollTo(index);
+        QTest::mouseClick(w.Tree1->viewport(), button, {}, w.Tree1->visualRect(index).center());
+    }
+    // A click on the node's expander, left of its text.
+    static void clickExpander(ConceptTreeWindow &w, const Node *node)
+    {
+        const QModelIndex index = w.TreeModel->indexOf(node);
+        w.Tree1->scrollTo(index);
+        const QRect item = w.Tree1->visualRect(index);
+        QTest::mouseClick(w.Tree1->viewport(), Qt::LeftButton, {},
+                          QPoint(item.left() - w.Tree1->indentation() / 2, item.center().y()));
+    }
 };

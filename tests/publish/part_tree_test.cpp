@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -80,11 +82,12 @@ TEST_F(TreeWindowsTest, ExpandingReadsChildrenAndCollapsingDropsThem)
     main->mnuTreeObject_Click();
     const auto tree = onlyTree();
     ASSERT_TRUE(tree);
+    activate(*tree);
     Node *top = tree->TreeModel->top();
     const QModelIndex topIndex = tree->TreeModel->indexOf(top);
     EXPECT_TRUE(tree->TreeModel->hasChildren(topIndex));
     EXPECT_TRUE(top->children.empty()) << "nothing is read before the node is expanded";
-    tree->Tree1->expand(topIndex);
+    clickExpander(*tree, top);
     EXPECT_EQ(childTexts(top), (QStringList{"BR[ACKET", "CAR", "CARGO", "Q\"UOTE"}));
     for (const auto &c : top->children) {
         SCOPED_TRACE(c->text.toStdString());
@@ -94,11 +97,11 @@ TEST_F(TreeWindowsTest, ExpandingReadsChildrenAndCollapsingDropsThem)
 
     addIsA({{"BUS", "OBJECT"}});
     type(*tree, QStringLiteral("CAR"));
-    tree->Tree1->collapse(topIndex);
+    clickExpander(*tree, top);
     EXPECT_TRUE(top->children.empty());
     EXPECT_EQ(tree->cbxFind->currentText(), QString());
     EXPECT_FALSE(tree->ToolBar1->button(QStringLiteral("find"))->isEnabled());
-    tree->Tree1->expand(topIndex);
+    clickExpander(*tree, top);
     EXPECT_EQ(childTexts(top), (QStringList{"BR[ACKET", "BUS", "CAR", "CARGO", "Q\"UOTE"}));
 
     // A top without children offers an expander that opens onto nothing.
@@ -108,7 +111,8 @@ TEST_F(TreeWindowsTest, ExpandingReadsChildrenAndCollapsingDropsThem)
     ASSERT_TRUE(leaf);
     const QModelIndex leafTop = leaf->TreeModel->indexOf(leaf->TreeModel->top());
     EXPECT_TRUE(leaf->TreeModel->hasChildren(leafTop));
-    leaf->Tree1->expand(leafTop);
+    activate(*leaf);
+    clickExpander(*leaf, leaf->TreeModel->top());
     EXPECT_TRUE(leaf->TreeModel->top()->children.empty());
 }
 
@@ -220,6 +224,8 @@ TEST_F(TreeWindowsTest, HandedOverConceptsAreSelectedExactly)
     full->Tree1->setCurrentIndex(full->TreeModel->indexOf(full->TreeModel->top()));
     main->mnuConceptTree->trigger();
     EXPECT_EQ(selectedPath(*full), (QStringList{"ALL", "EVENT", "AB"}));
+    // Each hand-over is a search for the concept's pattern, in the history once in a row.
+    EXPECT_EQ(full->findHistory(), QStringList{"AB*"});
     EXPECT_EQ(ui::forms().ofType<frmPartTree>().size(), 2u);
 }
 
@@ -259,6 +265,7 @@ TEST_F(TreeWindowsTest, PropertyPanelsListTheConceptsOwnSlotsByType)
         {"ODD", "LOCAL RELATIONS", {"CAUSES : CAR"}, "LOCAL ATTRIBUTES", {}},
     };
     // Not filled while the button is up; pressing it fills them for the selected node.
+    activate(*tree);
     tree->lblFind_Change(QStringLiteral("CAR"));
     EXPECT_TRUE(tree->lstRels->count() == 0 && !tree->lstRels->isVisible());
     tree->ToolBar1->button(QStringLiteral("properties"))->trigger();
@@ -266,7 +273,7 @@ TEST_F(TreeWindowsTest, PropertyPanelsListTheConceptsOwnSlotsByType)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.conceptId);
         tree->lblFind_Change(QString::fromLatin1(c.conceptId));
-        tree->Tree1->clicked(tree->Tree1->currentIndex());
+        clickNode(*tree, tree->selectedNode());
         EXPECT_EQ(tree->SelectedConcept, QString::fromLatin1(c.conceptId));
         EXPECT_EQ(tree->lblRels->text(), QString::fromLatin1(c.relsCaption));
         EXPECT_EQ(items(tree->lstRels), c.rels);
@@ -277,7 +284,7 @@ TEST_F(TreeWindowsTest, PropertyPanelsListTheConceptsOwnSlotsByType)
     // A node whose concept is gone since it was loaded: PT001, the panels unchanged.
     OntologyDB.execute(QStringLiteral("DELETE FROM CONCEPTS WHERE Concept = 'ODD'"));
     boxes.expect(QStringLiteral("Fatal Error. Error code PT001. Please report"));
-    tree->Tree1->clicked(tree->Tree1->currentIndex());
+    clickNode(*tree, tree->selectedNode());
     EXPECT_EQ(boxes.asked().back().title, QStringLiteral("Error"));
     EXPECT_EQ(items(tree->lstRels), (QStringList{"CAUSES : CAR"}));
 
@@ -290,35 +297,100 @@ TEST_F(TreeWindowsTest, ThePopUpAndTheStatusBarHandConceptsOver)
     main->mnuTreeObject_Click();
     const auto tree = onlyTree();
     ASSERT_TRUE(tree);
+    activate(*tree);
     ScriptedPopupMenus popups;
     tree->lblFind_Change(QStringLiteral("CARGO"));
 
     main->window()->showMinimized();
     popups.choose(QStringLiteral("Open concept in Editor"));
-    tree->Tree1_MouseUp(Qt::RightButton);
+    clickNode(*tree, tree->selectedNode(), Qt::RightButton);
     EXPECT_EQ(main->CurrentConcept, QStringLiteral("CARGO"));
     EXPECT_FALSE(main->window()->isMinimized());
+    activate(*tree);
 
     // Panel 1 holds the node last clicked, not the one a search selected since.
     tree->lblFind_Change(QStringLiteral("CART"));
-    emit tree->Tree1->clicked(tree->Tree1->currentIndex());
+    clickNode(*tree, tree->selectedNode());
     tree->lblFind_Change(QStringLiteral("CAR"));
-    tree->StatusBar1_PanelDblClick(2);
+    const QLabel *panel2 = tree->StatusBar1->panelLabel(2);
+    QTest::mouseDClick(const_cast<QLabel *>(panel2), Qt::LeftButton, {}, panel2->rect().center());
     EXPECT_EQ(main->CurrentConcept, QStringLiteral("CART"));
-    tree->lblFind_Change(QStringLiteral("CART"));
+    activate(*tree);
 
+    // A right click moves the selection onto the node before the pop-up acts on it.
+    const Node *cart = tree->TreeModel->findChild(tree->selectedNode(), QStringLiteral("CART"));
+    ASSERT_TRUE(cart);
     popups.choose(QStringLiteral("Open concept in Navigator"));
-    tree->StatusBar1_MouseDown(Qt::RightButton);
+    clickNode(*tree, cart, Qt::RightButton);
     const auto navigators = ui::forms().ofType<frmOntoNav>();
     ASSERT_EQ(navigators.size(), 1u);
     EXPECT_EQ(selectedPath(*navigators.front()), (QStringList{"ALL", "OBJECT", "CAR", "CART"}));
     EXPECT_TRUE(navigators.front()->Browser->currentPage().path.endsWith(QStringLiteral("/CART.html")));
+    // Handed over, the concept is in the navigator's history as if typed there; the
+    // tree's own hand-overs are in its history as patterns.
+    EXPECT_EQ(navigators.front()->findHistory(), QStringList{"CART"});
+    EXPECT_EQ(tree->findHistory(), (QStringList{"CAR*", "CART*", "CARGO*"}));
+
+    // The pop-up over the status bar acts on the selected node too.
+    activate(*tree);
+    popups.choose(QStringLiteral("Open concept in Editor"));
+    QTest::mousePress(tree->StatusBar1, Qt::RightButton, {}, tree->StatusBar1->rect().center());
+    EXPECT_EQ(main->CurrentConcept, QStringLiteral("CART"));
 
     // Without a selected node the pop-up offers nothing.
+    activate(*tree);
     tree->Tree1->setCurrentIndex({});
     popups.chooseNothing();
-    tree->Tree1_MouseUp(Qt::RightButton);
+    QTest::mouseClick(tree->Tree1->viewport(), Qt::RightButton, {}, tree->Tree1->viewport()->rect().bottomRight() - QPoint(2, 2));
     const PoppedMenu &menu = popups.shown().back();
     EXPECT_FALSE(menu.item(QStringLiteral("Open concept in Editor"))->enabled);
     EXPECT_FALSE(menu.item(QStringLiteral("Open concept in Navigator"))->enabled);
+}
+
+TEST_F(TreeWindowsTest, ADeepMatchIsScrolledIntoViewBothWays)
+{
+    // A chain 21 levels below OBJECT, its last concept's text far right of a narrow tree.
+    std::vector<std::pair<QString, QString>> chain;
+    for (int k = 1; k <= 21; ++k)
+        chain.emplace_back(QStringLiteral("L-%1").arg(k), k == 1 ? QStringLiteral("OBJECT") : QStringLiteral("L-%1").arg(k - 1));
+    addIsA(chain);
+    const struct Case {
+        const char *what;
+        std::function<std::shared_ptr<ConceptTreeWindow>()> open;
+    } cases[] = {
+        {"partial tree 333 pixels wide",
+         [this] {
+             main->mnuTreeObject_Click();
+             const auto tree = onlyTree();
+             tree->window()->resize(333, 400);
+             return std::shared_ptr<ConceptTreeWindow>(tree);
+         }},
+        {"navigator",
+         [this] {
+             main->mnuToolsOntoNav_Click();
+             return std::shared_ptr<ConceptTreeWindow>(ui::forms().first<frmOntoNav>());
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto w = c.open();
+        ASSERT_TRUE(w);
+        activate(*w);
+        typeSearch(*w, QStringLiteral("L-21"));
+        ASSERT_EQ(w->selectedText(), QStringLiteral("L-21"));
+        const QModelIndex found = w->Tree1->currentIndex();
+        const int textWidth = w->Tree1->fontMetrics().horizontalAdvance(QStringLiteral("L-21"));
+        const auto textShown = [&] {
+            const QRect item = w->Tree1->visualRect(found);
+            return item.left() >= 0 && item.left() + textWidth <= w->Tree1->viewport()->width();
+        };
+        EXPECT_TRUE(textShown());
+        // The scroll bar reaches it again after the user scrolled back to the left.
+        QScrollBar *bar = w->Tree1->horizontalScrollBar();
+        ASSERT_GT(bar->maximum(), 0);
+        bar->setValue(0);
+        EXPECT_FALSE(textShown());
+        bar->setValue(bar->maximum());
+        EXPECT_TRUE(textShown());
+    }
 }
