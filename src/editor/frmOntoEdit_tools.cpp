@@ -28,7 +28,8 @@ void frmOntoEdit::mnuFileImport_Click()
     import->conceptsAdded = [this](const QStringList &added) { SyncAddedConceptsToTermbases(added); };
     import->showModal(*this);
     import->unload();
-    // The import may have added concepts: the list and the counts show them at once.
+    // The import may have added concepts: the list and both counts show them at once.
+    CountConcepts();
     InitRSListConcepts();
     ShowConceptCounts();
 }

@@ -1,4 +1,5 @@
 #include "tbeditor/TBEditorFixture.h"
+#include "ontology/Lookups.h"
 #include "termbase/LinkedFiles.h"
 #include "tools/frmImport.h"
 #include "ui/DataList.h"
@@ -42,6 +43,7 @@ protected:
 TEST_F(ImportDialogTest, CheckThenImportReachesTheListTheCountsAndTheLinkedTermbases)
 {
     newTermbase("Kin");  // linked, and open in the editor
+    const qint64 before = CountAllConcepts();
     const QString path = exportFile("pets.oxp", "(PUPPY IS-A VALUE DOG 1)\r\n"
                                                 "(PUPPY DEFINITION VALUE \"A young dog.\")\r\n"
                                                 "(KITTEN IS-A VALUE CAT 1)\r\n"
@@ -83,6 +85,9 @@ TEST_F(ImportDialogTest, CheckThenImportReachesTheListTheCountsAndTheLinkedTermb
     });
     EXPECT_TRUE(mainLists("PUPPY")) << "the main window rebuilt its list when the dialog closed";
     EXPECT_TRUE(mainLists("KITTEN"));
+    // PUPPY and KITTEN were added; their parents DOG and CAT were there already.
+    EXPECT_EQ(main->StatusBar1->panelText(4), QString::number(before + 2) + " total");
+    EXPECT_EQ(main->StatusBar1->panelText(3), QString::number(before + 2) + " listed");
     EXPECT_TRUE(conceptsOf(TermbasePath).contains("PUPPY"));
     EXPECT_TRUE(conceptsOf(TermbasePath).contains("KITTEN"));
     EXPECT_TRUE(editor->lblOntoComm.caption().startsWith("1")) << "the open termbase editor was told";
