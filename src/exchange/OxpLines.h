@@ -1,13 +1,15 @@
 #pragma once
-// One line of the ontology export file is one slot of one concept:
+// One line of the export file is one slot of one concept:
 //
 //     (CONCEPT SLOT KEYWORD VALUE)
 //
 // IS-A lines carry the parent and the concept's Type ("(CAR IS-A VALUE VEHICLE 1)"), the
 // DEFINITION line the definition in double quotes or the bare word Undefined for none,
-// DOMAIN lines a domain after SEM or DEFAULT. Nothing in a line is escaped, so a line is
-// read by its grammar: its kind is the slot keyword that stands first in it, and its fields
-// are taken apart around that keyword and checked before anything uses them.
+// DOMAIN lines a domain after SEM or DEFAULT. Nothing in a line is escaped, and an
+// identifier may hold blanks and slot words, so a line is read by its grammar: an
+// identifier, a slot phrase (the slot word and its keyword, "IS-A VALUE", "DOMAIN SEM"
+// ...) and a value of the form that phrase calls for. The first phrase after which the
+// line reads that way decides.
 
 #include <QString>
 #include <QByteArrayView>
@@ -18,9 +20,9 @@ enum class OxpSlotKind { Concept = 1, Subclasses = 2, Definition = 3, Domain = 4
 // The word the log and the summary use for a kind: CONCEPT, SUBCLASSES ...
 QString OxpKindWord(OxpSlotKind kind);
 
-// The kind of a line: the slot keyword (" IS-A ", " SUBCLASSES ", " DEFINITION ",
-// " DOMAIN ", " RANGE ", letter case ignored) that stands earliest in the line;
-// PROPERTY when none does.
+// The kind of a line, letter case ignored: that of the earliest slot phrase after which
+// the line reads; PROPERTY for a relation or attribute line; else that of the earliest
+// phrase, or slot word, whose value is broken (the line is then refused); else PROPERTY.
 OxpSlotKind GetOxpSlotType(QStringView line);
 // The same for the bytes of a line in UTF-8 or Windows-1252, before they are decoded.
 OxpSlotKind OxpSlotTypeOfBytes(QByteArrayView line);
@@ -29,8 +31,9 @@ struct OxpLine {
     OxpSlotKind kind = OxpSlotKind::Property;
     // At least 7 characters between "(" and ")": what the shallow check counts.
     bool wellFormed = false;
-    // Why the fields of an IS-A, DEFINITION or DOMAIN line cannot be taken; empty when
-    // they can (and for the other kinds, which have no fields).
+    // Why the line is not well formed, or why the fields of an IS-A, DEFINITION or
+    // DOMAIN line cannot be taken; empty when they can (and for the other kinds of
+    // well-formed line, which have no fields).
     QString problem;
     QString conceptId;
     QString value;  // the parent, the definition text or the domain
@@ -46,7 +49,8 @@ OxpLine ParseOxpLine(QStringView line);
 bool IsImportableType(int type);
 
 // Why an identifier cannot be stored, or "" when it can: it is empty, longer than the file
-// takes, or holds a double quote or a control character.
+// takes, holds a double quote, a control character or an unbalanced parenthesis, or starts
+// or ends with a blank.
 QString OxpIdentifierProblem(const QString &identifier);
 
 // The lines as the writer makes them (C is the concept).

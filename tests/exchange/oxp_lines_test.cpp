@@ -8,7 +8,7 @@ using K = OxpSlotKind;
 
 }  // namespace
 
-TEST(OxpLines, KindIsTheKeywordStandingFirst)
+TEST(OxpLines, KindIsTheFirstSlotPhraseAfterWhichTheLineReads)
 {
     struct Case {
         const char *line;
@@ -24,8 +24,15 @@ TEST(OxpLines, KindIsTheKeywordStandingFirst)
         // A keyword inside the value: the slot keyword stands earlier and decides.
         {"(CAR DEFINITION VALUE \"a car is-a vehicle\")", K::Definition},
         {"(X DEFINITION VALUE \"its RANGE and DOMAIN\")", K::Definition},
-        // With no slot keyword before it, a keyword in a filler decides, as it always did.
-        {"(CAR COLOR VALUE is-a thing)", K::Concept},
+        // A slot word in an identifier or a filler is no slot.
+        {"(CAR COLOR VALUE is-a thing)", K::Property},
+        {"(CAR HAS-PART SEM MY IS-A THING)", K::Property},
+        {"(MY DOMAIN THING HAS-PART SEM X)", K::Property},
+        {"(MY DOMAIN THING IS-A VALUE X 1)", K::Concept},
+        {"(MY IS-A THING DEFINITION VALUE \"x\")", K::Definition},
+        // A broken phrase still names its kind, so the line is refused, not passed over.
+        {"(A IS-A B)", K::Concept},
+        {"(X DOMAIN VALUE Y)", K::Domain},
         {"", K::Property},
     };
     for (const Case &c : cases) {
@@ -52,8 +59,17 @@ TEST(OxpLines, FieldsOfTheLinesTheWriterMakes)
         {oxp::definitionLine("CAR", "\"\""), "CAR", "", 0, false, false},
         {oxp::slotLine("COLOR", "DOMAIN", "SEM", "OBJECT"), "COLOR", "OBJECT", 0, false, false},
         {oxp::slotLine("COLOR", "DOMAIN", "DEFAULT", "OBJECT"), "COLOR", "OBJECT", 0, false, true},
-        // Identifiers with blanks, as the naming restriction off allows them.
+        // Identifiers with blanks, as the naming restriction off allows them, and with slot
+        // words in them.
         {oxp::isaLine("MY CAR", "A VEHICLE", 1), "MY CAR", "A VEHICLE", 1, false, false},
+        {oxp::isaLine("MY IS-A THING", "A DOMAIN B", 2), "MY IS-A THING", "A DOMAIN B", 2, false, false},
+        {oxp::isaLine("MY DOMAIN THING", "X", 1), "MY DOMAIN THING", "X", 1, false, false},
+        {oxp::isaLine("MY DEFINITION VALUE THING", "X", 1), "MY DEFINITION VALUE THING", "X", 1, false, false},
+        {oxp::definitionLine("THE DEFINITION X", "\"d IS-A VALUE e 1\""), "THE DEFINITION X", "d IS-A VALUE e 1", 0,
+         false, false},
+        {oxp::definitionLine("A DEFINITION VALUE B", "Undefined"), "A DEFINITION VALUE B", "", 0, true, false},
+        {oxp::slotLine("X IS-A Y", "DOMAIN", "SEM", "A DEFINITION B"), "X IS-A Y", "A DEFINITION B", 0, false, false},
+        {oxp::isaLine("(PAREN) X", "Y", 1), "(PAREN) X", "Y", 1, false, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line.toStdString());
@@ -99,9 +115,15 @@ TEST(OxpLines, LinesThatCannotBeReadSayWhy)
         {"(X DEFINITION \"text\")", true, "VALUE does not follow DEFINITION"},
         {"(X DOMAIN VALUE Y)", true, "neither SEM nor DEFAULT"},
         {"(X DOMAIN SEM )", true, "the domain is empty"},
-        // An identifier with a keyword in it under free naming: read apart at the keyword
-        // and refused, never imported under a garbled name.
-        {"(MY DOMAIN THING IS-A VALUE X 1)", true, "neither SEM nor DEFAULT"},
+        // Fields separated by two blanks, or a stray parenthesis, leave no identifier
+        // that could be stored as it stands.
+        {"(T-SP IS-A VALUE OBJECT  1)", true, "the parent \"OBJECT \" starts or ends with a blank"},
+        {"(T-SP  IS-A VALUE OBJECT 1)", true, "the concept \"T-SP \" starts or ends with a blank"},
+        {"((OBJECT IS-A VALUE X 1)", true, "the concept \"(OBJECT\" holds an unbalanced parenthesis"},
+        {"(A IS-A VALUE B) 1)", true, "the parent \"B)\" holds an unbalanced parenthesis"},
+        {"(X DOMAIN SEM  Y)", true, "the domain \" Y\" starts or ends with a blank"},
+        {"(X) DEFINITION VALUE \"d\")", true, "the concept \"X)\" holds an unbalanced parenthesis"},
+        {QString("(X DEFINITION VALUE \"a") + QChar(0) + "b\")", true, "the definition holds a NUL character"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line.toStdString());
