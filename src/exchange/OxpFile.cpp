@@ -195,10 +195,3 @@ void OxpFileWriter::commit()
     if (!m_file.commit())
         cannot(QStringLiteral("Cannot write the file"), m_file);
 }
-
-void SaveTextFile(const QString &path, const QString &text)
-{
-    OxpFileWriter file(path);
-    file.writeLine(text);
-    file.commit();
-}

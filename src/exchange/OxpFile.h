@@ -75,6 +75,3 @@ private:
     QSaveFile m_file;
     QByteArray m_pending;
 };
-
-// The text saved as one line of a text file (the log): UTF-8, CR LF at its end.
-void SaveTextFile(const QString &path, const QString &text);

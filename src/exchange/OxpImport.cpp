@@ -22,6 +22,16 @@ const QString shallowParsing = QStringLiteral("Performing shallow parsing...");
 
 QString lineRef(qint64 n) { return QString::number(n); }
 
+// However a pass ends, its progress display closes.
+struct ProgressEnd {
+    const OxpProgress &progress;
+    ~ProgressEnd()
+    {
+        if (progress.end)
+            progress.end();
+    }
+};
+
 // What the import knows of the ontology's concepts: those stored and those this import
 // adds, each once, found by their key as the file compares identifiers.
 struct Concepts {
@@ -35,6 +45,8 @@ struct Concepts {
         bool typeGuessed = false;
         bool written = false;  // an added concept's row has been written
         qint64 line = 0;       // where an added concept was first named
+        bool hasText = false;  // a definition is stored, "Undefined" too
+        quint64 textKey = 0;   // of that definition
     };
     std::vector<Node> nodes;
     FlatIndex byKey;
@@ -59,7 +71,9 @@ struct Concepts {
     int add(const QString &id, int type)
     {
         const int n = int(nodes.size());
-        nodes.push_back({id, type, false, true, false, false, 0});
+        Node node{id, type};
+        node.added = true;
+        nodes.push_back(std::move(node));
         index(id, n);
         return n;
     }
@@ -120,9 +134,31 @@ std::vector<int> componentsOf(int nodeCount, const std::vector<std::vector<int>>
 
 struct Cancelled {};
 
+QString refusal(qint64 n, const QString &reason)
+{
+    return QStringLiteral("- Error on line #: ") + lineRef(n) + QStringLiteral(" -> ") + reason + crlf;
+}
+
+QString warning(qint64 n, const QString &reason)
+{
+    return QStringLiteral("- Warning on line #: ") + lineRef(n) + QStringLiteral(" -> ") + reason + crlf;
+}
+
+QString tooLongReason() { return QStringLiteral("the line is longer than %1 bytes").arg(OxpMaxLineBytes); }
+
+// A fingerprint of a definition's text: comparing it tells, without holding a million
+// definitions, whether a line brings a definition the concept has already.
+quint64 textKey(QStringView text)
+{
+    quint64 h = 0xcbf29ce484222325ULL;
+    for (QChar c : text)
+        h = (h ^ c.unicode()) * 0x100000001b3ULL;
+    return h;
+}
+
 class Importer {
 public:
-    Importer(const OxpCheckResult &checked, const OxpImportOptions &options, QString &log, const OxpProgress &progress,
+    Importer(const OxpCheckResult &checked, const OxpImportOptions &options, OxpLog &log, const OxpProgress &progress,
              bool dryRun)
         : m_checked(checked), m_options(options), m_log(log), m_progress(progress), m_dryRun(dryRun)
     {
@@ -130,69 +166,53 @@ public:
 
     OxpImportResult run();
 
+    // The messages of a dry run, each run in the order of the file's lines.
+    std::vector<OxpMessageRun *> runs() { return {&m_conceptLines, &m_conceptLinks, &m_definitions, &m_domains}; }
+
 private:
     struct NewLink {
         int child, parent;
         qint64 line;
         bool refused = false;
     };
-    struct Message {
-        qint64 line;
-        QString text;
-    };
 
     void loadConcepts();
     void conceptPhase();
     void definitionPhase();
     void domainPhase();
-    void refuseCycles(const std::vector<std::vector<int>> &stored, std::vector<NewLink> &links,
-                      std::vector<Message> &messages);
+    void refuseCycles(const std::vector<std::vector<int>> &stored);
     // The concepts this import adds are written once their definitions are known: those
     // with a DEFINITION line when it is met, the others, and the links, after that phase.
     void writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line);
     void writeAddedConceptsAndLinks();
+    // An import writes each phase's messages as the phase ends; a dry run leaves them to
+    // Check File, which merges them with its own.
+    void flush(const std::vector<OxpMessageRun *> &runs)
+    {
+        if (!m_dryRun)
+            OxpMessageRun::merge(runs, m_log);
+    }
 
     // Reads every line of the file; take sees the lines of one kind.
     template <class Take>
     void pass(const QString &panel, OxpSlotKind kind, Take take);
+    void beginProgress(const QString &panel, qint64 total);
+    void step(qint64 done, qint64 total);
 
-    // The log's lines: the import writes its phase's own words, Check File only the
-    // refusals and warnings that its shallow pass cannot see.
-    QString refusal(qint64 n, const QString &reason) const
+    // A line the grammar refuses, or that is too long to read. Check File's own pass has
+    // reported it already.
+    static bool unreadable(const OxpLine &line, bool tooLong) { return tooLong || !line.problem.isEmpty(); }
+    void refuseUnreadable(OxpMessageRun &run, qint64 n, const OxpLine &line, bool tooLong)
     {
-        return QStringLiteral("- Error on line #: ") + lineRef(n) + QStringLiteral(" -> ") + reason + crlf;
-    }
-    QString warning(qint64 n, const QString &reason) const
-    {
-        return QStringLiteral("- Warning on line #: ") + lineRef(n) + QStringLiteral(" -> ") + reason + crlf;
-    }
-    void write(const QString &text)
-    {
-        if (!text.isEmpty())
-            m_log += text;
-    }
-    // A line the grammar refuses: Check File's own pass has reported it already.
-    QString parseError(const QString &prefix, qint64 n, const OxpLine &line, bool tooLong) const
-    {
-        if (m_dryRun)
-            return {};
-        QString text = prefix + lineRef(n);
-        if (tooLong)
-            text += QStringLiteral(" -> the line is longer than %1 bytes").arg(OxpMaxLineBytes);
-        else if (line.wellFormed)
-            text += QStringLiteral(" -> ") + line.problem;
-        return text + crlf + crlf;
-    }
-    static bool unreadable(const OxpLine &line, bool tooLong)
-    {
-        return tooLong || !line.wellFormed || !line.problem.isEmpty();
+        if (!m_dryRun)
+            run.add(n, refusal(n, tooLong ? tooLongReason() : line.problem));
     }
     [[noreturn]] void fail(qint64 n, const QString &description)
     {
         const QString text = n > 0 ? QStringLiteral("Import failed on line #: %1: %2. Nothing was imported.")
                                          .arg(lineRef(n), description)
                                    : description + QStringLiteral(" Nothing was imported.");
-        m_log += text + crlf;
+        m_log.text(text + crlf);
         throw db::DbError(db::err::Engine, text);
     }
     template <class Body>
@@ -209,7 +229,7 @@ private:
 
     const OxpCheckResult &m_checked;
     const OxpImportOptions &m_options;
-    QString &m_log;
+    OxpLog &m_log;
     const OxpProgress &m_progress;
     bool m_dryRun;
     Concepts m_concepts;
@@ -217,28 +237,31 @@ private:
     QSet<qint64> m_reportedTooLong;
     std::vector<NewLink> m_newLinks;
     std::unique_ptr<db::Statement> m_addConcept;
+    OxpMessageRun m_conceptLines, m_conceptLinks, m_definitions, m_domains;
 };
+
+void Importer::beginProgress(const QString &panel, qint64 total)
+{
+    // Check File's passes over the phases are part of its parse, and say so.
+    if (m_progress.begin)
+        m_progress.begin(m_dryRun ? shallowParsing : panel, total);
+}
+
+void Importer::step(qint64 done, qint64 total)
+{
+    if (m_progress.step && done % stepEvery == 0)
+        m_progress.step(std::min(done, total));
+}
 
 template <class Take>
 void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
 {
-    // Check File's passes over the phases are part of its parse, and say so.
-    if (m_progress.begin)
-        m_progress.begin(m_dryRun ? shallowParsing : panel, m_checked.lines);
-    // However the pass ends, its progress display closes.
-    const struct End {
-        const OxpProgress &progress;
-        ~End()
-        {
-            if (progress.end)
-                progress.end();
-        }
-    } end{m_progress};
+    beginProgress(panel, m_checked.lines);
+    const ProgressEnd end{m_progress};
     OxpFileReader reader(m_checked.path);
     while (reader.next()) {
         const qint64 n = reader.lineNumber();
-        if (m_progress.step && n % stepEvery == 0)
-            m_progress.step(std::min(n, m_checked.lines));
+        step(n, m_checked.lines);
         if (reader.tooLong()) {
             // Its kind is unknown: the first phase that reads it reports it.
             if (m_reportedTooLong.contains(n))
@@ -263,12 +286,20 @@ void Importer::loadConcepts()
     const qsizetype stored = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
     m_concepts.byKey.reserve(stored + m_checked.count(OxpSlotKind::Concept));
     m_concepts.nodes.reserve(size_t(stored + m_checked.count(OxpSlotKind::Concept)));
-    db::Statement st(OntologyDB, QStringLiteral("SELECT Concept, Type, Definition IS NOT NULL AND "
-                                                "Definition <> 'Undefined' FROM CONCEPTS"));
+    db::Statement st(OntologyDB, QStringLiteral("SELECT Concept, Type, Definition FROM CONCEPTS"));
     while (st.step()) {
         const QString id = st.column(0).toString();
         m_concepts.index(id, int(m_concepts.nodes.size()));
-        m_concepts.nodes.push_back({id, st.column(1).toInt(), st.column(2).toBool(), false, false, true, 0});
+        Concepts::Node node{id, st.column(1).toInt()};
+        node.written = true;
+        const QVariant definition = st.column(2);
+        if (!definition.isNull()) {
+            const QString text = definition.toString();
+            node.hasText = true;
+            node.textKey = textKey(text);
+            node.defined = text != QLatin1String("Undefined");
+        }
+        m_concepts.nodes.push_back(std::move(node));
     }
 }
 
@@ -278,7 +309,7 @@ void Importer::conceptPhase()
         const QString text = QStringLiteral("The ontology has no subset %1, which imported concepts are put in.")
                                  .arg(importSubset);
         if (m_dryRun) {
-            m_log += QStringLiteral("- ") + text + crlf;
+            m_conceptLines.add(0, QStringLiteral("- ") + text + crlf);
             return;
         }
         fail(0, text);
@@ -297,8 +328,6 @@ void Importer::conceptPhase()
             stored[size_t(child)].push_back(parent);
         }
     }
-    std::vector<NewLink> &newLinks = m_newLinks;
-    std::vector<Message> messages;
     const auto node = [&](int i) -> Concepts::Node & { return m_concepts.nodes[size_t(i)]; };
     const auto addConcept = [&](const QString &id, int type, qint64 n) {
         const int added = m_concepts.add(id, type);
@@ -309,13 +338,12 @@ void Importer::conceptPhase()
     pass(QStringLiteral("Importing CONCEPT slots..."), OxpSlotKind::Concept,
          [&](qint64 n, const OxpLine &line, bool tooLong) {
              if (unreadable(line, tooLong)) {
-                 messages.push_back({n, parseError(QStringLiteral("Error parsing line #: "), n, line, tooLong)});
+                 refuseUnreadable(m_conceptLines, n, line, tooLong);
                  return;
              }
              int child = m_concepts.find(line.conceptId);
              if (child >= 0 && node(child).type == rootType) {
-                 messages.push_back(
-                     {n, refusal(n, QStringLiteral("%1 is the root and can have no parent").arg(node(child).id))});
+                 m_conceptLines.add(n, refusal(n, QStringLiteral("%1 is the root and can have no parent").arg(node(child).id)));
                  return;
              }
              if (child < 0) {
@@ -332,22 +360,28 @@ void Importer::conceptPhase()
              if (links.contains(pairKey(child, parent)))
                  return;
              links.insert(pairKey(child, parent), 0);
-             newLinks.push_back({child, parent, n});
+             m_newLinks.push_back({child, parent, n});
          });
 
-    refuseCycles(stored, newLinks, messages);
-    for (const NewLink &l : newLinks) {
+    // The links are judged once all of them are known; their messages, in the file's
+    // order, are merged with those of the lines.
+    refuseCycles(stored);
+    for (const NewLink &l : m_newLinks) {
+        if (l.refused) {
+            m_conceptLinks.add(l.line, refusal(l.line, QStringLiteral("linking %1 to %2 would make a cycle of IS-A links")
+                                                           .arg(node(l.child).id, node(l.parent).id)));
+            continue;
+        }
+        ++m_result.linksAdded;
         const int childType = node(l.child).type, parentType = node(l.parent).type;
-        if (!l.refused && childType != parentType && parentType != rootType)
-            messages.push_back({l.line, warning(l.line, QStringLiteral("%1 (Type %2) is linked to %3 (Type %4)")
-                                                            .arg(node(l.child).id)
-                                                            .arg(childType)
-                                                            .arg(node(l.parent).id)
-                                                            .arg(parentType))});
+        if (childType != parentType && parentType != rootType)
+            m_conceptLinks.add(l.line, warning(l.line, QStringLiteral("%1 (Type %2) is linked to %3 (Type %4)")
+                                                           .arg(node(l.child).id)
+                                                           .arg(childType)
+                                                           .arg(node(l.parent).id)
+                                                           .arg(parentType)));
     }
-    std::stable_sort(messages.begin(), messages.end(), [](const Message &a, const Message &b) { return a.line < b.line; });
-    for (const Message &m : messages)
-        m_log += m.text;
+    flush({&m_conceptLines, &m_conceptLinks});
 
     for (const Concepts::Node &n : m_concepts.nodes)
         if (n.added)
@@ -368,20 +402,36 @@ void Importer::writeConcept(Concepts::Node &target, const QVariant &definition, 
 
 void Importer::writeAddedConceptsAndLinks()
 {
-    for (Concepts::Node &n : m_concepts.nodes)
-        if (!n.written)
+    if (m_dryRun)
+        return;
+    auto &nodes = m_concepts.nodes;
+    qint64 unwritten = 0;
+    for (const Concepts::Node &n : nodes)
+        unwritten += n.written ? 0 : 1;
+    const qint64 total = unwritten + qint64(m_newLinks.size());
+    if (total == 0)
+        return;
+    // Writing a million rows takes seconds: the bar goes on moving through it.
+    beginProgress(QStringLiteral("Importing CONCEPT slots..."), total);
+    const ProgressEnd end{m_progress};
+    qint64 done = 0;
+    for (Concepts::Node &n : nodes)
+        if (!n.written) {
             writeConcept(n, QVariant(), n.line);
-    const auto &nodes = m_concepts.nodes;
+            step(++done, total);
+        }
     db::Statement addLink(OntologyDB, QStringLiteral("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)"));
-    for (const NewLink &l : m_newLinks)
+    for (const NewLink &l : m_newLinks) {
         if (!l.refused)
             writeRow(l.line, [&] { addLink.bind(1, nodes[size_t(l.child)].id).bind(2, nodes[size_t(l.parent)].id).run(); });
+        step(++done, total);
+    }
     m_newLinks.clear();
 }
 
-void Importer::refuseCycles(const std::vector<std::vector<int>> &stored, std::vector<NewLink> &links,
-                            std::vector<Message> &messages)
+void Importer::refuseCycles(const std::vector<std::vector<int>> &stored)
 {
+    std::vector<NewLink> &links = m_newLinks;
     const int count = int(m_concepts.nodes.size());
     std::vector<std::vector<int>> all = stored;
     all.resize(size_t(count));
@@ -424,14 +474,10 @@ void Importer::refuseCycles(const std::vector<std::vector<int>> &stored, std::ve
     for (NewLink &l : links) {
         if (!cyclic(l.child, l.parent))
             continue;
-        if (reaches(l.parent, l.child)) {
+        if (reaches(l.parent, l.child))
             l.refused = true;
-            messages.push_back({l.line, refusal(l.line, QStringLiteral("linking %1 to %2 would make a cycle of IS-A links")
-                                                           .arg(m_concepts.nodes[size_t(l.child)].id,
-                                                                m_concepts.nodes[size_t(l.parent)].id))});
-        } else {
+        else
             accepted[size_t(l.child)].push_back(l.parent);
-        }
     }
 }
 
@@ -442,22 +488,21 @@ void Importer::definitionPhase()
     pass(QStringLiteral("Importing DEFINITION slots..."), OxpSlotKind::Definition,
          [&](qint64 n, const OxpLine &line, bool tooLong) {
              if (unreadable(line, tooLong)) {
-                 m_log += parseError(QStringLiteral("* Error parsing line #: "), n, line, tooLong);
+                 refuseUnreadable(m_definitions, n, line, tooLong);
                  return;
              }
              const int at = m_concepts.find(line.conceptId);
              if (at < 0) {
-                 m_log += m_dryRun ? warning(n, QStringLiteral("concept %1 does not exist: definition not imported")
-                                                    .arg(line.conceptId))
-                                   : QStringLiteral("* Error importing definition: concept does not exists:") + crlf +
-                                         line.conceptId + QStringLiteral(" (line #: ") + lineRef(n) + QLatin1Char(')') +
-                                         crlf + crlf;
+                 m_definitions.add(n, refusal(n, QStringLiteral("the concept %1 is not in the ontology").arg(line.conceptId)));
                  return;
              }
              Concepts::Node &target = m_concepts.nodes[size_t(at)];
              // "Undefined" in the file is no definition: it never takes the place of one.
              if (line.nullDefinition)
                  return;
+             const quint64 key = textKey(line.value);
+             if (target.hasText && target.textKey == key)
+                 return;  // the concept has this definition already
              if (target.defined && !m_dryRun) {
                  if (m_options.overwrite == OxpOverwrite::No)
                      return;
@@ -474,9 +519,11 @@ void Importer::definitionPhase()
                  writeRow(n, [&] { setDefinition.bindAll({line.value, target.id}).run(); });
              else
                  writeConcept(target, line.value, n);
-             target.defined = true;
+             target.defined = target.hasText = true;
+             target.textKey = key;
              ++m_result.definitionsSet;
          });
+    flush({&m_definitions});
 }
 
 void Importer::domainPhase()
@@ -494,26 +541,21 @@ void Importer::domainPhase()
     pass(QStringLiteral("Importing DOMAIN slots..."), OxpSlotKind::Domain,
          [&](qint64 n, const OxpLine &line, bool tooLong) {
              if (unreadable(line, tooLong)) {
-                 m_log += parseError(QStringLiteral("Error parsing line #: "), n, line, tooLong);
+                 refuseUnreadable(m_domains, n, line, tooLong);
                  return;
              }
              const int owner = m_concepts.find(line.conceptId);
              const int domain = m_concepts.find(line.value);
              if (owner < 0 || domain < 0) {
-                 m_log += m_dryRun ? warning(n, QStringLiteral("concept %1 or %2 is not in the ontology: domain not "
-                                                               "imported")
-                                                    .arg(line.conceptId, line.value))
-                                   : QStringLiteral("Warning parsing line # ") + lineRef(n) +
-                                         QStringLiteral(" -> Concept ") + line.conceptId + QStringLiteral(" or ") +
-                                         line.value + QStringLiteral(" not in ontology. ") +
-                                         QStringLiteral("Domain slot not added") + crlf;
+                 m_domains.add(n, refusal(n, QStringLiteral("the concept %1 or the domain %2 is not in the ontology")
+                                                 .arg(line.conceptId, line.value)));
                  return;
              }
              if (domains.contains(pairKey(owner, domain))) {
+                 // Its default flag stays as it is in the ontology.
                  if (!m_dryRun)
-                     m_log += QStringLiteral("- Warning parsing line # ") + lineRef(n) + QStringLiteral(" -> Domain ") +
-                              line.value + QStringLiteral(" exists for concept ") + line.conceptId +
-                              QStringLiteral(". DOMAIN slot not added.") + crlf;
+                     m_domains.add(n, warning(n, QStringLiteral("the domain %1 exists for the concept %2: not added again")
+                                                     .arg(line.value, line.conceptId)));
                  return;
              }
              domains.insert(pairKey(owner, domain), 0);
@@ -524,6 +566,7 @@ void Importer::domainPhase()
              });
              ++m_result.domainsAdded;
          });
+    flush({&m_domains});
 }
 
 OxpImportResult Importer::run()
@@ -552,58 +595,67 @@ OxpImportResult Importer::run()
 
 }  // namespace
 
-OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options, const OxpProgress &progress)
+OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options, OxpLog &log,
+                            const OxpProgress &progress)
 {
     OxpCheckResult check;
     check.path = path;
     const OxpFileFacts facts = ScanOxpFile(path);
     check.lines = facts.lines;
     check.fingerprint = facts.fingerprint;
-    if (progress.begin)
-        progress.begin(shallowParsing, check.lines);
-    OxpFileReader reader(path);
-    qint64 read = 0;
-    while (reader.next()) {
-        const qint64 n = read = reader.lineNumber();
-        if (progress.step && n % stepEvery == 0)
-            progress.step(std::min(n, check.lines));
-        if (reader.tooLong()) {
-            check.log += QStringLiteral("- Error on line #: ") + lineRef(n) +
-                         QStringLiteral(" -> the line is longer than %1 bytes").arg(OxpMaxLineBytes) + crlf;
-            continue;
+    OxpMessageRun lines;
+    {
+        if (progress.begin)
+            progress.begin(shallowParsing, check.lines);
+        const ProgressEnd end{progress};
+        OxpFileReader reader(path);
+        qint64 read = 0;
+        while (reader.next()) {
+            const qint64 n = read = reader.lineNumber();
+            if (progress.step && n % stepEvery == 0)
+                progress.step(std::min(n, check.lines));
+            if (reader.tooLong()) {
+                lines.add(n, refusal(n, tooLongReason()));
+                continue;
+            }
+            // Only lines with fields, and lines short enough for their characters to count,
+            // need decoding: the others are told apart by their bytes.
+            const QByteArrayView bytes = reader.bytes();
+            OxpLine line;
+            line.kind = OxpSlotTypeOfBytes(bytes);
+            constexpr qsizetype surelyLongEnough = 4 * 7;
+            if (line.kind == OxpSlotKind::Concept || line.kind == OxpSlotKind::Definition ||
+                line.kind == OxpSlotKind::Domain || bytes.size() < surelyLongEnough)
+                line = ParseOxpLine(reader.text());
+            else
+                line.wellFormed = bytes.startsWith('(') && bytes.endsWith(')');
+            if (!line.wellFormed) {
+                // Rare enough to decode for the reason.
+                lines.add(n, refusal(n, ParseOxpLine(reader.text()).problem));
+                continue;
+            }
+            ++check.counts[size_t(line.kind)];
+            if (!line.problem.isEmpty())
+                lines.add(n, refusal(n, line.problem));
         }
-        // Only lines with fields, and lines short enough for their characters to count, need
-        // decoding: the others are told apart by their bytes.
-        const QByteArrayView bytes = reader.bytes();
-        OxpLine line;
-        line.kind = OxpSlotTypeOfBytes(bytes);
-        constexpr qsizetype surelyLongEnough = 4 * 7;
-        if (line.kind == OxpSlotKind::Concept || line.kind == OxpSlotKind::Definition ||
-            line.kind == OxpSlotKind::Domain || bytes.size() < surelyLongEnough)
-            line = ParseOxpLine(reader.text());
-        else
-            line.wellFormed = bytes.startsWith('(') && bytes.endsWith(')');
-        if (!line.wellFormed) {
-            check.log += QStringLiteral("- Error on line #: ") + lineRef(n) + crlf;
-            continue;
-        }
-        ++check.counts[size_t(line.kind)];
-        if (!line.problem.isEmpty())
-            check.log += QStringLiteral("- Error on line #: ") + lineRef(n) + QStringLiteral(" -> ") + line.problem + crlf;
+        check.lines = read;
+        if (reader.fingerprint() != check.fingerprint)
+            throw db::DbError(db::err::Engine, QStringLiteral("The file %1 changed while it was read.").arg(path));
     }
-    if (progress.end)
-        progress.end();
-    check.lines = read;
-    if (reader.fingerprint() != check.fingerprint)
-        throw db::DbError(db::err::Engine, QStringLiteral("The file %1 changed while it was read.").arg(path));
     // What the import would refuse or warn about over the ontology as it stands.
     OxpImportOptions dry = options;
     dry.askOverwrite = {};
-    Importer(check, dry, check.log, progress, true).run();
+    Importer importer(check, dry, log, progress, true);
+    const OxpImportResult would = importer.run();
+    check.changes = would.conceptsAdded + would.linksAdded + would.definitionsSet + would.domainsAdded;
+    std::vector<OxpMessageRun *> runs{&lines};
+    for (OxpMessageRun *run : importer.runs())
+        runs.push_back(run);
+    OxpMessageRun::merge(runs, log);
     return check;
 }
 
-OxpImportResult ImportOxpFile(const OxpCheckResult &checked, const OxpImportOptions &options, QString &log,
+OxpImportResult ImportOxpFile(const OxpCheckResult &checked, const OxpImportOptions &options, OxpLog &log,
                               const OxpProgress &progress)
 {
     return Importer(checked, options, log, progress, false).run();

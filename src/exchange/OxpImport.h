@@ -8,13 +8,16 @@
 // identifier the file cannot store or a Type the ontology does not know, links a concept
 // to itself, gives the root a parent or closes a cycle of IS-A links is refused; a link
 // between concepts of different Types is imported with a warning. Each refusal and
-// warning is one log line with the line's number.
+// warning is one log line, "- Error on line #: n -> why" or "- Warning on line #: n ->
+// why", in the order of the file's lines within each phase. Only what changes is written
+// and counted: a definition the concept has already is left alone.
 //
 // The import is one transaction: an error of the file, a file that is no longer the one
 // checked, or Cancel on an overwrite question rolls everything back, so the ontology is
 // never half-imported.
 
 #include "OxpLines.h"
+#include "OxpLog.h"
 #include "ui/MsgBox.h"
 
 #include <QByteArray>
@@ -48,17 +51,19 @@ struct OxpCheckResult {
     qint64 lines = 0;
     std::array<qint64, 10> counts{};  // by OxpSlotKind
     QByteArray fingerprint;
-    QString log;  // the line errors, refusals and warnings, each line ended by CR LF
+    // The concepts, links, definitions and domains the import would add or change, as
+    // the ontology stands now.
+    qint64 changes = 0;
 
     qint64 count(OxpSlotKind kind) const { return counts[size_t(kind)]; }
-    // A CONCEPT, DEFINITION, DOMAIN or RANGE slot.
-    bool hasImportable() const;
+    bool hasImportable() const { return changes > 0; }
 };
 
-// Check File: counts the lines and the well-formed slots of each kind, and reports every
-// line that is not well formed ("- Error on line #: n") and every line the import with
-// these options would refuse or warn about, without writing anything.
-OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options, const OxpProgress &progress = {});
+// Check File: counts the lines and the well-formed slots of each kind, and writes into
+// the log, in the order of the file's lines, every line the import with these options
+// would refuse or warn about, without writing anything into the ontology.
+OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options, OxpLog &log,
+                            const OxpProgress &progress = {});
 
 QString CheckStartedText(const QDateTime &at);
 // The summary of a check, from "Import file contains: " to the closing rule.
@@ -66,14 +71,14 @@ QString CheckSummaryText(const OxpCheckResult &check);
 
 struct OxpImportResult {
     bool ranConcepts = false, ranDefinitions = false, ranDomains = false;
-    qint64 conceptsAdded = 0, definitionsSet = 0, domainsAdded = 0;
+    qint64 conceptsAdded = 0, linksAdded = 0, definitionsSet = 0, domainsAdded = 0;
     QStringList addedConcepts;  // in the order they were added
     bool cancelled = false;     // Cancel on an overwrite question: nothing was written
 };
 
 // Imports the checked file. The phases write their lines into log as they run. A
-// failure appends its line to log, rolls back and throws db::DbError.
-OxpImportResult ImportOxpFile(const OxpCheckResult &checked, const OxpImportOptions &options, QString &log,
+// failure writes its line into log, rolls back and throws db::DbError.
+OxpImportResult ImportOxpFile(const OxpCheckResult &checked, const OxpImportOptions &options, OxpLog &log,
                               const OxpProgress &progress = {});
 
 // The header appended after the phases' lines: when the import started, and one line per

@@ -17,12 +17,6 @@ QString when(const QDateTime &at)
 
 }  // namespace
 
-bool OxpCheckResult::hasImportable() const
-{
-    return count(OxpSlotKind::Concept) > 0 || count(OxpSlotKind::Definition) > 0 ||
-           count(OxpSlotKind::Domain) > 0 || count(OxpSlotKind::Range) > 0;
-}
-
 QString CheckStartedText(const QDateTime &at)
 {
     return QStringLiteral("Shallow parsing started on ") + when(at) + crlf;

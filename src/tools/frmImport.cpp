@@ -1,7 +1,6 @@
 #include "frmImport.h"
 
 #include "db/Error.h"
-#include "exchange/OxpFile.h"
 #include "ontology/DataFolders.h"
 #include "ui/CommandBoundary.h"
 #include "ui/MousePointer.h"
@@ -45,7 +44,8 @@ frmImport::frmImport() : ui::Form(new QDialog)
     cmdImport = button(QStringLiteral("Import!"));
     txtLog = new QPlainTextEdit(w);
     txtLog->setReadOnly(true);
-    txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Wrapped, so the instructions and long refusals read whole at any width.
+    txtLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     cmdSaveLog = button(QStringLiteral("Save Log"));
     cmdClear = button(QStringLiteral("Clear Log"));
     cmdClose = button(QStringLiteral("Close"));
@@ -122,14 +122,17 @@ void frmImport::Form_Load()
         QStringLiteral("3. Click the 'Check File' button to check the file's contents and get a preview of changes."),
         QStringLiteral("4. Click 'Import!' to start importing data. A log will be generated."),
     };
-    txtLog->setPlainText(instructions.join(QLatin1Char('\n')));
+    m_log.clear();
+    m_log.text(instructions.join(crlf));
+    txtLog->clear();
+    showLog();
 }
 
-void frmImport::appendLog(const QString &text)
+void frmImport::showLog()
 {
     QTextCursor end = txtLog->textCursor();
     end.movePosition(QTextCursor::End);
-    end.insertText(shown(text));
+    end.insertText(shown(m_log.takeShown()));
     txtLog->setTextCursor(end);
 }
 
@@ -199,14 +202,24 @@ void frmImport::cmdOpenFile_Click()
 
 void frmImport::cmdCheckFile_Click()
 {
-    txtLog->setPlainText(shown(CheckStartedText(QDateTime::currentDateTime())));
+    m_log.clear();
+    m_log.text(CheckStartedText(QDateTime::currentDateTime()));
+    txtLog->clear();
+    showLog();
     txtLog->repaint();
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
     // Import follows this check: a check that fails, or finds nothing, leaves nothing to import.
     m_checked.reset();
     cmdImport->setEnabled(false);
-    OxpCheckResult check = CheckOxpFile(m_importFile, options(), progress());
-    appendLog(check.log + CheckSummaryText(check));
+    OxpCheckResult check;
+    try {
+        check = CheckOxpFile(m_importFile, options(), m_log, progress());
+    } catch (const db::DbError &) {
+        showLog();
+        throw;
+    }
+    m_log.text(CheckSummaryText(check));
+    showLog();
     if (check.hasImportable())
         cmdImport->setEnabled(true);
     m_checked = std::move(check);
@@ -218,16 +231,16 @@ void frmImport::cmdImport_Click()
         return;
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
     const QDateTime startedAt = QDateTime::currentDateTime();
-    QString phases;
     OxpImportResult result;
     try {
-        result = ImportOxpFile(*m_checked, options(), phases, progress());
+        result = ImportOxpFile(*m_checked, options(), m_log, progress());
     } catch (const db::DbError &) {
         // The log keeps the line that failed; the boundary tells the user.
-        appendLog(phases);
+        showLog();
         throw;
     }
-    appendLog(phases + ImportHeaderText(startedAt, result));
+    m_log.text(ImportHeaderText(startedAt, result));
+    showLog();
     if (!result.addedConcepts.isEmpty() && conceptsAdded)
         conceptsAdded(result.addedConcepts);
 }
@@ -242,10 +255,13 @@ void frmImport::cmdSaveLog_Click()
         ui::msgBox(QStringLiteral("File exists. Overwrite?"), ui::Buttons::YesNo, ui::Icon::Question,
                    QStringLiteral("Confirm overwrite")) != ui::Answer::Yes)
         return;
-    QString text = txtLog->toPlainText();
-    SaveTextFile(path, text.replace(QLatin1Char('\n'), crlf));
+    m_log.saveAs(path);
 }
 
-void frmImport::cmdClear_Click() { txtLog->clear(); }
+void frmImport::cmdClear_Click()
+{
+    m_log.clear();
+    txtLog->clear();
+}
 
 void frmImport::cmdClose_Click() { unload(); }

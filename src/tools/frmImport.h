@@ -2,7 +2,8 @@
 // "Import Ontology": reads an export file into the open ontology. The user picks the file,
 // checks it (counts of its slots, and every line the import would refuse, without writing
 // anything), then imports it in one transaction. Everything the dialog does is written
-// into the log, which can be cleared and saved.
+// into the log, which can be cleared and saved; the log box shows of each run of line
+// messages only the first ones, and Save Log writes the whole log.
 
 #include "exchange/OxpImport.h"
 #include "ui/FileDialog.h"
@@ -69,8 +70,10 @@ private:
     QString chooseFile(ui::FileDialogMode mode, const QString &filter);
     OxpImportOptions options();
     OxpProgress progress();
-    void appendLog(const QString &text);
+    // Shows what has been written into the log since it was last shown.
+    void showLog();
 
+    OxpLog m_log;
     QString m_importFile;
     std::optional<OxpCheckResult> m_checked;  // the last Check File of m_importFile
 };

@@ -3,6 +3,7 @@
 #include "exchange/OxpExport.h"
 #include "exchange/OxpImport.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,17 +30,37 @@ QStringList ontologyState()
     return out;
 }
 
+// The whole of a log, as Save Log writes it (without its final CR LF).
+QString wholeLog(OxpLog &log)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.txt");
+    log.saveAs(path);
+    QString text = QString::fromUtf8(fileBytes(path));
+    text.chop(2);
+    return text;
+}
+
+OxpCheckResult checkFile(const QString &path, const OxpImportOptions &options = {})
+{
+    OxpLog log;
+    return CheckOxpFile(path, options, log);
+}
+
 struct Imported {
     OxpCheckResult check;
-    QString log;
+    QString checkLog, log;
     OxpImportResult result;
 };
 
 Imported checkAndImport(const QString &path, const OxpImportOptions &options = {})
 {
     Imported r;
-    r.check = CheckOxpFile(path, options);
-    r.result = ImportOxpFile(r.check, options, r.log);
+    OxpLog checkLog, log;
+    r.check = CheckOxpFile(path, options, checkLog);
+    r.checkLog = wholeLog(checkLog);
+    r.result = ImportOxpFile(r.check, options, log);
+    r.log = wholeLog(log);
     return r;
 }
 
@@ -72,8 +93,8 @@ TEST(Import, RoundTripKeepsLinksTypesDefinitionsAndDomains)
     NewOntology target;
     const QString path = target.dir.write("all.oxp", exported);
     const Imported first = checkAndImport(path);
-    EXPECT_TRUE(first.check.log.endsWith("-> ODD (Type 13) is linked to OBJECT (Type 1)" + crlf))
-        << first.check.log.toStdString();
+    EXPECT_TRUE(first.checkLog.endsWith("-> ODD (Type 13) is linked to OBJECT (Type 1)" + crlf))
+        << first.checkLog.toStdString();
     QStringList added = first.result.addedConcepts;
     added.sort();
     EXPECT_EQ(added, (QStringList{"ARTIFACT", "CAR", "ODD", "SEDAN", "TRUCK", "VEHICLE", "WHEEL"}));
@@ -84,15 +105,17 @@ TEST(Import, RoundTripKeepsLinksTypesDefinitionsAndDomains)
     EXPECT_EQ(OntologyDB.scalar("SELECT Definition FROM CONCEPTS WHERE Concept = 'SEDAN'").toString(), "Undefined");
 
     const QStringList before = ontologyState();
+    // Nothing the file brings is new, so nothing may be written again.
+    OntologyDB.execute("CREATE TEMP TRIGGER unchanged BEFORE UPDATE ON CONCEPTS "
+                       "BEGIN SELECT RAISE(ABORT, 'a definition was written again'); END");
     const Imported second = checkAndImport(path);
-    EXPECT_EQ(second.result.conceptsAdded, 0);
-    EXPECT_EQ(second.result.domainsAdded, 0);
+    OntologyDB.execute("DROP TRIGGER unchanged");
+    EXPECT_FALSE(second.check.hasImportable()) << "Check File knows there is nothing new";
     EXPECT_EQ(ontologyState(), before) << "a second import adds no concept, link or domain";
-    EXPECT_TRUE(second.log.contains("- Warning parsing line # ")) << second.log.toStdString();
-    EXPECT_TRUE(second.log.contains(" -> Domain VEHICLE exists for concept COLOR. DOMAIN slot not added." + crlf));
+    EXPECT_TRUE(second.log.contains("- Warning on line #: ")) << second.log.toStdString();
+    EXPECT_TRUE(second.log.contains(" -> the domain VEHICLE exists for the concept COLOR: not added again" + crlf));
     EXPECT_EQ(ImportHeaderText({}, second.result).section(crlf, 4),
-              "- 0 CONCEPT slots added." + crlf + "- " + QString::number(second.result.definitionsSet) +
-                  " DEFINITION slots added." + crlf + "- 0 DOMAIN slots added." + crlf);
+              "- 0 CONCEPT slots added." + crlf + "- 0 DEFINITION slots added." + crlf + "- 0 DOMAIN slots added." + crlf);
 }
 
 TEST(Import, CheckFileCountsAndSummary)
@@ -116,16 +139,21 @@ TEST(Import, CheckFileCountsAndSummary)
                                    passes << pass + " " + QString::number(lines);
                                },
                                {}, [&] { ++ended; }};
-    const OxpCheckResult c = CheckOxpFile(path, options, progress);
+    OxpLog log;
+    const OxpCheckResult c = CheckOxpFile(path, options, log, progress);
+    const QString checkLog = wholeLog(log);
     EXPECT_EQ(passes, QStringList(4, "Performing shallow parsing... 10")) << "the parse and its look at each phase";
     EXPECT_EQ(ended, 4);
     passes.clear();
-    QString log;
-    ImportOxpFile(c, options, log, progress);
+    OxpLog importLog;
+    ImportOxpFile(c, options, importLog, progress);
+    // Writing the concepts and links after the DEFINITION pass is a pass of its own.
     EXPECT_EQ(passes, (QStringList{"Importing CONCEPT slots... 10", "Importing DEFINITION slots... 10",
-                                   "Importing DOMAIN slots... 10"}));
+                                   "Importing CONCEPT slots... 1", "Importing DOMAIN slots... 10"}));
     EXPECT_EQ(c.lines, 10);
-    EXPECT_EQ(c.log, "- Error on line #: 7" + crlf + "- Error on line #: 8" + crlf + "- Error on line #: 9" + crlf);
+    EXPECT_EQ(checkLog, "- Error on line #: 7 -> the line is empty" + crlf +
+                            "- Error on line #: 8 -> the line is shorter than 7 characters" + crlf +
+                            "- Error on line #: 9 -> the line does not end with \")\"" + crlf);
     EXPECT_EQ(CheckSummaryText(c),
               "Import file contains: " + crlf + QString(29, '-') + crlf + "- 1 CONCEPT slots." + crlf +
                   "- 1 SUBCLASSES slots." + crlf + "- 1 DEFINITION slots." + crlf + "- 2 PROPERTY slots." + crlf +
@@ -140,15 +168,20 @@ TEST(Import, CheckFileCountsAndSummary)
     } cases[] = {
         {"empty", "", false},
         {"only SUBCLASSES and relations", "(A SUBCLASSES VALUE B)\r\n(A HAS-PART SEM B)\r\n", false},
-        {"only RANGE", "(A RANGE SEM B)\r\n", true},
+        // RANGE lines are never imported.
+        {"only RANGE", "(A RANGE SEM B)\r\n", false},
+        {"every line refused", "(A IS-A VALUE B 7)\r\n(NONE DEFINITION VALUE \"x\")\r\n(A IS-A VALUE  1)\r\n", false},
+        {"the root given a parent", "(ALL IS-A VALUE OBJECT 1)\r\n", false},
+        {"one line of several", "(A IS-A VALUE B 7)\r\n(NONE DEFINITION VALUE \"x\")\r\n(C DOMAIN SEM OBJECT)\r\n"
+                                "(NEW IS-A VALUE OBJECT 1)\r\n", true},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.what);
-        const OxpCheckResult r = CheckOxpFile(o.dir.write("k.oxp", k.bytes), options);
+        const OxpCheckResult r = checkFile(o.dir.write("k.oxp", k.bytes), options);
         EXPECT_EQ(r.hasImportable(), k.importable);
         const QString summary = CheckSummaryText(r);
         EXPECT_EQ(summary.contains("Nothing to import from file: " + crlf + r.path + crlf), !k.importable);
-        EXPECT_EQ(CheckSummaryText(CheckOxpFile(r.path, options)), summary) << "checking twice gives the same";
+        EXPECT_EQ(CheckSummaryText(checkFile(r.path, options)), summary) << "checking twice gives the same";
     }
 }
 
@@ -161,23 +194,33 @@ TEST(Import, HostileLinesAreRefusedWithTheirNumberAndImportNothing)
         QByteArray line2;
         QString logged;  // a part of the import log
     } cases[] = {
-        {"a 10 MB line", "(" + QByteArray(10 << 20, 'A') + " IS-A VALUE B 1)", "Error parsing line #: 2 -> the line is longer"},
+        {"a 10 MB line", "(" + QByteArray(10 << 20, 'A') + " IS-A VALUE B 1)", "- Error on line #: 2 -> the line is longer"},
         {"binary bytes", QByteArray("(\x00\x01 IS-A VALUE \xFF\xFE 1)", 20),
-         "Error parsing line #: 2 -> the concept holds the control character 0"},
-        {"unbalanced parentheses", "((A IS-A VALUE B 1", "Error parsing line #: 2"},
-        {"a self-link", "(SELF IS-A VALUE self 1)", "Error parsing line #: 2 -> SELF cannot be its own parent"},
+         "- Error on line #: 2 -> the concept holds the control character 0"},
+        {"unbalanced parentheses", "((A IS-A VALUE B 1", "- Error on line #: 2 -> the line does not end with \")\""},
+        {"a self-link", "(SELF IS-A VALUE self 1)", "- Error on line #: 2 -> SELF cannot be its own parent"},
         {"a parent for the root", "(ALL IS-A VALUE OBJECT 1)", "- Error on line #: 2 -> ALL is the root and can have no parent"},
-        {"an empty identifier", "( IS-A VALUE OBJECT 1)", "Error parsing line #: 2 -> the concept is empty"},
+        {"an empty identifier", "( IS-A VALUE OBJECT 1)", "- Error on line #: 2 -> the concept is empty"},
         {"a 256-character identifier", "(" + QByteArray(256, 'L') + " IS-A VALUE OBJECT 1)",
-         "Error parsing line #: 2 -> the concept is longer than 255 characters"},
+         "- Error on line #: 2 -> the concept is longer than 255 characters"},
         {"a control character in an identifier", QByteArray("(A\x00" "B IS-A VALUE OBJECT 1)", 25),
-         "Error parsing line #: 2 -> the concept holds the control character 0"},
-        {"a quote in an identifier", "(BAD\"ONE IS-A VALUE OBJECT 1)", "Error parsing line #: 2 -> the concept \"BAD\"ONE\" holds"},
-        {"a non-digit Type", "(X IS-A VALUE OBJECT one)", "Error parsing line #: 2 -> the Type \"one\" is not a number"},
-        {"an unknown Type", "(X IS-A VALUE OBJECT 6)", "Error parsing line #: 2 -> the Type 6 is not one of"},
-        {"a short line", "(A IS-A B)", "Error parsing line #: 2 -> VALUE does not follow IS-A"},
-        {"a definition that is no text", "(OBJECT DEFINITION VALUE )", "* Error parsing line #: 2 -> the definition"},
-        {"a domain without SEM", "(COLOR DOMAIN VALUE OBJECT)", "Error parsing line #: 2 -> neither SEM nor DEFAULT"},
+         "- Error on line #: 2 -> the concept holds the control character 0"},
+        {"a quote in an identifier", "(BAD\"ONE IS-A VALUE OBJECT 1)", "- Error on line #: 2 -> the concept \"BAD\"ONE\" holds"},
+        {"a non-digit Type", "(X IS-A VALUE OBJECT one)", "- Error on line #: 2 -> the Type \"one\" is not a number"},
+        {"an unknown Type", "(X IS-A VALUE OBJECT 6)", "- Error on line #: 2 -> the Type 6 is not one of"},
+        {"a short line", "(A IS-A B)", "- Error on line #: 2 -> VALUE does not follow IS-A"},
+        {"a definition that is no text", "(OBJECT DEFINITION VALUE )", "- Error on line #: 2 -> the definition is neither"},
+        {"a domain without SEM", "(COLOR DOMAIN VALUE OBJECT)", "- Error on line #: 2 -> neither SEM nor DEFAULT"},
+        {"two blanks before the Type", "(T-SP IS-A VALUE OBJECT  1)",
+         "- Error on line #: 2 -> the parent \"OBJECT \" starts or ends with a blank"},
+        {"a stray parenthesis", "((OBJECT IS-A VALUE X 1)",
+         "- Error on line #: 2 -> the concept \"(OBJECT\" holds an unbalanced parenthesis"},
+        {"a NUL in a definition", QByteArray("(OBJECT DEFINITION VALUE \"a\0b\")", 31),
+         "- Error on line #: 2 -> the definition holds a NUL character"},
+        {"a definition for a concept not in the ontology", "(NOWHERE DEFINITION VALUE \"x\")",
+         "- Error on line #: 2 -> the concept NOWHERE is not in the ontology"},
+        {"a domain of a concept not in the ontology", "(NOWHERE DOMAIN SEM OBJECT)",
+         "- Error on line #: 2 -> the concept NOWHERE or the domain OBJECT is not in the ontology"},
         {"a definition with is-a in it", "(OBJECT DEFINITION VALUE \"x is-a y\")", ""},
     };
     const QStringList pristine = ontologyState();
@@ -190,7 +233,7 @@ TEST(Import, HostileLinesAreRefusedWithTheirNumberAndImportNothing)
         const QString path = o.dir.write("h.oxp", good + c.line2 + "\r\n");
         const Imported r = checkAndImport(path);
         EXPECT_TRUE(r.log.contains(c.logged)) << r.log.left(2000).toStdString();
-        EXPECT_TRUE(r.check.log.contains("line #: 2") || c.logged.isEmpty()) << r.check.log.left(2000).toStdString();
+        EXPECT_TRUE(r.checkLog.contains(c.logged)) << "Check File says the same: " << r.checkLog.left(2000).toStdString();
         EXPECT_EQ(r.result.addedConcepts, QStringList{"FINE"});
         QStringList expected = pristine;
         QStringList now = ontologyState();
@@ -218,7 +261,7 @@ TEST(Import, CyclesAndTypesAcrossLinks)
     EXPECT_EQ(r.log, "- Error on line #: 3 -> linking Z to X would make a cycle of IS-A links" + crlf +
                          "- Warning on line #: 5 -> E (Type 2) is linked to OBJECT (Type 1)" + crlf +
                          "- Error on line #: 6 -> linking OBJECT to X would make a cycle of IS-A links" + crlf);
-    EXPECT_TRUE(r.check.log.contains("- Error on line #: 3 -> linking Z to X")) << "Check File reports it too";
+    EXPECT_TRUE(r.checkLog.contains("- Error on line #: 3 -> linking Z to X")) << "Check File reports it too";
     EXPECT_EQ(r.result.addedConcepts, (QStringList{"X", "Y", "Z", "E"}));
     EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM ISA WHERE Concept IN ('X', 'Y', 'Z', 'E', 'OBJECT')").toInt(),
               1 + 2 + 0 + 1 + 1);
@@ -297,17 +340,17 @@ TEST(Import, AFileChangedAfterCheckFileOrAFailureImportsNothing)
 {
     NewOntology o;
     const QString path = o.dir.write("f.oxp", "(A IS-A VALUE OBJECT 1)\r\n");
-    const OxpCheckResult checked = CheckOxpFile(path, {});
+    const OxpCheckResult checked = checkFile(path);
     o.dir.write("f.oxp", "(B IS-A VALUE OBJECT 1)\r\n");
     const QStringList before = ontologyState();
-    QString log;
+    OxpLog log;
     try {
         ImportOxpFile(checked, {}, log);
         FAIL() << "a changed file is refused";
     } catch (const db::DbError &e) {
         EXPECT_TRUE(e.description().contains("has changed since it was checked"));
     }
-    EXPECT_TRUE(log.contains("has changed since it was checked"));
+    EXPECT_TRUE(wholeLog(log).contains("has changed since it was checked"));
     EXPECT_EQ(ontologyState(), before);
 
     // An error of the file at line 3 rolls back lines 1 and 2 as well.
@@ -316,12 +359,12 @@ TEST(Import, AFileChangedAfterCheckFileOrAFailureImportsNothing)
     const QString failing = o.dir.write("g.oxp", "(A IS-A VALUE OBJECT 1)\r\n(B IS-A VALUE A 1)\r\n(C IS-A VALUE B 1)\r\n");
     log.clear();
     try {
-        ImportOxpFile(CheckOxpFile(failing, {}), {}, log);
+        ImportOxpFile(checkFile(failing), {}, log);
         FAIL() << "the engine's error reaches the caller";
     } catch (const db::DbError &e) {
         EXPECT_TRUE(e.description().startsWith("Import failed on line #: 3: ")) << e.description().toStdString();
     }
-    EXPECT_TRUE(log.contains("Import failed on line #: 3"));
+    EXPECT_TRUE(wholeLog(log).contains("Import failed on line #: 3"));
     EXPECT_EQ(ontologyState(), before);
 
     // Without subset 1 nothing is written, and Check File says so first.
@@ -329,9 +372,39 @@ TEST(Import, AFileChangedAfterCheckFileOrAFailureImportsNothing)
     OntologyDB.execute("UPDATE CONCEPTS SET Subset_ID = 2");
     OntologyDB.execute("DELETE FROM Subsets WHERE Subset_ID = 1");
     const QStringList moved = ontologyState();
-    const OxpCheckResult noSubset = CheckOxpFile(failing, {});
-    EXPECT_TRUE(noSubset.log.contains("The ontology has no subset 1"));
+    OxpLog noSubsetLog;
+    const OxpCheckResult noSubset = CheckOxpFile(failing, {}, noSubsetLog);
+    EXPECT_TRUE(wholeLog(noSubsetLog).contains("The ontology has no subset 1"));
     log.clear();
     EXPECT_THROW(ImportOxpFile(noSubset, {}, log), db::DbError);
     EXPECT_EQ(ontologyState(), moved);
+}
+
+TEST(Import, CheckFileListsRefusalsInFileOrderAndShowsTheFirstOnly)
+{
+    NewOntology o;
+    // Refusals that the shallow parse finds (a Type unknown) and refusals that only a look
+    // at the ontology finds (a definition of a concept not in it), in turn; more of them
+    // than are kept in memory.
+    constexpr int lines = 5000;
+    QByteArray bytes;
+    for (int n = 1; n <= lines; ++n)
+        bytes += (n % 2 ? "(NONE" + QByteArray::number(n) + " DEFINITION VALUE \"x\")"
+                        : "(C" + QByteArray::number(n) + " IS-A VALUE P 7)") +
+                 "\r\n";
+    const QString path = o.dir.write("order.oxp", bytes);
+    OxpLog log;
+    CheckOxpFile(path, {}, log);
+    const QStringList whole = wholeLog(log).split(crlf, Qt::SkipEmptyParts);
+    ASSERT_EQ(whole.size(), lines);
+    for (int n = 1; n <= lines; ++n)
+        ASSERT_TRUE(whole[n - 1].startsWith("- Error on line #: " + QString::number(n) + " -> ")) << whole[n - 1].toStdString();
+
+    const QStringList shown = log.takeShown().split(crlf, Qt::SkipEmptyParts);
+    ASSERT_EQ(shown.size(), OxpLog::shownLinesPerRun + 1);
+    EXPECT_EQ(shown.mid(0, int(OxpLog::shownLinesPerRun)), whole.mid(0, int(OxpLog::shownLinesPerRun)));
+    EXPECT_EQ(shown.back(), QString("- ... and %1 more lines, not shown here. Save Log writes the whole log.")
+                                .arg(lines - OxpLog::shownLinesPerRun));
+    log.text("summary" + crlf);
+    EXPECT_EQ(log.takeShown(), "summary" + crlf) << "a text of the dialog's own is always shown";
 }

@@ -11,6 +11,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -168,4 +170,35 @@ TEST_F(ImportDialogTest, SaveLogAsksBeforeReplacingAndClearLogEmptiesIt)
     EXPECT_EQ(boxes.asked().at(1).title, "Confirm overwrite");
     EXPECT_EQ(files.asked().at(1).filter, "Text Files (*.txt)|*.txt|All files (*.*)|*.*|");
     EXPECT_EQ(files.asked().at(1).mode, ui::FileDialogMode::Save);
+}
+
+TEST_F(ImportDialogTest, AFileOfRefusedLinesShowsTheFirstAndSavesThemAll)
+{
+    constexpr int refused = 1200;
+    QByteArray bytes;
+    for (int n = 1; n <= refused; ++n)
+        bytes += "(C" + QByteArray::number(n) + " IS-A VALUE OBJECT 7)\r\n";
+    const QString path = exportFile("refused.oxp", bytes);
+    const QString logFile = dir.file("refused.txt");
+    files.answer(path).answer(logFile);
+    runImport([&](frmImport &d) {
+        d.window()->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(d.window()));
+        EXPECT_EQ(d.txtLog->horizontalScrollBar()->maximum(), 0) << "the instructions wrap, none is cut off";
+        QTest::mouseClick(d.cmdOpenFile, Qt::LeftButton);
+        QTest::mouseClick(d.cmdCheckFile, Qt::LeftButton);
+        EXPECT_FALSE(d.cmdImport->isEnabled()) << "every line was refused: nothing to import";
+        const QString shown = d.txtLog->toPlainText();
+        EXPECT_TRUE(shown.contains("\n- Error on line #: 1 -> the Type 7 is not one of 1, 2, 3, 4, 5, 13 and 14\n"));
+        EXPECT_FALSE(shown.contains("line #: 1001 ")) << "the log box holds the first lines only";
+        EXPECT_TRUE(shown.contains("\n- ... and 200 more lines, not shown here. Save Log writes the whole log.\n"));
+        EXPECT_TRUE(shown.contains("\nNothing to import from file: \n" + path + "\n"));
+        QTest::mouseClick(d.cmdSaveLog, Qt::LeftButton);
+        d.cmdClose->click();
+    });
+    const QString saved = QString::fromUtf8(fileBytes(logFile));
+    EXPECT_TRUE(saved.startsWith("Shallow parsing started on "));
+    EXPECT_EQ(saved.count("- Error on line #: "), refused);
+    EXPECT_TRUE(saved.contains("\r\n- Error on line #: 1200 -> the Type 7"));
+    EXPECT_TRUE(saved.contains("\r\nNothing to import from file: \r\n"));
 }
