@@ -5,6 +5,7 @@
 // "<operation> <concepts> <value> <unit>" and "ratio <operation> <concepts> <value>".
 //
 //   lx_exchange_bench <file.ont> [sqlite3 program] [runs]
+//   lx_exchange_bench --refused-lines <count>
 
 #include "Figures.h"
 #include "exchange/OxpExport.h"
@@ -100,9 +101,52 @@ double sqliteImportMs(const QString &sqlite3, const QString &file, const QString
 
 }  // namespace
 
+// Check File and import of a file whose every line is refused, each kind of refusal in
+// turn, into a new ontology; in a process of its own, so its peak memory is its own.
+int refusedLines(qint64 count)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("refused.oxp");
+    {
+        QFile out(file);
+        out.open(QIODevice::WriteOnly);
+        QByteArray chunk;
+        for (qint64 i = 0; i < count; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            switch (i % 4) {
+            case 0: chunk += "(C" + n + " IS-A VALUE P" + n + " 7)\r\n"; break;
+            case 1: chunk += "(C" + n + " DEFINITION VALUE \"not in the ontology\")\r\n"; break;
+            case 2: chunk += "C" + n + " IS-A VALUE P" + n + " 1\r\n"; break;
+            default: chunk += "(C" + n + " DOMAIN SEM  D" + n + ")\r\n"; break;
+            }
+            if (chunk.size() > (1 << 20)) {
+                out.write(chunk);
+                chunk.clear();
+            }
+        }
+        out.write(chunk);
+    }
+    const QString target = dir.filePath("target.ont");
+    OntologyPath = target;
+    CreateOntologyDatabase(target);
+    size() = QString::number(count);
+    OxpLog log;
+    const OxpCheckResult check = CheckOxpFile(file, {}, log);
+    log.takeShown();
+    ImportOxpFile(check, {}, log);
+    log.takeShown();
+    figure("peak-memory-import-refused-lines", peakMegabytes(), "MB");
+    OntologyDB.close();
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--refused-lines") {
+        ui::setAppPath(QCoreApplication::applicationDirPath());
+        return refusedLines(QByteArray(argv[2]).toLongLong());
+    }
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <file.ont> [sqlite3 program]\n", argv[0]);
         return 2;
@@ -147,12 +191,13 @@ int main(int argc, char **argv)
         QFile::copy(seedOnly, target);
         open(target);
         t.restart();
-        const OxpCheckResult check = CheckOxpFile(file, {});
+        OxpLog log;
+        const OxpCheckResult check = CheckOxpFile(file, {}, log);
         checkMs.push_back(double(t.nsecsElapsed()) / 1e6);
         lines = double(check.lines);
-        if (run == 0 && !check.log.isEmpty())
-            std::fprintf(stderr, "check log: %s\n", qPrintable(check.log.left(2000)));
-        QString log;
+        const QString checkLog = log.takeShown();
+        if (run == 0 && !checkLog.isEmpty())
+            std::fprintf(stderr, "check log: %s\n", qPrintable(checkLog.left(2000)));
         t.restart();
         const OxpImportResult imported = ImportOxpFile(check, {}, log);
         importMs.push_back(double(t.nsecsElapsed()) / 1e6);
