@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +45,28 @@ QTreeWidget *listView(const QStringList &headers, QWidget *parent)
     l->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return l;
 }
+
+// The subset's name takes three quarters of the list and its count the rest less a
+// margin, measured on the list as laid out: before the dialog is shown it has no width
+// of its own yet, and the name would be cut off.
+class SubsetColumns : public QObject {
+public:
+    explicit SubsetColumns(QTreeWidget *list) : QObject(list), m_list(list) { list->viewport()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            const int width = static_cast<QResizeEvent *>(event)->size().width();
+            m_list->setColumnWidth(0, width * 3 / 4);
+            m_list->setColumnWidth(1, width / 4 - ui::twipsToPixels(80));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QTreeWidget *m_list;
+};
 
 // The maximum typed, when it is one the option can hold.
 std::optional<int> typedMaxParents(const QString &text)
@@ -97,6 +120,8 @@ frmOntoOptions::frmOntoOptions() : ui::Form(new QDialog)
 void frmOntoOptions::buildSubsetsTab(QWidget *tab)
 {
     ListView1 = listView({QStringLiteral("Subset"), QStringLiteral("Concepts")}, tab);
+    new SubsetColumns(ListView1);
+    ListView1->header()->setSectionsClickable(true);
     lblActiveSubset = new QLabel(tab);
     txtNewSubset = new QLineEdit(tab);
     txtNewSubset->setToolTip(QStringLiteral("New Subset Definition"));
@@ -212,9 +237,6 @@ void frmOntoOptions::buildLanguagesTab(QWidget *tab)
 void frmOntoOptions::Form_Load()
 {
     RSSubsets.emplace(OntologyDB, QStringLiteral("Subsets"), QStringLiteral("Subset_ID"));
-    const int width = ListView1->viewport()->width();
-    ListView1->setColumnWidth(0, width * 3 / 4);
-    ListView1->setColumnWidth(1, width / 4 - ui::twipsToPixels(80));
     FillSubsetList();
     RSTermBases.emplace(OpenTermbaseLinkRows());
     FillLinkedTermbases();

@@ -3,6 +3,7 @@
 
 #include "PanesFixture.h"
 #include "ontology/LocalSlots.h"
+#include "support/HeaderClicks.h"
 #include "ui/StatusBar.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -135,7 +137,9 @@ TEST_F(InheritPaneTest, GoingToTheSlotTheValueOrTheAncestorOfARow)
 TEST_F(InheritPaneTest, TheChosenOrderHoldsAcrossRefills)
 {
     main->optCumulative->click();
-    main->lvwInherit->header()->sectionClicked(1);  // by Value, as a click on its header
+    main->show();
+    main->tbsEdit->setCurrentWidget(main->lvwInherit->parentWidget());
+    clickHeader(*main->lvwInherit->header(), 1);  // by Value
     const auto values = [&] {
         QStringList out;
         for (int i = 0; i < main->lvwInherit->topLevelItemCount(); ++i)

@@ -2,10 +2,12 @@
 #include "termbase/LinkedFiles.h"
 #include "editor/frmNewConcept.h"
 #include "ontology/Subsets.h"
+#include "support/HeaderClicks.h"
 #include "tools/frmOntoOptions.h"
 #include "tools/frmTransfer.h"
 #include "ui/CheckList.h"
 #include "ui/DataList.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -150,11 +152,22 @@ TEST_F(SubsetsTest, TheListCountsConceptsAndSortsByTheColumnClicked)
                                                  "SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 1").toInt());
         EXPECT_EQ(rows(d), (QStringList{general, "Animals 1", "Birds 10"}));
         EXPECT_EQ(d.lblActiveSubset->text(), "General");
-        d.ListView1->header()->sectionClicked(0);
+        clickHeader(*d.ListView1->header(), 0);
         EXPECT_EQ(rows(d), (QStringList{"Animals 1", "Birds 10", general}));
-        d.ListView1->header()->sectionClicked(1);
+        clickHeader(*d.ListView1->header(), 1);
         EXPECT_EQ(rows(d).first(), "Animals 1");
         EXPECT_EQ(rows(d).at(1), "Birds 10") << "counts sort as text: \"10\" before \"2\"";
+    });
+}
+
+TEST_F(SubsetsTest, TheNameTakesThreeQuartersOfTheListAsShown)
+{
+    subset(2, "A subset whose name is long enough to be cut off");
+    options([&](frmOntoOptions &d) {
+        ASSERT_TRUE(d.ListView1->isVisible());
+        const int width = d.ListView1->viewport()->width();
+        EXPECT_EQ(d.ListView1->columnWidth(0), width * 3 / 4) << "of " << width;
+        EXPECT_GE(d.ListView1->columnWidth(1), width / 4 - ui::twipsToPixels(80));
     });
 }
 
