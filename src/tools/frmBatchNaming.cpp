@@ -49,6 +49,7 @@ frmBatchNaming::frmBatchNaming() : ui::Form(new QDialog)
     lvwLangs->setRootIsDecorated(false);
     lvwLangs->setHeaderLabels({QStringLiteral("Language"), QStringLiteral("ISO")});
     lvwLangs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvwLangs->header()->setSectionsClickable(true);
 
     Frame1 = new QGroupBox(QStringLiteral("Naming options"), w);
     optAsIs = new QRadioButton(QStringLiteral("Same as Identifier"), Frame1);
@@ -67,12 +68,15 @@ frmBatchNaming::frmBatchNaming() : ui::Form(new QDialog)
     action->addWidget(optAdd);
     action->addWidget(optRemove);
 
-    Panel->sideColumn()->addWidget(lvwLangs, 1);
-    Panel->sideColumn()->addWidget(Frame1);
-    Panel->sideColumn()->addWidget(Frame2);
+    // The languages get a column of their own beside the panel, as tall as the concept
+    // list: under the panel's own options they would show a few rows only.
+    auto *languages = new QVBoxLayout;
+    languages->addWidget(lvwLangs, 1);
+    languages->addWidget(Frame1);
+    languages->addWidget(Frame2);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), w);
-    cmdOK->setEnabled(false);  // until a language is checked
+    cmdOK->setEnabled(false);  // while no language is highlighted
     cmdCancel = new QPushButton(QStringLiteral("&Close"), w);
     ProgressBar1 = new QProgressBar(w);
     ProgressBar1->setVisible(false);
@@ -83,11 +87,14 @@ frmBatchNaming::frmBatchNaming() : ui::Form(new QDialog)
     buttons->addStretch();
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(Panel, 1);
+    columns->addLayout(languages);
     auto *all = new QVBoxLayout(w);
-    all->addWidget(Panel, 1);
+    all->addLayout(columns, 1);
     all->addLayout(buttons);
     all->addWidget(StatusBar1);
-    w->resize(620, 480);
+    w->resize(780, 630);
 
     QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this](bool) { cmdOK_Click(); }));
     QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this](bool) { cmdCancel_Click(); }));
@@ -95,6 +102,8 @@ frmBatchNaming::frmBatchNaming() : ui::Form(new QDialog)
                      ui::command(w, [this](int column) { lvwLangs_ColumnClick(column); }));
     QObject::connect(lvwLangs, &QTreeWidget::itemClicked, w,
                      ui::command(w, [this](QTreeWidgetItem *item, int) { lvwLangs_ItemClick(item); }));
+    QObject::connect(lvwLangs, &QTreeWidget::itemSelectionChanged, w,
+                     ui::command(w, [this] { cmdOK->setEnabled(!chosenLanguage().isEmpty()); }));
     QObject::connect(lvwLangs, &QTreeWidget::itemChanged, w,
                      ui::command(w, [this](QTreeWidgetItem *item, int) { lvwLangs_ItemCheck(item); }));
 }
@@ -118,19 +127,19 @@ void frmBatchNaming::fillLanguages()
         auto *item = new QTreeWidgetItem(lvwLangs, {l.name, l.id});
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, Qt::Unchecked);
-        // The default language is offered, not chosen: the user checks the one to work in.
+        // The default language is highlighted, not checked, and is the language of an
+        // action until the user clicks another.
         if (l.id == OntologyInfo.DefLang)
             lvwLangs->setCurrentItem(item);
     }
     m_checking = false;
+    cmdOK->setEnabled(!chosenLanguage().isEmpty());
 }
 
 QString frmBatchNaming::chosenLanguage() const
 {
-    for (int i = 0; i < lvwLangs->topLevelItemCount(); ++i)
-        if (lvwLangs->topLevelItem(i)->checkState(0) == Qt::Checked)
-            return lvwLangs->topLevelItem(i)->text(1);
-    return {};
+    const QTreeWidgetItem *item = lvwLangs->currentItem();
+    return item && item->isSelected() ? item->text(1) : QString();
 }
 
 void frmBatchNaming::checkOnly(QTreeWidgetItem *item)
@@ -142,7 +151,6 @@ void frmBatchNaming::checkOnly(QTreeWidgetItem *item)
     }
     lvwLangs->setCurrentItem(item);
     m_checking = false;
-    cmdOK->setEnabled(!chosenLanguage().isEmpty());
 }
 
 void frmBatchNaming::lvwLangs_ItemClick(QTreeWidgetItem *item)

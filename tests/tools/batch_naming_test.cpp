@@ -1,6 +1,7 @@
 #include "publish/ConceptSelectionList.h"
 #include "publish/ConceptSelectionPanel.h"
 #include "support/MainWindowFixture.h"
+#include "support/HeaderClicks.h"
 #include "support/StoredNames.h"
 #include "tools/frmBatchNaming.h"
 #include "ui/StatusBar.h"
@@ -78,10 +79,20 @@ QTreeWidgetItem *language(frmBatchNaming &d, const QString &id)
     return nullptr;
 }
 
+// A click on the language's name, as a user picks it.
 void checkLanguage(frmBatchNaming &d, const QString &id)
 {
     QTreeWidgetItem *item = language(d, id);
-    emit d.lvwLangs->itemClicked(item, 0);
+    d.lvwLangs->scrollToItem(item);
+    QTest::mouseClick(d.lvwLangs->viewport(), Qt::LeftButton, {}, d.lvwLangs->visualItemRect(item).center());
+}
+
+QStringList languageColumn(const frmBatchNaming &d, int column)
+{
+    QStringList out;
+    for (int i = 0; i < d.lvwLangs->topLevelItemCount(); ++i)
+        out << d.lvwLangs->topLevelItem(i)->text(column);
+    return out;
 }
 
 QStringList checkedLanguages(const frmBatchNaming &d)
@@ -104,13 +115,10 @@ TEST_F(BatchNamingTest, NamesComeAsIdentifiersOrLabelsAndGoLanguageByLanguage)
         EXPECT_TRUE(checkedLanguages(d).isEmpty()) << "the default language is offered, not chosen";
         ASSERT_TRUE(d.lvwLangs->currentItem());
         EXPECT_EQ(d.lvwLangs->currentItem()->text(1), "en");
-        EXPECT_FALSE(d.cmdOK->isEnabled()) << "no action without a language";
         EXPECT_TRUE(d.optConvert->isChecked());
         EXPECT_TRUE(d.optAdd->isChecked());
         EXPECT_FALSE(d.ProgressBar1->isVisible());
 
-        checkLanguage(d, "en");
-        EXPECT_TRUE(d.cmdOK->isEnabled());
         struct Step {
             const char *what;
             QString lang;
@@ -204,5 +212,45 @@ TEST_F(BatchNamingTest, AnOntologyWithoutConceptsIsSaidToBeEmpty)
     batchNaming([&](frmBatchNaming &d) {
         EXPECT_EQ(d.lstConcepts->count(), 0);
         EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Critical);
+    });
+}
+
+
+TEST_F(BatchNamingTest, TheHighlightedDefaultLanguageIsTheActionsAtOnceInAListWithRoom)
+{
+    batchNaming([&](frmBatchNaming &d) {
+        EXPECT_TRUE(checkedLanguages(d).isEmpty());
+        ASSERT_TRUE(d.lvwLangs->currentItem());
+        EXPECT_TRUE(d.lvwLangs->currentItem()->isSelected());
+        EXPECT_EQ(d.lvwLangs->currentItem()->text(1), "en");
+        EXPECT_TRUE(d.cmdOK->isEnabled());
+        pick(d, {"PHYSICAL-OBJECT"});
+        d.cmdOK->click();
+        EXPECT_EQ(StoredNames("PHYSICAL-OBJECT"), QStringList{"en:physical object"});
+
+        // As tall as the concept list less the naming and action options: a dozen rows at
+        // least, where it once showed three.
+        const int row = d.lvwLangs->visualItemRect(d.lvwLangs->topLevelItem(0)).height();
+        EXPECT_GE(d.lvwLangs->viewport()->height(), 12 * row) << "rows of " << row << " pixels";
+    });
+}
+
+TEST_F(BatchNamingTest, AClickOnAHeaderSortsTheLanguagesAndKeepsTheChosenOneInView)
+{
+    batchNaming([&](frmBatchNaming &d) {
+        checkLanguage(d, "es");
+        for (int column : {1, 0}) {
+            SCOPED_TRACE(column);
+            clickHeader(*d.lvwLangs->header(), column);
+            QStringList sorted = languageColumn(d, column);
+            std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+                return QString::localeAwareCompare(a, b) < 0;
+            });
+            EXPECT_EQ(languageColumn(d, column), sorted);
+            ASSERT_TRUE(d.lvwLangs->currentItem());
+            EXPECT_EQ(d.lvwLangs->currentItem()->text(1), "es");
+            EXPECT_TRUE(d.lvwLangs->viewport()->rect().contains(d.lvwLangs->visualItemRect(d.lvwLangs->currentItem())));
+        }
+        EXPECT_EQ(checkedLanguages(d), QStringList{"es"});
     });
 }
