@@ -10,6 +10,8 @@
 QString htmlEscape(const QString &text);
 // Whether htmlEscape would change the text.
 bool needsHtmlEscape(const QString &text);
+// The head's declaration that a page is UTF-8, as savePage writes it.
+extern const QString CharsetDeclaration;
 // A file name (an attached file, a picture) as an href or src attribute value.
 QString fileHref(const QString &fileName);
 

@@ -1,6 +1,7 @@
 #include "PersonPage.h"
 
 #include "PageFileNames.h"
+#include "PageText.h"
 #include "db/Error.h"
 #include "termbase/Global.h"
 
@@ -12,9 +13,10 @@ QString PersonPageFileName(const QString &alias) { return QStringLiteral("per-")
 QByteArray PersonPageText(const PersonFields &p)
 {
     const QString crlf = QStringLiteral("\r\n");
-    QString page = QStringLiteral("<HTML>") + crlf + QStringLiteral("<HEAD><TITLE>") + p.alias.toHtmlEscaped() +
-                   QStringLiteral("</TITLE></HEAD>") + crlf + QStringLiteral("<BODY>") + crlf;
-    page += QStringLiteral("<strong>Alias:</strong> ") + p.alias.toHtmlEscaped() + crlf + crlf + QStringLiteral("<br>") + crlf;
+    QString page = QStringLiteral("<HTML>") + crlf + QStringLiteral("<HEAD>") + CharsetDeclaration +
+                   QStringLiteral("<TITLE>") + htmlEscape(p.alias) + QStringLiteral("</TITLE></HEAD>") + crlf +
+                   QStringLiteral("<BODY>") + crlf;
+    page += QStringLiteral("<strong>Alias:</strong> ") + htmlEscape(p.alias) + crlf + crlf + QStringLiteral("<br>") + crlf;
     const std::pair<const char *, const QString *> fields[] = {{"Role: ", &p.role},
                                                                {"Name: ", &p.name},
                                                                {"E-mail: ", &p.email},
@@ -23,12 +25,12 @@ QByteArray PersonPageText(const PersonFields &p)
     for (const auto &[label, text] : fields)
         if (!text->isEmpty())
             page += QStringLiteral("<strong>") + QString::fromLatin1(label) + QStringLiteral("</strong>") +
-                    text->toHtmlEscaped() + crlf + crlf + QStringLiteral("<br>") + crlf;
+                    htmlEscape(*text) + crlf + crlf + QStringLiteral("<br>") + crlf;
     page += QStringLiteral("</BODY>") + crlf + QStringLiteral("</HTML>") + crlf;
     return page.toUtf8();
 }
 
-qint64 StorePersonWithPage(qint64 containerID, const PersonFields &p, const QString &backFolder, qint64 &lastElemID)
+PersonStored StorePersonWithPage(qint64 containerID, const PersonFields &p, const QString &backFolder, qint64 &lastElemID)
 {
     QDir().mkpath(backFolder);
     QSaveFile page(QDir(backFolder).filePath(PersonPageFileName(p.alias)));
@@ -43,11 +45,9 @@ qint64 StorePersonWithPage(qint64 containerID, const PersonFields &p, const QStr
                                                  {QStringLiteral("x10.2.2.5"), p.phone},
                                                  {QStringLiteral("x10.2.2.6"), p.remarks}},
                                                 last);
-    // The page takes its place before the record is committed: a page that cannot be put
-    // in place takes the record back with it.
-    if (!page.commit())
-        throw db::DbError(db::err::PathFileAccess, QStringLiteral("The person page could not be written: ") + page.errorString());
     tx.commit();
     lastElemID = last;
-    return record;
+    if (!page.commit())
+        return {record, page.errorString()};
+    return {record, {}};
 }

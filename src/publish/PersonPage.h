@@ -1,6 +1,6 @@
 #pragma once
 // The page of a responsible person in the termbase's back folder, "per-" and the page
-// name of the alias: written with its record, so neither is left without the other.
+// name of the alias: written once its record is stored, never for a record that is not.
 
 #include "termbase/ElementStore.h"
 
@@ -14,8 +14,14 @@ struct PersonFields {
 QString PersonPageFileName(const QString &alias);
 // The page's text, every field escaped, each block ended by CR LF.
 QByteArray PersonPageText(const PersonFields &person);
-// Stores the person record under the container and writes its page into backFolder (made
-// when missing). The page is put in place only with the record, and the record is kept
-// only with its page. Returns the record's elemID.
-qint64 StorePersonWithPage(qint64 containerID, const PersonFields &person, const QString &backFolder,
-                           qint64 &lastElemID);
+
+struct PersonStored {
+    qint64 elemID = 0;
+    QString pageError;  // not empty: the record is stored, its page could not be put in place
+};
+// Stores the person record under the container and then writes its page into backFolder
+// (made when missing). The page is written out beside its place first, so a page that
+// cannot be written stores nothing; it takes its place only once the record is
+// committed, so a record that fails leaves no page behind.
+PersonStored StorePersonWithPage(qint64 containerID, const PersonFields &person, const QString &backFolder,
+                                 qint64 &lastElemID);

@@ -10,6 +10,7 @@
 #include "termbase/Global.h"
 #include "ui/Forms.h"
 #include "ui/InputBox.h"
+#include "ui/MsgBox.h"
 
 #include <QLineEdit>
 
@@ -53,9 +54,13 @@ void frmTBEDitor::AddResponsible()
         return;
     const PersonFields fields{person->txtAlias->text(), person->txtName->text(),  person->txtRole->text(),
                               person->txtEmail->text(), person->txtPhone->text(), person->txtRemarks->text()};
-    StorePersonWithPage(Tree1Nodes->elemID(selectedNode()), fields, TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back"),
-                        LastElemID);
+    const PersonStored stored = StorePersonWithPage(
+        Tree1Nodes->elemID(selectedNode()), fields, TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back"), LastElemID);
     person->unload();
+    if (!stored.pageError.isEmpty())
+        ui::msgBox(QStringLiteral("The person ") + fields.alias +
+                       QStringLiteral(" is stored, but the page could not be written: ") + stored.pageError,
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
 }
 
 void frmTBEDitor::AddBibliographicRecord()

@@ -1,38 +1,20 @@
-// Back-matter records made through the value editor, persons with their pages, and
-// attached files copied and recorded.
+// Back-matter records made through the value editor, and persons with their pages.
 
-#include "ElementsFixture.h"
+#include "BackFolders.h"
 #include "tbeditor/frmPerson.h"
 #include "ui/CommandBoundary.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
-constexpr qint64 Bibliography = 5, Files = 6, Persons = 7, Subjects = 8, Urls = 9, Fpis = 10, Contexts = 15;
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+constexpr qint64 Bibliography = 5, Persons = 7, Subjects = 8, Urls = 9, Fpis = 10;
 
 }  // namespace
 
-class BackMatterTest : public ElementsTest {
+class BackMatterTest : public BackFoldersTest {
 protected:
-    QString back() const { return TermbaseFolder + "Kin-back/"; }
-    QString publish() const { return TermbaseFolder + "Kin-publish/"; }
-
     // The record categories and texts under a parent, in elemID order.
     QStringList records(qint64 parentID) const
     {
@@ -92,7 +74,8 @@ TEST_F(BackMatterTest, APersonKeepsItsNonEmptyFieldsInOrderAndItsEscapedPage)
     const qint64 jdoe = count("SELECT elemID FROM text_values WHERE value = 'jdoe'");
     EXPECT_EQ(records(jdoe), (QStringList{"x10.2.2.3=checker", "x10.2.2.6=likes <b>dogs</b> & cats"}));
     EXPECT_EQ(contents(back() + "per-jdoe.html"),
-              QByteArray("<HTML>\r\n<HEAD><TITLE>jdoe</TITLE></HEAD>\r\n<BODY>\r\n"
+              QByteArray("<HTML>\r\n<HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+                         "<TITLE>jdoe</TITLE></HEAD>\r\n<BODY>\r\n"
                          "<strong>Alias:</strong> jdoe\r\n\r\n<br>\r\n"
                          "<strong>Role: </strong>checker\r\n\r\n<br>\r\n"
                          "<strong>Remarks: </strong>likes &lt;b&gt;dogs&lt;/b&gt; &amp; cats\r\n\r\n<br>\r\n"
@@ -145,6 +128,48 @@ TEST_F(BackMatterTest, APersonPageStaysInTheBackFolderAndAnOldPageIsAskedAbout)
     EXPECT_FALSE(QFile::exists(TermbaseFolder + "per-../escape.html"));
 }
 
+TEST_F(BackMatterTest, APersonPageIsWrittenOnlyForAStoredRecord)
+{
+    // Another program reading the file holds off the commit.
+    std::optional<db::Database> reader;
+    const auto holdCommits = [&] {
+        TermbaseDB.execute("PRAGMA busy_timeout = 0");
+        reader.emplace(db::Database::open(TermbasePath));
+        reader->execute("BEGIN");
+        reader->scalar("SELECT count(*) FROM elements");
+    };
+    struct Case {
+        const char *alias;
+        std::function<void()> arrange;
+        const char *message;
+        bool stored;
+    } cases[] = {
+        {"locked", holdCommits, "currently locked", false},
+        {"nowhere",
+         [&] {
+             QDir(back()).removeRecursively();
+             writeFile(back().chopped(1), "a file where the back folder was");
+         },
+         "The person page could not be written", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.alias);
+        click(3);
+        click(Persons);
+        c.arrange();
+        modals.expect<frmPerson>([&](frmPerson &d) {
+            d.txtAlias->setText(c.alias);
+            d.cmdOK->click();
+        });
+        boxes.expect(c.message);
+        ui::runCommand(editor->window(), [&] { chooseCategory("x10.2.2"); });
+        EXPECT_FALSE(boxes.pending());
+        reader.reset();
+        EXPECT_EQ(count("SELECT count(*) FROM text_values WHERE value = ?", {c.alias}), c.stored ? 1 : 0);
+        EXPECT_FALSE(QFileInfo(back() + "per-" + c.alias + ".html").isFile());
+    }
+}
+
 TEST_F(BackMatterTest, ABibliographicalRecordPutsPagesBeforeThePublishingHouse)
 {
     click(Bibliography);
@@ -168,87 +193,4 @@ TEST_F(BackMatterTest, ABibliographicalRecordPutsPagesBeforeThePublishingHouse)
     });
     chooseCategory("x10.20");
     EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x10.20'"), 1);
-}
-
-TEST_F(BackMatterTest, AttachedFilesAreCopiedIntoBothFoldersAndRecordedOnce)
-{
-    QTemporaryDir elsewhere;
-    const QString picture = elsewhere.filePath("dog.png");
-    writeFile(picture, "first picture");
-    const QString other = QDir(elsewhere.filePath("other")).absolutePath();
-    QDir().mkpath(other);
-    writeFile(other + "/dog.png", "second picture");
-    writeFile(elsewhere.filePath("DOG.html"), "a page of its own");
-    writeFile(elsewhere.filePath("ctx.txt"), "context");
-
-    const auto pick = [&](const QString &categoryID, qint64 container, const std::optional<QString> &path) {
-        click(3);
-        click(container);
-        if (path)
-            files.answer(*path);
-        else
-            files.cancel();
-        chooseCategory(categoryID);
-    };
-    const auto recorded = [&](const QString &name) {
-        return count("SELECT count(*) FROM ref_values WHERE value = ?", {name});
-    };
-
-    pick("x5.5", Files, std::nullopt);
-    EXPECT_EQ(count("SELECT count(*) FROM ref_values"), 0) << "Cancel does nothing";
-
-    // The folders go with the termbase's Name: one that is missing is made.
-    ASSERT_TRUE(QDir(publish()).removeRecursively());
-    pick("x5.5", Files, picture);
-    EXPECT_EQ(recorded("dog.png"), 1);
-    EXPECT_EQ(contents(back() + "dog.png"), "first picture");
-    EXPECT_EQ(contents(publish() + "dog.png"), "first picture");
-    EXPECT_EQ(count("SELECT parentID FROM elements e JOIN ref_values r ON r.elemID = e.elemID WHERE value = 'dog.png'"),
-              Files);
-    EXPECT_EQ(files.asked().back().filter.left(17), "Graphics Files(*.");
-
-    // An entry refers to it; a same-named file from another folder asks first and names it.
-    const qint64 dog = entry("DOG");
-    const qint64 figure = element("5.5.1", dog);
-    pointer(figure, count("SELECT elemID FROM ref_values WHERE value = 'dog.png'"));
-    boxes.expect("Entries that refer to it: DOG.", ui::Answer::No);
-    pick("x5.5", Files, other + "/dog.png");
-    EXPECT_EQ(contents(back() + "dog.png"), "first picture");
-    boxes.expect("A file named dog.png with other contents is kept already.", ui::Answer::Yes);
-    pick("x5.5", Files, other + "/dog.png");
-    EXPECT_EQ(contents(back() + "dog.png"), "second picture");
-    EXPECT_EQ(contents(publish() + "dog.png"), "second picture");
-    EXPECT_EQ(recorded("dog.png"), 1);
-
-    // The back folder's own copy picked again: nothing is copied onto itself.
-    pick("x5.5", Files, back() + "dog.png");
-    EXPECT_EQ(contents(back() + "dog.png"), "second picture");
-    EXPECT_EQ(recorded("dog.png"), 1);
-
-    // A name kept as the other kind, and a name that is an entry's page, are told.
-    pick("x11.1", Contexts, elsewhere.filePath("ctx.txt"));
-    EXPECT_EQ(count("SELECT parentID FROM elements e JOIN ref_values r ON r.elemID = e.elemID WHERE value = 'ctx.txt'"),
-              Contexts);
-    boxes.expect("A file named dog.png is kept already as attached file.");
-    pick("x11.1", Contexts, picture);
-    boxes.expect("would replace a page of the published termbase");
-    pick("x5.5", Files, elsewhere.filePath("DOG.html"));
-    EXPECT_FALSE(QFile::exists(publish() + "DOG.html"));
-    EXPECT_EQ(count("SELECT count(*) FROM ref_values"), 2);
-    EXPECT_TRUE(QDir(back()).entryList({"*.lxpart"}).isEmpty());
-}
-
-TEST_F(BackMatterTest, AFailedRecordLeavesNeitherFolderChanged)
-{
-    QTemporaryDir elsewhere;
-    writeFile(elsewhere.filePath("new.png"), "new");
-    TermbaseDB.execute("CREATE TRIGGER fail BEFORE INSERT ON ref_values BEGIN SELECT RAISE(ABORT, 'injected failure'); END");
-    click(Files);
-    files.answer(elsewhere.filePath("new.png"));
-    boxes.expect("injected failure");
-    ui::runCommand(editor->window(), [&] { chooseCategory("x5.5"); });
-    EXPECT_FALSE(QFile::exists(back() + "new.png"));
-    EXPECT_FALSE(QFile::exists(publish() + "new.png"));
-    EXPECT_TRUE(QDir(back()).entryList({"*.lxpart"}).isEmpty());
-    EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x5.5'"), 0);
 }
