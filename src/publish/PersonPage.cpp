@@ -10,6 +10,12 @@
 
 QString PersonPageFileName(const QString &alias) { return QStringLiteral("per-") + PageFileName(alias); }
 
+bool IsPersonPageFileName(const QString &fileName)
+{
+    return fileName.startsWith(QLatin1String("per-"), Qt::CaseInsensitive) &&
+           fileName.endsWith(QLatin1String(".html"), Qt::CaseInsensitive);
+}
+
 QByteArray PersonPageText(const PersonFields &p)
 {
     const QString crlf = QStringLiteral("\r\n");

@@ -12,6 +12,10 @@ struct PersonFields {
 
 // "per-<mapped alias>.html": the alias never leads out of the folder.
 QString PersonPageFileName(const QString &alias);
+// Whether a file of this name in the back folder could be a person's page, now or once a
+// person of some alias is stored: "per-" and ".html", in any letter case, as file systems
+// that ignore case would take it.
+bool IsPersonPageFileName(const QString &fileName);
 // The page's text, every field escaped, each block ended by CR LF.
 QByteArray PersonPageText(const PersonFields &person);
 

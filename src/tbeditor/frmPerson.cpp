@@ -1,6 +1,7 @@
 #include "frmPerson.h"
 
 #include "publish/PersonPage.h"
+#include "termbase/AttachedFiles.h"
 #include "termbase/ElementStore.h"
 #include "termbase/Global.h"
 #include "ui/CommandBoundary.h"
@@ -62,6 +63,14 @@ void frmPerson::cmdOK_Click()
     // Each person has a page of its own, named by the alias.
     if (PersonAliasInUse(alias)) {
         ui::msgBox(QStringLiteral("Another person has the alias ") + alias + QStringLiteral(" already. Aliases are unique."),
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
+        return;
+    }
+    // A file attached by that name before such names were refused keeps its place.
+    if (FileRecordNamed(PersonPageFileName(alias))) {
+        ui::msgBox(QStringLiteral("The page of a person with the alias ") + alias + QStringLiteral(" would take the place of ") +
+                       QStringLiteral("the attached file ") + PersonPageFileName(alias) +
+                       QStringLiteral(". Choose another alias."),
                    ui::Buttons::Ok, ui::Icon::Exclamation);
         return;
     }

@@ -4,6 +4,7 @@
 #include "frmTBEDitor.h"
 
 #include "publish/PageFileNames.h"
+#include "publish/PersonPage.h"
 #include "termbase/AttachedFiles.h"
 #include "termbase/DataCategories.h"
 #include "termbase/Global.h"
@@ -73,6 +74,14 @@ void frmTBEDitor::AddFileElement(const QString &categoryID)
         !IdentifierForPageFile(TermbaseDB, name).isEmpty()) {
         ui::msgBox(QStringLiteral("A file named ") + name +
                        QStringLiteral(" would replace a page of the published termbase. Rename the file first."),
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
+        return;
+    }
+    // Attached files and the pages written beside them never take each other's place.
+    if (IsPersonPageFileName(name)) {
+        ui::msgBox(QStringLiteral("A file named ") + name +
+                       QStringLiteral(" would take the place of a person's page, which the termbase keeps under "
+                                      "such names. Rename the file first."),
                    ui::Buttons::Ok, ui::Icon::Exclamation);
         return;
     }

@@ -1,4 +1,5 @@
-// Attached and context files: copied into the back and publish folders and recorded once.
+// Attached and context files: copied into the back and publish folders and recorded once,
+// and refused where they would take a page's place.
 
 #include "BackFolders.h"
 #include "ui/CommandBoundary.h"
@@ -29,6 +30,14 @@ protected:
         chooseCategory(categoryID);
     }
     qint64 recorded(const QString &name) const { return count("SELECT count(*) FROM ref_values WHERE value = ?", {name}); }
+    // A file of the name and contents in a folder of its own outside the termbase's.
+    QString outside(const QString &folder, const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(elsewhere.filePath(folder));
+        const QString path = elsewhere.filePath(folder + "/" + name);
+        writeFile(path, bytes);
+        return path;
+    }
     QStringList copiesUnderWay() const
     {
         QStringList out;
@@ -104,4 +113,29 @@ TEST_F(AttachedFilesTest, AFailedRecordLeavesNeitherFolderChanged)
     EXPECT_FALSE(QFile::exists(publish() + "new.png"));
     EXPECT_TRUE(QDir(back()).entryList({"*.lxpart"}).isEmpty());
     EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x5.5'"), 0);
+}
+
+TEST_F(AttachedFilesTest, NamesOfPersonPagesAreRefused)
+{
+    writeFile(back() + "per-jdoe.html", "the page of jdoe");
+    struct Case {
+        const char *name;
+        const char *message;
+    } cases[] = {
+        {"per-jdoe.html", "A file named per-jdoe.html would take the place of a person's page"},
+        {"PER-Someone.Html", "would take the place of a person's page"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.expect(c.message);
+        pick("x5.5", Files, outside("picked", c.name, "an attached file"));
+        EXPECT_FALSE(boxes.pending());
+        EXPECT_EQ(recorded(c.name), 0);
+        EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Exclamation);
+        if (QLatin1String(c.name) != QLatin1String("per-jdoe.html")) {
+            EXPECT_FALSE(QFile::exists(back() + c.name));
+        }
+        EXPECT_FALSE(QFile::exists(publish() + c.name));
+    }
+    EXPECT_EQ(contents(back() + "per-jdoe.html"), "the page of jdoe");
 }

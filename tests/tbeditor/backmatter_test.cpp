@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr qint64 Bibliography = 5, Persons = 7, Subjects = 8, Urls = 9, Fpis = 10;
+constexpr qint64 Bibliography = 5, Files = 6, Persons = 7, Subjects = 8, Urls = 9, Fpis = 10;
 
 }  // namespace
 
@@ -168,6 +168,24 @@ TEST_F(BackMatterTest, APersonPageIsWrittenOnlyForAStoredRecord)
         EXPECT_EQ(count("SELECT count(*) FROM text_values WHERE value = ?", {c.alias}), c.stored ? 1 : 0);
         EXPECT_FALSE(QFileInfo(back() + "per-" + c.alias + ".html").isFile());
     }
+}
+
+TEST_F(BackMatterTest, AnAliasWhosePageWouldReplaceAnAttachedFileIsRefused)
+{
+    const qint64 file = element("x5.5", Files);
+    row("ref_values", file, "per-old.html");
+    writeFile(back() + "per-old.html", "an attached table");
+    click(Persons);
+    modals.expect<frmPerson>([this](frmPerson &d) {
+        d.txtAlias->setText("old");
+        boxes.expect("The page of a person with the alias old would take the place of the attached file per-old.html.");
+        d.cmdOK->click();
+        EXPECT_TRUE(d.isShown());
+        d.cmdCancel->click();
+    });
+    chooseCategory("x10.2.2");
+    EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x10.2.2'"), 0);
+    EXPECT_EQ(contents(back() + "per-old.html"), "an attached table");
 }
 
 TEST_F(BackMatterTest, ABibliographicalRecordPutsPagesBeforeThePublishingHouse)
