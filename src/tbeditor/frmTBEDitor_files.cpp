@@ -85,6 +85,13 @@ void frmTBEDitor::AddFileElement(const QString &categoryID)
                    ui::Buttons::Ok, ui::Icon::Exclamation);
         return;
     }
+    if (IsCopyUnderWayName(name)) {
+        ui::msgBox(QStringLiteral("A file named ") + name + QStringLiteral(" cannot be kept: names ending in ") +
+                       PartialCopySuffix + QStringLiteral(" or ") + ReadyCopySuffix +
+                       QStringLiteral(" are those of copies not yet in place. Rename the file first."),
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
+        return;
+    }
     const QString back = TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back");
     const QString kept = QDir(back).filePath(name);
     if (QFileInfo::exists(kept) && QFileInfo(kept).canonicalFilePath() != QFileInfo(source).canonicalFilePath() &&

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <filesystem>
 
 namespace {
 
@@ -26,13 +28,42 @@ QByteArray digest(const QString &path)
     throw db::DbError(db::err::PathFileAccess, what + QStringLiteral(" ") + QDir::toNativeSeparators(path));
 }
 
-// A copy beside its destination, put in place once everything else has succeeded.
+void announce(AttachStep step)
+{
+    if (AttachStepObserver)
+        AttachStepObserver(step);
+}
+
+// Renames over an existing file in one step, so the old file stays whole until the new
+// one is in its place.
+bool replaceFile(const QString &from, const QString &to)
+{
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
+                            std::filesystem::path(QFile::encodeName(to).toStdString()), error);
+    return !error;
+}
+
+// A copy beside its destination, under its partial name while it is made and its ready
+// name once it is complete.
 struct PendingCopy {
-    QString temporary;
     QString destination;
+    AttachStep placing;
+    QString partial() const { return destination + PartialCopySuffix; }
+    QString ready() const { return destination + ReadyCopySuffix; }
 };
 
 }  // namespace
+
+const QString PartialCopySuffix = QStringLiteral(".lxpart");
+const QString ReadyCopySuffix = QStringLiteral(".lxready");
+std::function<void(AttachStep)> AttachStepObserver;
+
+bool IsCopyUnderWayName(const QString &fileName)
+{
+    return fileName.endsWith(PartialCopySuffix, Qt::CaseInsensitive) ||
+           fileName.endsWith(ReadyCopySuffix, Qt::CaseInsensitive);
+}
 
 qint64 FileContainer(const QString &categoryID)
 {
@@ -75,41 +106,104 @@ qint64 AttachFile(const QString &categoryID, qint64 containerID, const QString &
     const QString name = QFileInfo(source).fileName();
     std::vector<PendingCopy> copies;
     const auto dropCopies = [&] {
-        for (const PendingCopy &c : copies)
-            QFile::remove(c.temporary);
+        for (const PendingCopy &c : copies) {
+            QFile::remove(c.partial());
+            QFile::remove(c.ready());
+        }
     };
+    std::optional<FileRecord> known;
+    qint64 record = 0;
+    qint64 last = lastElemID;
     try {
-        for (const QString &folder : {backFolder, publishFolder}) {
+        const std::pair<QString, AttachStep> folders[] = {{backFolder, AttachStep::CopyToBack},
+                                                          {publishFolder, AttachStep::CopyToPublish}};
+        for (const auto &[folder, copying] : folders) {
             if (!QDir().mkpath(folder))
                 fail(QStringLiteral("The folder could not be made:"), folder);
-            const QString destination = QDir(folder).filePath(name);
+            const PendingCopy copy{QDir(folder).filePath(name),
+                                   copying == AttachStep::CopyToBack ? AttachStep::PlaceInBack : AttachStep::PlaceInPublish};
             // The back folder's own copy picked again is left where it is.
-            if (QFileInfo(destination).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
+            if (QFileInfo(copy.destination).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
                 continue;
-            const QString temporary = destination + QStringLiteral(".lxpart");
-            QFile::remove(temporary);
-            if (!QFile::copy(source, temporary))
+            announce(copying);
+            QFile::remove(copy.partial());
+            QFile::remove(copy.ready());
+            copies.push_back(copy);
+            if (!QFile::copy(source, copy.partial()))
                 fail(QStringLiteral("The file could not be copied to"), folder);
-            copies.push_back({temporary, destination});
         }
+        // Only complete copies are ever put in place, after a kill too.
+        announce(AttachStep::MarkReady);
+        for (const PendingCopy &c : copies)
+            if (!QFile::rename(c.partial(), c.ready()))
+                fail(QStringLiteral("The file could not be copied to"), QFileInfo(c.destination).absolutePath());
         db::Transaction tx(TermbaseDB);
-        qint64 record = 0;
-        qint64 last = lastElemID;
-        if (const std::optional<FileRecord> known = FileRecordNamed(name)) {
-            record = known->elemID;
-        } else {
-            record = StoreFileRecord(containerID, categoryID, name, last);
-        }
-        for (const PendingCopy &c : copies) {
-            QFile::remove(c.destination);
-            if (!QFile::rename(c.temporary, c.destination))
-                fail(QStringLiteral("The file could not be put in"), QFileInfo(c.destination).absolutePath());
-        }
+        announce(AttachStep::Record);
+        known = FileRecordNamed(name);
+        record = known ? known->elemID : StoreFileRecord(containerID, categoryID, name, last);
+        announce(AttachStep::Commit);
         tx.commit();
-        lastElemID = last;
-        return record;
     } catch (...) {
         dropCopies();
         throw;
+    }
+    lastElemID = last;
+    std::vector<QString> placed;
+    try {
+        for (const PendingCopy &c : copies) {
+            announce(c.placing);
+            if (!replaceFile(c.ready(), c.destination))
+                fail(QStringLiteral("The file could not be put in"), QFileInfo(c.destination).absolutePath());
+            placed.push_back(c.destination);
+        }
+    } catch (...) {
+        // A file recorded before keeps its row and its old copies; the new ones stay ready
+        // and take their places when the termbase is opened again. A new record goes
+        // again with the copies it brought, so no row is left without its file.
+        if (!known) {
+            db::Transaction undo(TermbaseDB);
+            TermbaseDB.execute(QStringLiteral("DELETE FROM elements WHERE elemID = ?"), {record});
+            undo.commit();
+            for (const QString &p : placed)
+                QFile::remove(p);
+            dropCopies();
+        }
+        throw;
+    }
+    return record;
+}
+
+void FinishInterruptedAttaches(const QString &backFolder, const QString &publishFolder)
+{
+    struct Leftovers {
+        QStringList partial, ready;  // the copies' full paths
+    };
+    QMap<QString, Leftovers> byName;  // by the name of the file they stand for
+    for (const QString &folder : {backFolder, publishFolder}) {
+        const QDir dir(folder);
+        const QStringList found = dir.entryList({QLatin1Char('*') + PartialCopySuffix, QLatin1Char('*') + ReadyCopySuffix},
+                                                QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString &f : found) {
+            const bool partial = f.endsWith(PartialCopySuffix, Qt::CaseInsensitive);
+            const QString name = f.left(f.size() - (partial ? PartialCopySuffix : ReadyCopySuffix).size());
+            (partial ? byName[name].partial : byName[name].ready) << dir.filePath(f);
+        }
+    }
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
+        // The copies of an attach are all made complete before its record is committed:
+        // a copy still under way means the attach never reached its commit, and a
+        // replacement of a recorded file is then given up in both folders alike.
+        const bool finish = it->partial.isEmpty() && FileRecordNamed(it.key()).has_value();
+        for (const QString &p : it->partial)
+            QFile::remove(p);
+        for (const QString &r : it->ready) {
+            if (!finish) {
+                QFile::remove(r);
+                continue;
+            }
+            // A copy that cannot be put in place now stays ready for the next open; the
+            // termbase opens all the same, its old copy, if any, still in its place.
+            replaceFile(r, r.left(r.size() - ReadyCopySuffix.size()));
+        }
     }
 }

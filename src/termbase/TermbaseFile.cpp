@@ -1,5 +1,6 @@
 #include "TermbaseFile.h"
 
+#include "AttachedFiles.h"
 #include "DataCategories.h"
 #include "MetaData.h"
 #include "TermbasePaths.h"
@@ -70,6 +71,8 @@ OpenedTermbase OpenTermbaseFile(QString path)
         TermbasePath = path;
         TermbaseFolder = TermbaseFolderOf(path);
         TermbaseInfo.Modified = QDate::currentDate();
+        FinishInterruptedAttaches(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back"),
+                                  TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"));
         opened.LastElemID = OpenElementsTable();
         opened.RSConcepts.emplace(OpenConceptTables());
         opened.RSTerms.emplace(OpenTermsTable());

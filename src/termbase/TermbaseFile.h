@@ -27,7 +27,8 @@ struct OpenedTermbase {
 
 // Opens the termbase at path for work: TermbaseDB, TermbaseInfo (its Modified becomes
 // today), TermbasePath and TermbaseFolder, the shared cursors and DCTable. A termbase
-// must not be open already. A file that is no database or lacks a termbase table is
+// must not be open already. What an attach stopped half-way left in the termbase's
+// folders is finished or dropped first. A file that is no database or lacks a termbase table is
 // NotADatabase (3343) or ObjectNotFound (3011), and so is a file without its
 // MetaData row. Whatever fails, nothing stays open and the file is not written.
 OpenedTermbase OpenTermbaseFile(QString path);

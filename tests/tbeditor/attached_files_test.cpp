@@ -1,7 +1,9 @@
 // Attached and context files: copied into the back and publish folders and recorded once,
-// and refused where they would take a page's place.
+// refused where they would take a page's place, and kept in step with their rows after a
+// failure at any step and after the program was stopped at any moment.
 
 #include "BackFolders.h"
+#include "termbase/AttachedFiles.h"
 #include "ui/CommandBoundary.h"
 
 #include <QDir>
@@ -12,11 +14,51 @@ namespace {
 
 constexpr qint64 Files = 6, Contexts = 15;
 
+const struct {
+    AttachStep step;
+    const char *name;
+} Steps[] = {
+    {AttachStep::CopyToBack, "copying to the back folder"},
+    {AttachStep::CopyToPublish, "copying to the publish folder"},
+    {AttachStep::MarkReady, "marking the copies complete"},
+    {AttachStep::Record, "recording"},
+    {AttachStep::Commit, "committing"},
+    {AttachStep::PlaceInBack, "putting the back folder's copy in place"},
+    {AttachStep::PlaceInPublish, "putting the publish folder's copy in place"},
+};
+
+bool afterCommit(AttachStep s) { return s == AttachStep::PlaceInBack || s == AttachStep::PlaceInPublish; }
+
+// The files of a folder, without its subfolders, copied into another.
+void copyFiles(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QString &f : QDir(from).entryList(QDir::Files | QDir::Hidden))
+        ASSERT_TRUE(QFile::copy(QDir(from).filePath(f), QDir(to).filePath(f)));
+}
+
+// A database file with its journal, when it has one, copied over another's.
+void copyWithJournal(const QString &from, const QString &to)
+{
+    for (const QString &suffix : {QString(), QStringLiteral("-journal")}) {
+        QFile::remove(to + suffix);
+        if (QFile::exists(from + suffix)) {
+            ASSERT_TRUE(QFile::copy(from + suffix, to + suffix));
+        }
+    }
+}
+
 }  // namespace
 
 class AttachedFilesTest : public BackFoldersTest {
 protected:
     QTemporaryDir elsewhere;
+
+    void TearDown() override
+    {
+        AttachStepObserver = nullptr;
+        BackFoldersTest::TearDown();
+    }
 
     // The file picked in the dialog (nullopt: Cancel) for a category chosen under its container.
     void pick(const QString &categoryID, qint64 container, const std::optional<QString> &path)
@@ -42,8 +84,15 @@ protected:
     {
         QStringList out;
         for (const QString &folder : {back(), publish()})
-            out << QDir(folder).entryList({"*.lxpart"}, QDir::Files | QDir::Hidden);
+            out << QDir(folder).entryList({"*.lxpart", "*.lxready"}, QDir::Files | QDir::Hidden);
         return out;
+    }
+    void reopen()
+    {
+        const QString path = TermbasePath;
+        editor->mnuFileClose_Click();
+        openTermbase(path);
+        ASSERT_EQ(TermbasePath, path);
     }
 };
 
@@ -115,7 +164,7 @@ TEST_F(AttachedFilesTest, AFailedRecordLeavesNeitherFolderChanged)
     EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x5.5'"), 0);
 }
 
-TEST_F(AttachedFilesTest, NamesOfPersonPagesAreRefused)
+TEST_F(AttachedFilesTest, NamesOfPersonPagesAndOfCopiesUnderWayAreRefused)
 {
     writeFile(back() + "per-jdoe.html", "the page of jdoe");
     struct Case {
@@ -124,6 +173,8 @@ TEST_F(AttachedFilesTest, NamesOfPersonPagesAreRefused)
     } cases[] = {
         {"per-jdoe.html", "A file named per-jdoe.html would take the place of a person's page"},
         {"PER-Someone.Html", "would take the place of a person's page"},
+        {"dog.png.lxpart", "are those of copies not yet in place"},
+        {"dog.png.LXREADY", "are those of copies not yet in place"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -138,4 +189,86 @@ TEST_F(AttachedFilesTest, NamesOfPersonPagesAreRefused)
         EXPECT_FALSE(QFile::exists(publish() + c.name));
     }
     EXPECT_EQ(contents(back() + "per-jdoe.html"), "the page of jdoe");
+}
+
+// A file new to the termbase, or one replacing a recorded file of the same name.
+TEST_F(AttachedFilesTest, AFailureAtAnyStepLeavesRowsAndFilesInStep)
+{
+    for (const auto &s : Steps)
+        for (const bool replacing : {false, true}) {
+            SCOPED_TRACE(std::string(s.name) + (replacing ? ", replacing" : ", new"));
+            const QString name = QStringLiteral("f%1%2.png").arg(int(s.step)).arg(replacing ? "r" : "n");
+            if (replacing)
+                pick("x5.5", Files, outside("old", name, "old"));
+            AttachStepObserver = [&](AttachStep at) {
+                if (at == s.step)
+                    throw db::DbError(db::err::PathFileAccess, "injected failure");
+            };
+            if (replacing)
+                boxes.expect("with other contents is kept already", ui::Answer::Yes);
+            boxes.expect("injected failure");
+            ui::runCommand(editor->window(), [&] { pick("x5.5", Files, outside("new", name, "new")); });
+            AttachStepObserver = nullptr;
+            EXPECT_FALSE(boxes.pending());
+            if (replacing) {
+                // The old copies stay until the new ones take their places.
+                EXPECT_EQ(recorded(name), 1);
+                EXPECT_EQ(contents(back() + name), s.step == AttachStep::PlaceInPublish ? "new" : "old");
+                EXPECT_EQ(contents(publish() + name), "old");
+            } else {
+                EXPECT_EQ(recorded(name), 0);
+                EXPECT_FALSE(QFile::exists(back() + name));
+                EXPECT_FALSE(QFile::exists(publish() + name));
+            }
+            reopen();
+            EXPECT_TRUE(copiesUnderWay().isEmpty()) << copiesUnderWay().join(", ").toStdString();
+            const QByteArray now = replacing && afterCommit(s.step) ? "new" : replacing ? "old" : "<missing>";
+            EXPECT_EQ(contents(back() + name), now);
+            EXPECT_EQ(contents(publish() + name), now);
+        }
+}
+
+// What a kill at each step leaves on the disk: the termbase file with its journal and both
+// folders, copied at that moment, opened after the attach.
+TEST_F(AttachedFilesTest, AfterAKillAtAnyStepTheOpenFinishesOrDropsTheAttach)
+{
+    const QString path = TermbasePath;
+    const QString back = this->back(), publish = this->publish();
+    for (const auto &s : Steps)
+        for (const bool replacing : {false, true}) {
+            SCOPED_TRACE(std::string(s.name) + (replacing ? ", replacing" : ", new"));
+            const QString name = QStringLiteral("k%1%2.png").arg(int(s.step)).arg(replacing ? "r" : "n");
+            if (replacing)
+                pick("x5.5", Files, outside("old", name, "old"));
+            QTemporaryDir crash;
+            AttachStepObserver = [&](AttachStep at) {
+                if (at != s.step)
+                    return;
+                copyWithJournal(path, crash.filePath("termbase"));
+                copyFiles(back, crash.filePath("back"));
+                copyFiles(publish, crash.filePath("publish"));
+            };
+            if (replacing)
+                boxes.expect("with other contents is kept already", ui::Answer::Yes);
+            pick("x5.5", Files, outside("new", name, "new"));
+            AttachStepObserver = nullptr;
+
+            editor->mnuFileClose_Click();
+            copyWithJournal(crash.filePath("termbase"), path);
+            ASSERT_TRUE(QDir(back).removeRecursively() && QDir(publish).removeRecursively());
+            copyFiles(crash.filePath("back"), back);
+            copyFiles(crash.filePath("publish"), publish);
+            openTermbase(path);
+            ASSERT_EQ(TermbasePath, path);
+
+            EXPECT_TRUE(copiesUnderWay().isEmpty()) << copiesUnderWay().join(", ").toStdString();
+            // A new file is there with its row or not at all. A replacement whose copies
+            // were all complete is finished: its row is the same either way.
+            const bool complete = s.step != AttachStep::CopyToBack && s.step != AttachStep::CopyToPublish &&
+                                  s.step != AttachStep::MarkReady;
+            EXPECT_EQ(recorded(name), replacing || afterCommit(s.step) ? 1 : 0);
+            const QByteArray now = replacing ? (complete ? "new" : "old") : afterCommit(s.step) ? "new" : "<missing>";
+            EXPECT_EQ(contents(back + name), now);
+            EXPECT_EQ(contents(publish + name), now);
+        }
 }
