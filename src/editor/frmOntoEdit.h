@@ -194,6 +194,7 @@ public:
     // The key as typed; returns the key to insert, 0 to swallow it.
     int txtCptSearch_KeyPress(int key);
     void txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift);
+    void txtCptSearch_Paste(const QString &text);
     void dblConcepts_Click();
     void dblConcepts_MouseUp(Qt::MouseButton button);
     void lstISA_DblClick();

@@ -76,16 +76,20 @@ private:
     {
         switch (event->type()) {
         case QEvent::FocusIn:
-            m_form.txtCptSearch_GotFocus();
-            return false;
         case QEvent::FocusOut:
-            m_form.txtCptSearch_LostFocus();
+            // The box's own context menu takes the focus for a moment; the search goes on.
+            if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason)
+                return false;
+            if (event->type() == QEvent::FocusIn)
+                m_form.txtCptSearch_GotFocus();
+            else
+                m_form.txtCptSearch_LostFocus();
             return false;
         case QEvent::KeyPress: {
-            // Ctrl+V and Ctrl+C act when the key is let go, by the window's own rule;
-            // the box's own clipboard handling would act a second time.
+            // Ctrl+C acts when the key is let go, on the whole text; the box's own copy
+            // would act a second time.
             auto *k = static_cast<QKeyEvent *>(event);
-            return (k->modifiers() & Qt::ControlModifier) && (k->key() == Qt::Key_V || k->key() == Qt::Key_C);
+            return (k->modifiers() & Qt::ControlModifier) && k->key() == Qt::Key_C;
         }
         case QEvent::KeyRelease: {
             auto *k = static_cast<QKeyEvent *>(event);
@@ -107,7 +111,8 @@ void frmOntoEdit::wireConceptPanes()
     QWidget *w = window();
     auto *events = new PaneEvents(*this);
     txtCptSearch->installEventFilter(events);
-    installTypedKeyFilter(txtCptSearch, [this](int key) { return txtCptSearch_KeyPress(key); });
+    installTypedKeyFilter(txtCptSearch, [this](int key) { return txtCptSearch_KeyPress(key); },
+                          {EnterKey::Passes, [this](const QString &text) { txtCptSearch_Paste(text); }});
     txtDef->installEventFilter(events);
     txtDef->viewport()->installEventFilter(events);
     dblConcepts->viewport()->installEventFilter(events);
@@ -370,16 +375,16 @@ int frmOntoEdit::txtCptSearch_KeyPress(int key) { return KeyFilterConceptName(ke
 
 void frmOntoEdit::txtCptSearch_KeyUp(int key, Qt::KeyboardModifiers shift)
 {
-    if (!(shift & Qt::ControlModifier))
-        return;
-    if (key == Qt::Key_V) {
-        // Pasted text follows the strict identifier rule whatever the naming option, one
-        // character at a time, and each one searches.
-        for (const QChar c : pastedKeys(NormalizeConceptKey))
-            txtCptSearch->setText(txtCptSearch->text() + c);
-    } else if (key == Qt::Key_C && !txtCptSearch->text().isEmpty()) {
+    if ((shift & Qt::ControlModifier) && key == Qt::Key_C && !txtCptSearch->text().isEmpty())
         copyToClipboard(txtCptSearch->text());
-    }
+}
+
+void frmOntoEdit::txtCptSearch_Paste(const QString &text)
+{
+    // Pasted text follows the strict identifier rule whatever the naming option, appended
+    // one character at a time, and each one searches.
+    for (const QChar c : pastedKeys(text, NormalizeConceptKey))
+        txtCptSearch->setText(txtCptSearch->text() + c);
 }
 
 void frmOntoEdit::copyToClipboard(const QString &text)
