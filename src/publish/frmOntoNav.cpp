@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSplitter>
@@ -39,8 +38,8 @@ struct Setting {
 };
 const Setting Geometry[] = {{"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
 
-// Copy and paste in the find box act when Ctrl and the key are let go, by the box's own
-// rule; the box's own clipboard keys (and its context menu) would pass any text.
+// Copy in the find box acts when Ctrl and the key are let go, on the box's whole text;
+// the box's own copy and cut keys would act on its selection.
 class FindBoxKeys : public QObject {
 public:
     explicit FindBoxKeys(frmOntoNav &form) : QObject(form.window()), m_form(form) {}
@@ -48,23 +47,17 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-            return false;
-        auto *k = static_cast<QKeyEvent *>(event);
-        const bool ctrl = k->modifiers() & Qt::ControlModifier;
         if (event->type() == QEvent::KeyRelease) {
+            auto *k = static_cast<QKeyEvent *>(event);
             m_form.cbxFind_KeyUp(k->key(), k->modifiers());
             return false;
         }
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            m_form.cbxFind_KeyPress(13);
-            return true;
-        }
-        if (ctrl && (k->key() == Qt::Key_V || k->key() == Qt::Key_C || k->key() == Qt::Key_X))
-            return true;
-        if (k->matches(QKeySequence::Paste) || k->matches(QKeySequence::Cut) || k->matches(QKeySequence::Copy))
-            return true;
-        return false;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *k = static_cast<QKeyEvent *>(event);
+        const bool ctrl = k->modifiers() & Qt::ControlModifier;
+        return (ctrl && (k->key() == Qt::Key_C || k->key() == Qt::Key_X)) || k->matches(QKeySequence::Cut) ||
+               k->matches(QKeySequence::Copy);
     }
 
 private:
@@ -92,10 +85,14 @@ frmOntoNav::frmOntoNav() : ConceptTreeWindow(2)
     buildMenus();
     buildToolbar();
 
-    cbxFind->lineEdit()->installEventFilter(new FindBoxKeys(*this));
-    installTypedKeyFilter(cbxFind->lineEdit(), [this](int key) { return cbxFind_KeyPress(key); });
-    cbxFind->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
-    cbxFind->lineEdit()->setAcceptDrops(false);
+    cbxFind->installEventFilter(new FindBoxKeys(*this));
+    // Enter stops once it has searched: the combo box would take it as picking the history
+    // entry the text matches, and search a second time.
+    const auto keys = [this](int key) {
+        const int passed = cbxFind_KeyPress(key);
+        return key == 13 ? 0 : passed;
+    };
+    installTypedKeyFilter(cbxFind, keys, {EnterKey::ToHandler, [this](const QString &text) { cbxFind_Paste(text); }});
     QObject::connect(cbxFind, &QComboBox::activated, w, ui::command(w, [this](int) { cbxFind_Click(); }));
     selectionChanged();
 }
@@ -305,15 +302,15 @@ int frmOntoNav::cbxFind_KeyPress(int key)
 
 void frmOntoNav::cbxFind_KeyUp(int key, Qt::KeyboardModifiers shift)
 {
-    if (!(shift & Qt::ControlModifier))
-        return;
-    if (key == Qt::Key_V) {
-        // Pasted text follows the strict identifier rule too, one character at a time.
-        for (const QChar c : pastedKeys(NormalizeConceptKey))
-            cbxFind->setEditText(cbxFind->currentText() + c);
-    } else if (key == Qt::Key_C && !cbxFind->currentText().isEmpty()) {
+    if ((shift & Qt::ControlModifier) && key == Qt::Key_C && !cbxFind->currentText().isEmpty())
         QApplication::clipboard()->setText(cbxFind->currentText());
-    }
+}
+
+void frmOntoNav::cbxFind_Paste(const QString &text)
+{
+    // Pasted text follows the strict identifier rule too, appended one character at a time.
+    for (const QChar c : pastedKeys(text, NormalizeConceptKey))
+        cbxFind->setEditText(cbxFind->currentText() + c);
 }
 
 void frmOntoNav::cbxFind_Click() { SearchConcept(); }

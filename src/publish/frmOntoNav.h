@@ -58,6 +58,7 @@ public:
     void SearchConcept() override;
     int cbxFind_KeyPress(int key);
     void cbxFind_KeyUp(int key, Qt::KeyboardModifiers shift);
+    void cbxFind_Paste(const QString &text);
     void cbxFind_Click();
 
 protected:

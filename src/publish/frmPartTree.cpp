@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
@@ -49,7 +48,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_form.cbxFind->lineEdit() && event->type() == QEvent::KeyPress) {
+        if (watched == m_form.cbxFind && event->type() == QEvent::KeyPress) {
             auto *k = static_cast<QKeyEvent *>(event);
             if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
                 m_form.cbxFind_KeyPress(13);
@@ -94,7 +93,8 @@ frmPartTree::frmPartTree() : ConceptTreeWindow(2)
     buildPopup();
 
     auto *events = new PartTreeEvents(*this);
-    cbxFind->lineEdit()->installEventFilter(events);
+    // The combo box, not its line edit, holds the focus and receives the keys.
+    cbxFind->installEventFilter(events);
     Tree1->viewport()->installEventFilter(events);
     StatusBar1->installEventFilter(events);
     QObject::connect(cbxFind, &QComboBox::activated, w, ui::command(w, [this](int) { cbxFind_Click(); }));

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -65,7 +64,8 @@ frmDCHelp::frmDCHelp() : ui::Form(new QMainWindow)
     cbxDCs->setMinimumContentsLength(30);
     ToolBar1->addWidget(cbxDCs);
     QObject::connect(cbxDCs, &QComboBox::activated, w, ui::command(w, [this](int) { cbxDCs_Click(); }));
-    cbxDCs->lineEdit()->installEventFilter(new EnterShows(*this));
+    // The combo box, not its line edit, holds the focus and receives the keys.
+    cbxDCs->installEventFilter(new EnterShows(*this));
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);

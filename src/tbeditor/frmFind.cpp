@@ -16,41 +16,10 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// Enter in the box searches: through the key handler in concept mode, as the default
-// button otherwise (when there is a text to find).
-class EnterFinds : public QObject {
-public:
-    explicit EnterFinds(frmFind &form) : QObject(form.window()), m_form(form) {}
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        if (m_form.optFindC->isChecked())
-            m_form.cbxFind_KeyPress(13);
-        else if (m_form.cmdFind->isEnabled())
-            m_form.cmdFind->click();
-        return true;
-    }
-
-private:
-    frmFind &m_form;
-};
-
-}  // namespace
 
 frmFind::frmFind() : ui::Form(new QDialog)
 {
@@ -91,8 +60,9 @@ frmFind::frmFind() : ui::Form(new QDialog)
     QObject::connect(cbxFind, &QComboBox::activated, w, ui::command(w, [this](int) { cbxFind_Click(); }));
     QObject::connect(optFindC, &QRadioButton::clicked, w, ui::command(w, [this](bool) { optFindC_Click(); }));
     QObject::connect(optFindT, &QRadioButton::clicked, w, ui::command(w, [this](bool) { optFindT_Click(); }));
-    installTypedKeyFilter(cbxFind->lineEdit(), [this](int key) { return cbxFind_KeyPress(key); });
-    cbxFind->lineEdit()->installEventFilter(new EnterFinds(*this));
+    // Enter searches through the key handler in concept mode; otherwise it goes on to the
+    // default button (there while the box holds a text to find).
+    installTypedKeyFilter(cbxFind, [this](int key) { return cbxFind_KeyPress(key); }, {EnterKey::ToHandler});
 }
 
 frmTBEDitor &frmFind::editor() const { return *ui::loadedOrNew<frmTBEDitor>(); }
@@ -166,8 +136,8 @@ int frmFind::cbxFind_KeyPress(int key)
         ui::runCommand(window(), [this] { cmdFind_Click(); });
         return 0;
     }
-    // Concepts are typed as the ontology names them.
-    return KeyFilterConceptName(key);
+    // Concepts are typed by the strict identifier rule, whatever the ontology's naming option.
+    return NormalizeConceptKey(key);
 }
 
 void frmFind::optFindC_Click() { restartFromRoot(); }

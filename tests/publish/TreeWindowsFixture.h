@@ -7,6 +7,7 @@
 #include "publish/ConceptTreeWindow.h"
 #include "ui/Toolbar.h"
 #include "support/MainWindowFixture.h"
+#include "support/UserKeys.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,4 +85,6 @@ protected:
         QTest::mouseClick(w.Tree1->viewport(), Qt::LeftButton, {},
                           QPoint(item.left() - w.Tree1->indentation() / 2, item.center().y()));
     }
+    // The window shown and active with the focus in its find box, where the user's keys go.
+    static void focusFindBox(ConceptTreeWindow &w) { keys::focusBox(w.cbxFind); }
 };

@@ -3,6 +3,7 @@
 // the geometry it keeps.
 
 #include "TreeWindowsFixture.h"
+#include "support/UserKeys.h"
 #include "publish/OutputFolder.h"
 #include "publish/frmOntoNav.h"
 #include "ui/App.h"
@@ -44,8 +45,9 @@ protected:
     QString shownPage() const { return QFileInfo(nav->Browser->currentPage().path).fileName(); }
     void search(const QString &typed)
     {
+        focusFindBox(*nav);
         nav->cbxFind->setEditText(typed);
-        QTest::keyClick(nav->cbxFind->lineEdit(), Qt::Key_Return);
+        keys::press(Qt::Key_Return);
     }
 };
 
@@ -178,15 +180,14 @@ TEST_F(NavigatorTest, HandedOverConceptsAreSelectedExactlyAndShown)
 TEST_F(NavigatorTest, TheFindBoxTakesIdentifierKeysAndSearchesFromThreeCharacters)
 {
     open();
-    QLineEdit *box = nav->cbxFind->lineEdit();
-    QTest::keyClicks(box, QStringLiteral("ab c!"));
+    focusFindBox(*nav);
+    keys::type(QStringLiteral("ab c!"));
     EXPECT_EQ(nav->cbxFind->currentText(), QStringLiteral("AB-C"));
     EXPECT_TRUE(nav->ToolBar1->button(QStringLiteral("find"))->isEnabled());
-    QApplication::clipboard()->setText(QStringLiteral("x_y!z"));
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    keys::pasteCtrlV(QStringLiteral("x_y!z"));
     EXPECT_EQ(nav->cbxFind->currentText(), QStringLiteral("AB-CX-YZ"));
     QApplication::clipboard()->clear();
-    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    keys::press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("AB-CX-YZ"));
 
     boxes.expect(QStringLiteral("You must include at least three characters for your search"));
@@ -207,10 +208,46 @@ TEST_F(NavigatorTest, TheFindBoxTakesIdentifierKeysAndSearchesFromThreeCharacter
     // A repeat finds the next node without a new look-up; a changed text looks up anew.
     search(QStringLiteral("CART"));
     EXPECT_TRUE(nav->ConceptsRevealed);
-    QTest::keyClick(box, Qt::Key_Return);
+    keys::press(Qt::Key_Return);
     EXPECT_EQ(nav->selectedText(), QStringLiteral("CART"));
-    QTest::keyClick(box, Qt::Key_Backspace);
+    keys::press(Qt::Key_Backspace);
     EXPECT_FALSE(nav->ConceptsRevealed);
+}
+
+TEST_F(NavigatorTest, EveryWayIntoTheFindBoxFollowsTheIdentifierRule)
+{
+    open();
+    focusFindBox(*nav);
+    keys::runKeyCases(nav->window(), nav->cbxFind, [this] { return nav->cbxFind->currentText(); },
+                      [this](const QString &t) { nav->cbxFind->setEditText(t); }, keys::identifierKeyCases());
+
+    // Typed, not set: Enter and keypad Enter search, as the toolbar's button does.
+    for (const bool keypad : {false, true}) {
+        SCOPED_TRACE(keypad ? "keypad Enter" : "Enter");
+        focusFindBox(*nav);
+        nav->cbxFind->clearEditText();
+        keys::type(QStringLiteral("cart"));
+        keypad ? keys::pressKeypadEnter() : keys::press(Qt::Key_Return);
+        EXPECT_EQ(selectedPath(*nav), (QStringList{"ALL", "OBJECT", "CAR", "CART"}));
+        nav->Tree1->setCurrentIndex(nav->TreeModel->indexOf(nav->RootNode));
+    }
+    boxes.expect(QStringLiteral("You must include at least three characters for your search"));
+    focusFindBox(*nav);
+    nav->cbxFind->clearEditText();
+    keys::type(QStringLiteral("ca"));
+    keys::pressKeypadEnter();
+
+    // A text typed again as the history has it searches once, not once more as a pick.
+    focusFindBox(*nav);
+    nav->cbxFind->clearEditText();
+    keys::type(QStringLiteral("van"));
+    keys::press(Qt::Key_Return);
+    const QStringList first = selectedPath(*nav);
+    ASSERT_EQ(first.back(), QStringLiteral("VAN"));
+    nav->cbxFind->clearEditText();
+    keys::type(QStringLiteral("van"));
+    keys::press(Qt::Key_Return);
+    EXPECT_EQ(selectedPath(*nav), first + QStringList{"VAN-X"}) << "one step on from the first match";
 }
 
 TEST_F(NavigatorTest, KeepsItsGeometryWithDefaultsWhenAbsent)

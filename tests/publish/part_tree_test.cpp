@@ -5,6 +5,7 @@
 #include "publish/frmOntoNav.h"
 #include "publish/frmPartTree.h"
 #include "support/ScriptedPopupMenus.h"
+#include "support/UserKeys.h"
 #include "ui/DataList.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
@@ -163,9 +164,10 @@ TEST_F(TreeWindowsTest, SearchMessagesAndHistoryLimit)
     main->mnuTreeEvent_Click();
     const auto tree = onlyTree();
     ASSERT_TRUE(tree);
+    focusFindBox(*tree);
     type(*tree, QStringLiteral("RU"));
     boxes.expect(QStringLiteral("Type at least three characters!"));
-    QTest::keyClick(tree->cbxFind->lineEdit(), Qt::Key_Return);
+    keys::press(Qt::Key_Return);
     EXPECT_EQ(boxes.asked().back().icon, ui::Icon::Information);
 
     type(*tree, QStringLiteral("ZZZ"));
@@ -198,6 +200,35 @@ TEST_F(TreeWindowsTest, SearchMessagesAndHistoryLimit)
     EXPECT_EQ(history.size(), frmPartTree::HistorySize);
     EXPECT_EQ(history.front(), QStringLiteral("NONE20*"));
     EXPECT_EQ(history.back(), QStringLiteral("NONE1*"));
+}
+
+TEST_F(TreeWindowsTest, TheFindBoxTakesAnyTextAndEnterSearches)
+{
+    main->mnuTreeFull_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    const struct Case {
+        const char *typed;
+        bool keypad;
+        QStringList selected;  // empty: too short to search
+    } cases[] = {
+        {"c*part", false, {"ALL", "OBJECT", "CAR", "car-part"}},
+        {"CART", true, {"ALL", "OBJECT", "CAR", "CART"}},
+        {"zz", true, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        focusFindBox(*tree);
+        tree->cbxFind->clearEditText();
+        keys::type(QString::fromLatin1(c.typed));
+        EXPECT_EQ(tree->cbxFind->currentText(), QString::fromLatin1(c.typed)) << "nothing is filtered";
+        if (c.selected.isEmpty())
+            boxes.expect(QStringLiteral("Type at least three characters!"));
+        c.keypad ? keys::pressKeypadEnter() : keys::press(Qt::Key_Return);
+        if (!c.selected.isEmpty()) {
+            EXPECT_EQ(selectedPath(*tree), c.selected);
+        }
+    }
 }
 
 TEST_F(TreeWindowsTest, HandedOverConceptsAreSelectedExactly)

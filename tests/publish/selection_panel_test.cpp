@@ -2,6 +2,7 @@
 #include "publish/ConceptSelectionList.h"
 #include "publish/ConceptSelectionPanel.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/UserKeys.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -168,10 +169,15 @@ TEST_F(SelectionPanelTest, TypedExpressionsFollowTheNamingRestriction)
     for (bool naming : {true, false}) {
         SCOPED_TRACE(naming);
         OntologyInfo.Naming = naming;
+        keys::focusBox(panel->txtRegExp);
         panel->txtRegExp->clear();
-        QTest::keyClicks(panel->txtRegExp, "ca r*");
+        keys::type("ca r*");
         EXPECT_EQ(panel->txtRegExp->text(), naming ? "CA-R" : "ca r*");
     }
+    OntologyInfo.Naming = true;
+    keys::runKeyCases(panel->window(), panel->txtRegExp, [this] { return panel->txtRegExp->text(); },
+                      [this](const QString &t) { panel->txtRegExp->setText(t); }, keys::identifierKeyCases());
+    keys::expectKeysPassOn(panel->window(), panel->txtRegExp);
 }
 
 TEST_F(SelectionPanelTest, SubsetSelectsItsMembersInEitherOrder)
@@ -243,7 +249,8 @@ TEST_F(SelectionPanelTest, BatchNamingTakesTheRootAsASubhierarchy)
     EXPECT_EQ(list().selCount(), 8);
     OntologyInfo.Naming = true;
     panel->optRegExp->click();
-    QTest::keyClicks(panel->txtRegExp, "ca*");
+    keys::focusBox(panel->txtRegExp);
+    keys::type("ca*");
     EXPECT_EQ(panel->txtRegExp->text(), "ca*");
 }
 

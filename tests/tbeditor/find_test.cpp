@@ -3,6 +3,7 @@
 
 #include "ElementsFixture.h"
 #include "ontology/Global.h"
+#include "support/UserKeys.h"
 #include "tbeditor/frmFind.h"
 #include "ui/Toolbar.h"
 
@@ -51,6 +52,7 @@ protected:
     }
 
     qint64 selected() const { return nodes().elemID(editor->selectedNode()); }
+    void focusFindBox() { keys::focusBox(find->cbxFind); }
     QStringList history() const
     {
         QStringList items;
@@ -253,7 +255,7 @@ TEST_F(FindTest, SwitchingTheElementTypeStartsAgainFromTheRoot)
     EXPECT_EQ(editor->CurrentElemID, RootElementID);
 }
 
-TEST_F(FindTest, ConceptsAreTypedAsTheOntologyNamesThem)
+TEST_F(FindTest, ConceptsAreTypedByTheIdentifierRuleWhateverTheNamingOption)
 {
     entry("BIG-CAR1");
     struct Case {
@@ -262,20 +264,45 @@ TEST_F(FindTest, ConceptsAreTypedAsTheOntologyNamesThem)
     } cases[] = {
         {true, true, "big car1", "BIG-CAR1"},
         {true, true, "a_b!", "A-B"},
-        {true, false, "big car1", "big car1"},
+        {true, false, "big car1", "BIG-CAR1"},
         {false, true, "big car1", "big car1"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
         OntologyInfo.Naming = c.naming;
         (c.concepts ? find->optFindC : find->optFindT)->click();
-        QTest::keyClicks(find->cbxFind->lineEdit(), c.typed);
+        focusFindBox();
+        keys::type(QString::fromLatin1(c.typed));
         EXPECT_EQ(find->cbxFind->currentText(), c.shown);
     }
     OntologyInfo.Naming = true;
-    // Enter searches in concept mode.
     find->optFindC->click();
-    QTest::keyClicks(find->cbxFind->lineEdit(), "big car");
-    QTest::keyClick(find->cbxFind->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(nodes().text(editor->selectedNode()), "BIG-CAR1");
+    focusFindBox();
+    keys::runKeyCases(find->window(), find->cbxFind, [this] { return find->cbxFind->currentText(); },
+                      [this](const QString &t) { find->cbxFind->setEditText(t); }, keys::identifierKeyCases());
+}
+
+TEST_F(FindTest, EnterAndKeypadEnterSearchInBothModes)
+{
+    const qint64 dog = entry("DOG");
+    const qint64 hound = term(section(dog, "en"), "hound", "en");
+    struct Case {
+        bool concepts, keypad;
+        const char *typed;
+        qint64 found;
+    } cases[] = {
+        {true, false, "do", dog},
+        {true, true, "do", dog},
+        {false, false, "hou", hound},
+        {false, true, "hou", hound},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + (c.keypad ? " keypad" : ""));
+        (c.concepts ? find->optFindC : find->optFindT)->click();
+        focusFindBox();
+        keys::type(QString::fromLatin1(c.typed));
+        c.keypad ? keys::pressKeypadEnter() : keys::press(Qt::Key_Return);
+        EXPECT_EQ(selected(), c.found);
+        EXPECT_EQ(history().value(0), c.concepts ? "DO" : "hou");
+    }
 }

@@ -4,6 +4,7 @@
 #include "TBEditorFixture.h"
 #include "publish/PageView.h"
 #include "support/ScriptedPopupMenus.h"
+#include "support/UserKeys.h"
 #include "tbeditor/frmDCHelp.h"
 #include "termbase/DataCategories.h"
 #include "ui/Toolbar.h"
@@ -48,27 +49,32 @@ TEST_F(HelpTest, TheComboListsEveryCategoryButTheStructureAndTheBackMatterEachWi
     for (const char *present : {"1", "2.1", "10.18", "100"})
         EXPECT_TRUE(ids.contains(present)) << present;
 
+    // Typed into the combo and entered, with Enter or the keypad's Enter.
+    const auto enter = [&combo](const char *typed, bool keypad) {
+        keys::focusBox(&combo);
+        combo.clearEditText();
+        keys::type(QString::fromLatin1(typed));
+        keypad ? keys::pressKeypadEnter() : keys::press(Qt::Key_Return);
+    };
     struct Case {
         const char *item;
+        bool keypad;
         const char *anchor;
     } cases[] = {
-        {"term (1)", "1"},
+        {"term (1)", false, "1"},
         // The name itself holds " (": the anchor is still the category's.
-        {"false friend (term) (3.2x)", "3.2x"},
-        {"cross-reference (10.18)", "10.18"},
+        {"false friend (term) (3.2x)", true, "3.2x"},
+        {"cross-reference (10.18)", false, "10.18"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.item);
-        const int item = combo.findText(c.item);
-        ASSERT_GE(item, 0);
-        combo.setCurrentIndex(item);
-        help()->cbxDCs_Click();
+        ASSERT_GE(combo.findText(c.item), 0);
+        enter(c.item, c.keypad);
         EXPECT_EQ(shownAnchor(), c.anchor);
         EXPECT_TRUE(help()->Browser->currentPage().path.endsWith("/DCHelp.html"));
     }
     // A typed text that is no category leaves the page as it is.
-    combo.setEditText("no such category");
-    help()->cbxDCs_Click();
+    enter("no such category", false);
     EXPECT_EQ(shownAnchor(), "10.18");
 
     help()->ToolBar1_ButtonClick("back");
