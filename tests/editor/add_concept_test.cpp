@@ -1,6 +1,7 @@
 // Adding concepts and relation pairs through the add-concept dialog, as the user does.
 
 #include "ConceptEditorFixture.h"
+#include "support/UserKeys.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -111,11 +112,16 @@ TEST_F(AddConceptTest, TypedKeysFollowTheNamingRestriction)
 {
     const auto dialog = addDialog();
     OntologyInfo.Naming = true;
-    QTest::keyClicks(dialog->txtConcept, "big car_x!");
+    keys::focusBox(dialog->txtConcept);
+    keys::type("big car_x!");
     EXPECT_EQ(dialog->txtConcept->text(), "BIG-CAR-X");
+    keys::runKeyCases(dialog->window(), dialog->txtConcept, [&] { return dialog->txtConcept->text(); },
+                      [&](const QString &t) { dialog->txtConcept->setText(t); }, keys::identifierKeyCases());
+    keys::expectKeysPassOn(dialog->window(), dialog->txtConcept);
     OntologyInfo.Naming = false;
+    keys::focusBox(dialog->txtConcept);
     dialog->txtConcept->clear();
-    QTest::keyClicks(dialog->txtConcept, "a \"b\"");
+    keys::type("a \"b\"");
     EXPECT_EQ(dialog->txtConcept->text(), "a \"b\"");
     pickParent(*dialog, "OBJECT");
     dialog->txtDef->setPlainText("say \"hi\"");

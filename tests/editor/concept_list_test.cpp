@@ -2,6 +2,7 @@
 // to a concept, the panes and the status bar.
 
 #include "ConceptEditorFixture.h"
+#include "support/UserKeys.h"
 #include "tools/frmOntoOptions.h"
 
 #include <QApplication>
@@ -84,8 +85,9 @@ TEST_F(ConceptListTest, TypingSearchesByLiteralPrefixWithoutRegardToCase)
         SCOPED_TRACE(c.typed);
         OntologyInfo.Naming = c.naming;
         main->GoToConcept("OBJECT");
+        keys::focusBox(main->txtCptSearch);
         main->txtCptSearch->clear();
-        QTest::keyClicks(main->txtCptSearch, QString::fromLatin1(c.typed));
+        keys::type(QString::fromLatin1(c.typed));
         EXPECT_EQ(main->txtCptSearch->text(), c.box);
         EXPECT_EQ(main->CurrentConcept, c.current ? c.current : "OBJECT");
         EXPECT_EQ(main->dblConcepts->text(), main->CurrentConcept);
@@ -107,23 +109,29 @@ TEST_F(ConceptListTest, PastingAppendsTheIdentifierRuleOneCharacterAtATime)
 {
     QClipboard *clipboard = QApplication::clipboard();
     OntologyInfo.Naming = false;
-    main->txtCptSearch->clear();
-    clipboard->setText("a b_c!");
-    QTest::keyClick(main->txtCptSearch, Qt::Key_V, Qt::ControlModifier);
+    keys::focusBox(main->txtCptSearch);
+    keys::pasteCtrlV("a b_c!");
     EXPECT_EQ(main->txtCptSearch->text(), "A-B-C");
 
     main->txtCptSearch->clear();
-    clipboard->setText(QString(300, QLatin1Char('x')));
-    QTest::keyClick(main->txtCptSearch, Qt::Key_V, Qt::ControlModifier);
+    keys::pasteCtrlV(QString(300, QLatin1Char('x')));
     EXPECT_EQ(main->txtCptSearch->text(), QString(255, QLatin1Char('X')));
 
     main->txtCptSearch->clear();
     clipboard->setText("kept");
-    QTest::keyClick(main->txtCptSearch, Qt::Key_C, Qt::ControlModifier);
+    keys::press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "kept");
     main->txtCptSearch->setText("COL");
-    QTest::keyClick(main->txtCptSearch, Qt::Key_C, Qt::ControlModifier);
+    keys::press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "COL");
+}
+
+TEST_F(ConceptListTest, EveryWayIntoTheSearchBoxFollowsTheNamingRestriction)
+{
+    OntologyInfo.Naming = true;
+    keys::runKeyCases(main->window(), main->txtCptSearch, [this] { return main->txtCptSearch->text(); },
+                      [this](const QString &t) { main->txtCptSearch->setText(t); }, keys::identifierKeyCases());
+    keys::expectKeysPassOn(main->window(), main->txtCptSearch);
 }
 
 TEST_F(ConceptListTest, GoingToTheSameConceptTwiceShowsItBothTimes)

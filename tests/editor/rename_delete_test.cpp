@@ -3,6 +3,7 @@
 
 #include "ConceptEditorFixture.h"
 #include "editor/frmNames.h"
+#include "support/UserKeys.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +55,20 @@ TEST_F(RenameDeleteTest, RenameCarriesTheNewIdentifierEverywhere)
     EXPECT_GE(main->RSListConcepts->find("RIM-TYRE"), 0);
     EXPECT_TRUE(pickParent(*add, "RIM-TYRE"));
     EXPECT_EQ(main->TotalCount, count("SELECT COUNT(*) FROM CONCEPTS"));
+}
+
+TEST_F(RenameDeleteTest, TheIdentifierBoxFollowsTheNamingRestrictionAtEveryWayIn)
+{
+    OntologyInfo.Naming = true;
+    main->GoToConcept("CAR");
+    modals.expect<frmNames>([](frmNames &d) {
+        keys::runKeyCases(d.window(), d.txtConcept, [&d] { return d.txtConcept->text(); },
+                          [&d](const QString &t) { d.txtConcept->setText(t); }, keys::identifierKeyCases());
+        keys::expectKeysPassOn(d.window(), d.txtConcept);
+        d.cmdCancel->click();
+    });
+    main->mnuConceptEdit_Click();
+    EXPECT_EQ(main->CurrentConcept, "CAR");
 }
 
 TEST_F(RenameDeleteTest, RenamesThatChangeNothingOrCollideAreRefused)

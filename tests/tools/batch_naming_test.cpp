@@ -3,6 +3,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/HeaderClicks.h"
 #include "support/StoredNames.h"
+#include "support/UserKeys.h"
 #include "tools/frmBatchNaming.h"
 #include "ui/StatusBar.h"
 
@@ -187,7 +188,8 @@ TEST_F(BatchNamingTest, TheSelectionPanelDiffersFromTheReportsDialogWhereBatchNa
         // Expressions are typed as they are, wildcards and all, whatever the naming rules.
         ASSERT_TRUE(OntologyInfo.Naming);
         d.Panel->optRegExp->click();
-        QTest::keyClicks(d.Panel->txtRegExp, "*-object");
+        keys::focusBox(d.Panel->txtRegExp);
+        keys::type("*-object");
         EXPECT_EQ(d.Panel->txtRegExp->text(), "*-object");
         d.Panel->txtRegExp->setText("*-OBJECT");
         d.Panel->cmdSelect->click();

@@ -1,5 +1,6 @@
 #include "support/FormsCleanup.h"
 #include "support/ScriptedModals.h"
+#include "support/UserKeys.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"
 
@@ -166,7 +167,8 @@ TEST_F(Forms, AFormThatUnloadsItselfLivesUntilTheEventLoopRuns)
         readAfterUnload = self->txtValue->text();
     });
     watch.lock()->txtValue->setText("PART-OF");
-    QTest::keyClick(watch.lock()->txtValue, Qt::Key_Return);
+    keys::focusBox(watch.lock()->txtValue);
+    keys::press(Qt::Key_Return);
     EXPECT_EQ(readAfterUnload, "PART-OF");
     EXPECT_FALSE(watch.expired()) << "released by the event loop, not in mid-handler";
     FormsCleanup::releaseUnloaded();
