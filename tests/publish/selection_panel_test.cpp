@@ -281,9 +281,12 @@ TEST_F(SelectionPanelTest, MouseAndKeysSelectAsInAnExtendedList)
     QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, at(1));
     QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::ControlModifier, at(3));
     EXPECT_EQ(selectedTexts(list()), QStringList({"ANIMAL", "CAR-2"}));
-    QTest::keyClick(&list(), Qt::Key_Down, Qt::ShiftModifier);
+    QApplication::setActiveWindow(&host);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    ASSERT_EQ(keys::focus(), &list()) << "the click gave the list the focus";
+    keys::press(Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(selectedTexts(list()), QStringList({"CAR-2", "CAT"}));
-    QTest::keyClick(&list(), Qt::Key_A, Qt::ControlModifier);
+    keys::press(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(list().selCount(), 8);
     EXPECT_EQ(status, "8 Concepts selected");
 }

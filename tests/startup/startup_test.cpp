@@ -12,6 +12,7 @@
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
@@ -20,6 +21,7 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -89,8 +91,11 @@ TEST_F(StartUp, TheSplashEndsTheSameWayByItsTimerAKeyOrAClick)
         {"timer", [](frmSplash &s) { QMetaObject::invokeMethod(s.tmrSplash, "timeout"); }},
         {"key",
          [](frmSplash &s) {
-             QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-             QCoreApplication::sendEvent(s.window(), &key);
+             // Where the user's key goes: the focused widget, or the active window itself.
+             QApplication::setActiveWindow(s.window());
+             ASSERT_TRUE(QTest::qWaitForWindowActive(s.window()));
+             QWidget *focus = QApplication::focusWidget();
+             QTest::keyClick(focus ? focus : s.window(), Qt::Key_Space);
          }},
         {"click",
          [](frmSplash &s) {

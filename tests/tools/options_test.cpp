@@ -1,4 +1,5 @@
 #include "OptionsFixture.h"
+#include "support/UserKeys.h"
 #include "tools/UpDown.h"
 
 #include <QCheckBox>
@@ -17,8 +18,9 @@ using Answer = ui::Answer;
 
 void typeMaximum(frmOntoOptions &d, const QString &text)
 {
+    keys::focusBox(d.txtNoParents);
     d.txtNoParents->clear();
-    QTest::keyClicks(d.txtNoParents, text);
+    keys::type(text);
 }
 
 void chooseDefaultLanguage(frmOntoOptions &d, const QString &id)
