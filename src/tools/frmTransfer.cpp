@@ -82,8 +82,13 @@ void frmTransfer::FillSubsetCombos()
     offer(cbxFrom, names, from);
     offer(cbxTo, names, to);
     m_filling = false;
-    m_source = subsetNamed(cbxFrom->currentText());
     m_target = subsetNamed(cbxTo->currentText());
+    // The same source lists the same concepts (nothing else changes them while this
+    // dialog waits hidden): the list and its checks stay as the user left them.
+    const int source = subsetNamed(cbxFrom->currentText());
+    if (source == m_source && cbxFrom->currentText() == m_listed)
+        return;
+    m_source = source;
     FillTransferList();
 }
 

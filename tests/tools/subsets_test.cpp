@@ -325,6 +325,7 @@ TEST_F(SubsetsTest, TransferMovesTheCheckedConceptsAndOffersSubsetsAddedSince)
             // Nothing checked moves nothing, and says so.
             boxes.expect("Are you sure you want to transfer", Answer::Yes).expect("0 Concepts transferred.");
             t.cmdTranfer->click();
+            check(*t.ListView1, "COW");
             t.cmdCancel->click();
         });
         d.cmdTransfer->click();
@@ -335,6 +336,9 @@ TEST_F(SubsetsTest, TransferMovesTheCheckedConceptsAndOffersSubsetsAddedSince)
         modals.expect<frmTransfer>([&](frmTransfer &t) {
             EXPECT_EQ(items(*t.cbxTo), (QStringList{"General", "Pets", "Wild"}));
             EXPECT_EQ(t.cbxTo->currentText(), "Pets") << "the choices of the last time stay";
+            EXPECT_EQ(t.cbxFrom->currentText(), "General");
+            EXPECT_EQ(t.ListView1->checkedTexts(), QStringList{"COW"}) << "and so do the checks";
+            EXPECT_EQ(t.ListView1->headerText(), QString::number(general - 2) + " Concepts in General subset");
             t.cbxFrom->setCurrentIndex(1);
             EXPECT_EQ(t.ListView1->headerText(), "2 Concepts in Pets subset");
             t.cbxTo->setCurrentIndex(2);
