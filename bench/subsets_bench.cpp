@@ -94,6 +94,9 @@ int main(int argc, char **argv)
            timedMs([&] { AddBatchNames(chosen, QStringLiteral("en"), BatchNameForm::Label); }), "ms");
     bench::figure("remove_names_100k_concepts", timedMs([&] { RemoveBatchNames(chosen, QStringLiteral("en")); }), "ms");
 
+    // What the removal's question counts before the user answers.
+    bench::figure("count_losing_last_parent_100k_subset",
+                  timedMs([&] { CountConceptsLosingTheirLastParent(target); }), "ms");
     QStringList removed;
     bench::figure("remove_subset_100k_concepts_ontology", timedMs([&] { removed = RemoveSubset(target); }), "ms");
     bench::figure("remove_subset_100k_concepts_one_termbase",

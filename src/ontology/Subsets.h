@@ -26,6 +26,9 @@ void AddSubset(int subset, const QString &name);
 // hierarchy would lose its top) and the one that holds DOMAIN or RANGE (every domain
 // and range would go) stay.
 QString SubsetRemovalProblem(int subset);
+// How many concepts of other subsets have all their parents in the subset: removing it
+// leaves them without any parent, outside every tree.
+qsizetype CountConceptsLosingTheirLastParent(int subset);
 // Removes the subset with its concepts and returns the identifiers of the concepts
 // removed, in identifier order.
 QStringList RemoveSubset(int subset);

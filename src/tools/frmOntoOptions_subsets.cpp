@@ -26,6 +26,20 @@ QString chosenSubset(const QTreeWidget &list)
     return item && item->isSelected() ? item->text(0) : QString();
 }
 
+// Concepts of other subsets whose parents all go with the subset drop out of every tree;
+// the user hears how many before answering.
+QString losingParentsWarning(qsizetype concepts)
+{
+    if (concepts == 0)
+        return {};
+    if (concepts == 1)
+        return QStringLiteral("\r\n1 concept of another subset will lose its last parent and no longer show in "
+                              "any tree.");
+    return QStringLiteral("\r\n%1 concepts of other subsets will lose their last parent and no longer show in "
+                          "any tree.")
+        .arg(concepts);
+}
+
 }  // namespace
 
 void frmOntoOptions::FillSubsetList()
@@ -104,8 +118,14 @@ void frmOntoOptions::cmdRemove_Click()
         ui::msgBox(problem, ui::Buttons::Ok, ui::Icon::Exclamation);
         return;
     }
+    qsizetype orphans = 0;
+    {
+        const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
+        orphans = CountConceptsLosingTheirLastParent(id);
+    }
     if (ui::msgBox(QStringLiteral("Are you sure you want to remove subset \r\n") + name +
-                       QStringLiteral("?\r\nAll concepts assigned to this subset will also be removed!"),
+                       QStringLiteral("?\r\nAll concepts assigned to this subset will also be removed!") +
+                       losingParentsWarning(orphans),
                    ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
         return;
     {

@@ -2,6 +2,7 @@
 #include "ontology/Subsets.h"
 #include "support/OntologyFixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,6 +106,44 @@ TEST(Subsets, SomeSubsetsMustStay)
             EXPECT_EQ(problem, "");
         else
             EXPECT_TRUE(problem.contains(c.problem)) << problem.toStdString();
+    }
+}
+
+TEST(Subsets, ConceptsElsewhereWithEveryParentInTheSubsetAreCountedBeforeItGoes)
+{
+    SubsetsFixture f;
+    f.subsets({2, 3});
+    f.add("WOLF", 2);
+    f.add("FOX", 2);
+    const struct {
+        const char *id;
+        int subset;
+        QStringList parents;
+        bool losesItsLastParent;
+    } cases[] = {
+        {"DOG", 1, {"WOLF"}, true},
+        {"HYBRID", 3, {"WOLF", "FOX"}, true},  // counted once, from another subset too
+        {"PET", 1, {"WOLF", "OBJECT"}, false},
+        {"PUPPY", 1, {"DOG"}, false},  // its parent stays, parentless or not
+        {"CUB", 2, {"WOLF"}, false},   // goes with the subset
+        {"TOY", 1, {}, false},
+    };
+    for (const auto &c : cases) {
+        f.add(c.id, c.subset);
+        for (const QString &parent : c.parents)
+            OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)", {c.id, parent});
+    }
+    const qsizetype expected = std::count_if(std::begin(cases), std::end(cases), [](const auto &c) { return c.losesItsLastParent; });
+    EXPECT_EQ(CountConceptsLosingTheirLastParent(2), expected);
+    EXPECT_EQ(CountConceptsLosingTheirLastParent(3), 0);
+
+    RemoveSubset(2);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.id);
+        if (c.subset == 2)
+            continue;
+        const bool parentless = OntologyDB.scalar("SELECT count(*) FROM ISA WHERE Concept = ?", {c.id}).toInt() == 0;
+        EXPECT_EQ(parentless, c.losesItsLastParent || c.parents.isEmpty());
     }
 }
 

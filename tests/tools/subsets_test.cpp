@@ -206,6 +206,9 @@ TEST_F(SubsetsTest, RemovingASubsetTakesItsConceptsOutOfTheOntologyAndEveryLinke
     subset(2, "Pets");
     subset(3, "Farm");
     OntologyDB.execute("UPDATE CONCEPTS SET Subset_ID = 2 WHERE Concept IN ('DOG', 'CAT')");
+    // Kept by the other subset, but with its only parent in Pets.
+    add("PUPPY", 1);
+    OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES ('PUPPY', 'DOG')");
     ASSERT_TRUE(conceptsOf(closed).contains("DOG"));
     main->mnuConceptAdd_Click();  // open beside the main window, offering parents
     const auto adding = ui::forms().first<frmNewConcept>();
@@ -215,7 +218,8 @@ TEST_F(SubsetsTest, RemovingASubsetTakesItsConceptsOutOfTheOntologyAndEveryLinke
         choose(d, "Pets");
         d.cmdActivate->click();
         boxes.expect("Are you sure you want to remove subset \r\nPets?\r\nAll concepts assigned to this subset "
-                     "will also be removed!",
+                     "will also be removed!\r\n1 concept of another subset will lose its last parent and no longer "
+                     "show in any tree.",
                      Answer::No);
         d.cmdRemove->click();
         EXPECT_EQ(boxes.asked().back().buttons, ui::Buttons::YesNo);
@@ -251,6 +255,7 @@ TEST_F(SubsetsTest, RemovingASubsetTakesItsConceptsOutOfTheOntologyAndEveryLinke
         choose(d, "Farm");
         boxes.expect("Are you sure you want to remove subset", Answer::Yes);
         d.cmdRemove->click();
+        EXPECT_TRUE(boxes.asked().back().prompt.endsWith("will also be removed!")) << "no concept loses a parent";
     });
     EXPECT_FALSE(SubsetExists(3));
     EXPECT_EQ(editor->lblOntoComm.caption(), "");
