@@ -2,6 +2,7 @@
 
 #include "PageFileNames.h"
 #include "ui/CommandBoundary.h"
+#include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
 #include "ui/OpenOutside.h"
 
@@ -27,6 +28,10 @@ bool opensOutside(const QString &scheme)
 
 PageView::PageView(QWidget *parent) : QTextBrowser(parent)
 {
+    // A page's layout is the costly part of showing it (a top concept's table holds a
+    // link per descendant): with the scroll bar always there, the layout is done once,
+    // not once more when a long page makes the bar appear and the text narrower.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Every link goes through followLink: the browser itself neither follows nor opens one.
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -62,12 +67,17 @@ bool PageView::load(const Target &target, bool force)
     if (!target.anchor.isEmpty())
         url.setFragment(target.anchor);
     const bool samePage = source().adjusted(QUrl::RemoveFragment) == url.adjusted(QUrl::RemoveFragment);
-    if (force && samePage)
-        QTextBrowser::reload();
-    else
-        setSource(url);
-    if (samePage && !target.anchor.isEmpty())
-        scrollToAnchor(target.anchor);
+    {
+        // A long page takes a while to lay out. The hook may have asked something, so
+        // the pointer changes only now.
+        const ui::MousePointerGuard hourglass(ui::MousePointer::Hourglass);
+        if (force && samePage)
+            QTextBrowser::reload();
+        else
+            setSource(url);
+        if (samePage && !target.anchor.isEmpty())
+            scrollToAnchor(target.anchor);
+    }
     emit pageShown(target);
     return true;
 }

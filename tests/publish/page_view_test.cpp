@@ -2,8 +2,12 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/ScriptedOutsideOpens.h"
 #include "support/TestFolder.h"
+#include "ui/MousePointer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,13 +17,13 @@ namespace {
 struct PageFolder {
     TestFolder dir;
     QString pages;
-    PageFolder()
+    explicit PageFolder(const QByteArray &pageA = "<a href = \"B.html\">B</a> <a href=\"C.html\">C</a> "
+                                                  "<a href=\"https://example.org/x\">web</a> <a href=\"run.sh\">run</a>")
     {
         QDir(dir.path()).mkpath(QStringLiteral("pub"));
         QDir(dir.path()).mkpath(QStringLiteral("other"));
         pages = dir.file(QStringLiteral("pub"));
-        page(QStringLiteral("A.html"), "<a href = \"B.html\">B</a> <a href=\"C.html\">C</a> "
-                                       "<a href=\"https://example.org/x\">web</a> <a href=\"run.sh\">run</a>");
+        page(QStringLiteral("A.html"), pageA);
         page(QStringLiteral("B.html"), "<p>Page B</p>");
         page(QStringLiteral("run.sh"), "#!/bin/sh\necho ran > ran.txt\n");
         dir.write(QStringLiteral("other/D.html"), "<p>Page D</p>");
@@ -34,7 +38,7 @@ struct Fixture {
     ScriptedMessageBoxes boxes;
     ScriptedOutsideOpens outside;
     QStringList navigated;  // identifiers the hook saw
-    Fixture()
+    explicit Fixture(const QByteArray &pageA = {}) : folder(pageA.isEmpty() ? PageFolder() : PageFolder(pageA))
     {
         view.setPageFolder(folder.pages);
         view.setBeforeNavigate([this](const PageView::Target &t) {
@@ -45,7 +49,27 @@ struct Fixture {
         });
         view.showIdentifier(QStringLiteral("A"));
     }
-    QUrl link(const QString &href) const { return QUrl(href); }
+    // A click on the link whose text is `text`, where the view shows it.
+    void showView()
+    {
+        if (view.isVisible())
+            return;
+        view.resize(500, 400);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+    void clickLink(const QString &text)
+    {
+        showView();
+        const QTextCursor found = view.document()->find(text);
+        ASSERT_FALSE(found.isNull()) << text.toStdString();
+        QTextCursor start(view.document()), end(view.document());
+        start.setPosition(found.selectionStart());
+        end.setPosition(found.selectionEnd());
+        const QPoint at((view.cursorRect(start).left() + view.cursorRect(end).left()) / 2,
+                        view.cursorRect(start).center().y());
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+    }
 };
 
 }  // namespace
@@ -53,7 +77,7 @@ struct Fixture {
 TEST(PageView, FollowsAPageLinkOfItsFolderWithBackAndForward)
 {
     Fixture f;
-    emit f.view.anchorClicked(f.view.source().resolved(QUrl(QStringLiteral("B.html"))));
+    f.clickLink(QStringLiteral("B"));
     EXPECT_EQ(f.view.currentPage().identifier, QStringLiteral("B"));
     EXPECT_TRUE(f.view.toPlainText().contains(QStringLiteral("Page B")));
     EXPECT_TRUE(f.view.canGoBack());
@@ -72,7 +96,7 @@ TEST(PageView, FollowsAPageLinkOfItsFolderWithBackAndForward)
 TEST(PageView, TheHookWritesAMissingPageBeforeItIsShown)
 {
     Fixture f;
-    f.view.followLink(QUrl(QStringLiteral("C.html")));
+    f.clickLink(QStringLiteral("C"));
     EXPECT_EQ(f.view.currentPage().identifier, QStringLiteral("C"));
     EXPECT_TRUE(f.view.toPlainText().contains(QStringLiteral("Written on demand")));
 }
@@ -81,7 +105,7 @@ TEST(PageView, AHookThatRefusesKeepsThePageShown)
 {
     Fixture f;
     f.view.setBeforeNavigate([](const PageView::Target &) { return false; });
-    f.view.followLink(QUrl(QStringLiteral("B.html")));
+    f.clickLink(QStringLiteral("B"));
     EXPECT_EQ(f.view.currentPage().identifier, QStringLiteral("A"));
     EXPECT_FALSE(f.view.canGoBack());
 }
@@ -105,10 +129,10 @@ TEST(PageView, WebAndMailLinksOpenOutsideAndNothingElseDoes)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.href.toStdString());
-        Fixture f;
+        Fixture f("<a href=\"" + c.href.toUtf8() + "\">go</a>");
         if (!c.told.isEmpty())
             f.boxes.expect(c.told);
-        f.view.followLink(QUrl(c.href));
+        f.clickLink(QStringLiteral("go"));
         if (c.outside)
             EXPECT_EQ(f.outside.opened, QList<QUrl>{QUrl(c.href)});
         else
@@ -124,7 +148,7 @@ TEST(PageView, TellsTheFolderOfAFileItDoesNotOpen)
 {
     Fixture f;
     f.boxes.expect(QStringLiteral("run.sh"));
-    f.view.followLink(QUrl(QStringLiteral("run.sh")));
+    f.clickLink(QStringLiteral("run"));
     ASSERT_EQ(f.boxes.asked().size(), 1u);
     EXPECT_TRUE(f.boxes.asked().front().prompt.contains(QDir::toNativeSeparators(f.folder.pages)));
 }
@@ -135,4 +159,24 @@ TEST(PageView, ReloadReadsThePageFileAnew)
     f.folder.page(QStringLiteral("A.html"), "<p>Rewritten</p>");
     f.view.reloadPage();
     EXPECT_TRUE(f.view.toPlainText().contains(QStringLiteral("Rewritten")));
+}
+
+TEST(PageView, ALongPageIsLaidOutUnderTheHourglass)
+{
+    QByteArray links;
+    for (int i = 0; i < 300; ++i)
+        links += "<small><a href = \"C-" + QByteArray::number(i) + ".html\">C-" + QByteArray::number(i) + " </a> </small><br>";
+    Fixture f("<a href=\"LONG.html\">long</a>");
+    f.folder.page(QStringLiteral("LONG.html"), "<table border=\"2\"><tr><td>DESCENDANTS</td><td>" + links + "</td></tr></table>");
+    f.showView();
+    std::vector<ui::MousePointer> seen;
+    QObject::connect(f.view.document()->documentLayout(), &QAbstractTextDocumentLayout::update, &f.view,
+                     [&] { seen.push_back(ui::screenMousePointer()); });
+    f.clickLink(QStringLiteral("long"));
+    QApplication::processEvents();
+    ASSERT_FALSE(seen.empty());
+    for (const ui::MousePointer p : seen)
+        EXPECT_EQ(p, ui::MousePointer::Hourglass);
+    EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Default);
+    EXPECT_TRUE(f.view.toPlainText().contains(QStringLiteral("C-299")));
 }
