@@ -182,21 +182,26 @@ ConceptTreeView::ConceptTreeView(QWidget *parent) : QTreeView(parent)
     setExpandsOnDoubleClick(true);
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::Fixed);
+    header()->setResizeContentsPrecision(0);  // the rows on screen
     m_fitLater.setSingleShot(true);
     m_fitLater.setInterval(0);
     connect(&m_fitLater, &QTimer::timeout, this, [this] { fitColumn(); });
     const auto fitLater = [this] { m_fitLater.start(); };
     connect(this, &QTreeView::expanded, this, fitLater);
-    connect(this, &QTreeView::collapsed, this, fitLater);
+    connect(this, &QTreeView::collapsed, this, [this] {
+        m_contentsWidth = 0;
+        m_fitLater.start();
+    });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, fitLater);
 }
 
 void ConceptTreeView::fitColumn()
 {
     m_fitLater.stop();
-    // Qt measures the visible rows first, then those around them up to the header's
-    // precision: what the user can scroll to soon, not the whole loaded tree.
-    const int wanted = std::max(sizeHintForColumn(0), viewport()->width());
+    // Only the rows on screen are measured, and the widest seen since the tree last lost
+    // rows is kept: the width does not change back and forth as the user scrolls.
+    m_contentsWidth = std::max(m_contentsWidth, sizeHintForColumn(0));
+    const int wanted = std::max(m_contentsWidth, viewport()->width());
     if (header()->sectionSize(0) != wanted)
         header()->resizeSection(0, wanted);
 }
@@ -204,6 +209,7 @@ void ConceptTreeView::fitColumn()
 void ConceptTreeView::reset()
 {
     QTreeView::reset();
+    m_contentsWidth = 0;
     m_fitLater.start();
 }
 

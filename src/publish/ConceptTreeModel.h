@@ -71,10 +71,10 @@ private:
 // The tree control over the model: uniform rows, no header, read-only. A bulk reveal
 // defers the layout to its end instead of laying the rows out at each node it opens.
 //
-// The one column is as wide as the rows around the visible ones need (at least the
-// view's width), so a deep node's text is reached with the horizontal scroll bar; only
-// those rows are measured, never all that are loaded. A node scrolled to is brought
-// into view both ways.
+// The one column is as wide as the rows shown so far need (at least the view's width),
+// so a deep node's text is reached with the horizontal scroll bar; only the rows on
+// screen are measured, never all that are loaded. A node scrolled to is brought into
+// view both ways.
 class ConceptTreeView : public QTreeView {
 public:
     explicit ConceptTreeView(QWidget *parent = nullptr);
@@ -88,4 +88,5 @@ protected:
 private:
     void fitColumn();
     QTimer m_fitLater;  // many expansions in a row are measured once, after them
+    int m_contentsWidth = 0;  // the widest row measured since rows were last dropped
 };
