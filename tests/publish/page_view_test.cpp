@@ -1,3 +1,4 @@
+#include "PageClicks.h"
 #include "publish/PageView.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/ScriptedOutsideOpens.h"
@@ -61,14 +62,7 @@ struct Fixture {
     void clickLink(const QString &text)
     {
         showView();
-        const QTextCursor found = view.document()->find(text);
-        ASSERT_FALSE(found.isNull()) << text.toStdString();
-        QTextCursor start(view.document()), end(view.document());
-        start.setPosition(found.selectionStart());
-        end.setPosition(found.selectionEnd());
-        const QPoint at((view.cursorRect(start).left() + view.cursorRect(end).left()) / 2,
-                        view.cursorRect(start).center().y());
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+        clickPageLink(view, text);
     }
 };
 
