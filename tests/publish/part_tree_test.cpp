@@ -194,7 +194,7 @@ TEST_F(TreeWindowsTest, SearchMessagesAndHistoryLimit)
     for (int i = 0; i < 21; ++i) {
         boxes.expect(QStringLiteral("String not found"));
         type(*tree, QStringLiteral("NONE%1").arg(i));
-        tree->SearchConcept();
+        keys::press(Qt::Key_Return);
     }
     const QStringList history = tree->findHistory();
     EXPECT_EQ(history.size(), frmPartTree::HistorySize);
