@@ -272,7 +272,7 @@ void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
             take(n, unread, true);
             continue;
         }
-        if (OxpSlotTypeOfBytes(reader.bytes()) != kind)
+        if (n > m_checked.kinds.size() || OxpSlotKind(m_checked.kinds[n - 1]) != kind)
             continue;
         take(n, ParseOxpLine(reader.text()), false);
     }
@@ -603,6 +603,7 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
     const OxpFileFacts facts = ScanOxpFile(path);
     check.lines = facts.lines;
     check.fingerprint = facts.fingerprint;
+    check.kinds.reserve(check.lines);
     OxpMessageRun lines;
     {
         if (progress.begin)
@@ -615,6 +616,7 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
             if (progress.step && n % stepEvery == 0)
                 progress.step(std::min(n, check.lines));
             if (reader.tooLong()) {
+                check.kinds.append('\0');
                 lines.add(n, refusal(n, tooLongReason()));
                 continue;
             }
@@ -629,6 +631,7 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
                 line = ParseOxpLine(reader.text());
             else
                 line.wellFormed = bytes.startsWith('(') && bytes.endsWith(')');
+            check.kinds.append(char(line.kind));
             if (!line.wellFormed) {
                 // Rare enough to decode for the reason.
                 lines.add(n, refusal(n, ParseOxpLine(reader.text()).problem));

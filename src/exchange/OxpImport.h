@@ -51,6 +51,9 @@ struct OxpCheckResult {
     qint64 lines = 0;
     std::array<qint64, 10> counts{};  // by OxpSlotKind
     QByteArray fingerprint;
+    // The kind of every line, by its number from 1 (a byte each): the passes that follow
+    // take their lines without classifying each line again.
+    QByteArray kinds;
     // The concepts, links, definitions and domains the import would add or change, as
     // the ontology stands now.
     qint64 changes = 0;

@@ -98,7 +98,7 @@ IdFault identifierFault(const View &line, Span s)
 }
 
 // How the value after a phrase reads.
-enum class ValueFault { None, NoType, TypeNotDigits, NotQuoted, Nul, BadValueId };
+enum class ValueFault { None, NoType, TypeNotDigits, NotQuoted, BadValueId };
 
 struct Reading {
     const Phrase *phrase = nullptr;
@@ -154,12 +154,9 @@ Reading readAt(const View &line, qsizetype at, const Phrase &phrase)
             r.fault = ValueFault::NotQuoted;
             return r;
         }
+        // The text itself is looked at only once the line is taken for a definition: a
+        // definition may be long, and every pass over the file classifies every line.
         r.value = {r.value.from + 1, r.value.to - 1};
-        for (qsizetype i = r.value.from; i < r.value.to; ++i)
-            if (unit(line[i]) == 0) {
-                r.fault = ValueFault::Nul;
-                return r;
-            }
         break;
     }
     case OxpSlotKind::Domain:
@@ -301,7 +298,7 @@ void takeFields(OxpLine &out, QStringView line, const Reading &r)
         out.nullDefinition = r.nullDefinition;
         if (!r.nullDefinition)
             out.value = text(r.value);
-        if (r.fault == ValueFault::Nul) {
+        if (out.value.contains(QChar(0))) {
             out.problem = QStringLiteral("the definition holds a NUL character");
             return;
         }
