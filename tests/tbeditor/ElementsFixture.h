@@ -6,13 +6,16 @@
 #include "TBEditorFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "termbase/ElementTree.h"
+#include "ui/Toolbar.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <QTreeWidget>
 
 class ElementsTest : public TBEditorTest {
@@ -24,6 +27,7 @@ protected:
     {
         TBEditorTest::SetUp();
         newTermbase(QStringLiteral("Kin"));
+        activate();
     }
 
     ElementTreeModel &nodes() const { return *editor->Tree1Nodes; }
@@ -82,30 +86,48 @@ protected:
     // ---- Working through the window ----------------------------------------------------
     QModelIndex node(qint64 elemID) const { return nodes().findKey(ElementKey(elemID)); }
 
+    // Clicks the node with the button, where the tree draws it.
+    void clickNode(const QModelIndex &n, Qt::MouseButton button = Qt::LeftButton)
+    {
+        editor->Tree1->scrollTo(n);
+        QTest::mouseClick(editor->Tree1->viewport(), button, {}, editor->Tree1->visualRect(n).center());
+    }
     // Reveals the element and clicks it, as the user who opened its branches would.
-    QModelIndex click(qint64 elemID)
+    QModelIndex click(qint64 elemID, Qt::MouseButton button = Qt::LeftButton)
     {
         editor->RevealElement(elemID);
         const QModelIndex n = node(elemID);
         EXPECT_TRUE(n.isValid()) << "element " << elemID << " not in the tree";
-        editor->selectNode(n);
-        editor->Tree1_NodeClick(n);
+        // Revealing selected the node from code; a click on a selected node would start
+        // renaming it.
+        editor->Tree1->selectionModel()->clearSelection();
+        if (n.isValid())
+            clickNode(n, button);
         return n;
     }
 
-    QTreeWidgetItem *category(const QString &categoryID) const
-    {
-        const bool asList = editor->ListView1->isVisible();
-        return findNode(asList ? *editor->ListView1 : *editor->Tree2, "n" + categoryID);
-    }
+    QTreeWidget &categories() const { return editor->ListView1->isVisible() ? *editor->ListView1 : *editor->Tree2; }
+    QTreeWidgetItem *category(const QString &categoryID) const { return findNode(categories(), "n" + categoryID); }
+    // Clicks the category, its branch opened first as the user would.
     void chooseCategory(const QString &categoryID)
     {
         QTreeWidgetItem *item = category(categoryID);
         ASSERT_NE(item, nullptr) << categoryID.toStdString();
-        if (editor->ListView1->isVisible())
-            editor->ListView1_ItemClick(item);
-        else
-            editor->Tree2_NodeClick(item);
+        for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        categories().scrollToItem(item);
+        QTest::mouseClick(categories().viewport(), Qt::LeftButton, {}, categories().visualItemRect(item).center());
+    }
+    // Presses the toolbar button with the key.
+    void toolbar(const char *key)
+    {
+        QTest::mouseClick(editor->ToolBar1->widgetForAction(editor->ToolBar1->button(key)), Qt::LeftButton);
+    }
+    // Keys typed where the focus is.
+    void type(const QString &text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
     void chooseLanguage(const QString &langID)
     {

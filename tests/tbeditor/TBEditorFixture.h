@@ -8,7 +8,9 @@
 #include "termbase/Global.h"
 #include "ui/Forms.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTest>
 
 class TBEditorTest : public MainWindowTest {
 protected:
@@ -21,6 +23,16 @@ protected:
         OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('DOG', 1, 1), ('CAT', 1, 1)");
         editor = ui::loadedOrNew<frmTBEDitor>();
         editor->show();
+        activate();
+    }
+
+    // The editor is the active window, as the user who clicks into it has it, once the
+    // windows shown meanwhile (a wait window, a dialog) are gone.
+    void activate()
+    {
+        QCoreApplication::processEvents();
+        QApplication::setActiveWindow(editor->window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor->window()));
     }
 
     void TearDown() override

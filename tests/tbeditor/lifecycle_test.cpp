@@ -161,7 +161,7 @@ TEST_F(TBLifecycleTest, NewIsRefusedWithoutTouchingAnything)
              d.cmdOK->click();
          }},
         {"properties closed without a name", termbases("unnamed.lxb"), nullptr, ui::Buttons::Ok, ui::Icon::None, true,
-         [](frmProperties &d) { d.closeByFrame(); }},
+         [](frmProperties &d) { d.window()->close(); }},
         {"no file chosen", QString(), nullptr, ui::Buttons::Ok, ui::Icon::None, false, {}},
     };
     for (const Case &c : cases) {
@@ -294,7 +294,7 @@ TEST_F(TBLifecycleTest, ClosingWritesThePropertiesBack)
         std::function<void()> close;
     } closes[] = {
         {"Close", [&] { editor->mnuFileClose_Click(); }},
-        {"the window closed by its frame", [&] { editor->closeByFrame(); }},
+        {"the window closed by its frame", [&] { editor->window()->close(); }},
         {"the working ontology closed", [&] { main->mnuFileClose_Click(); }},  // last: it takes the ontology
     };
     for (const Case &c : closes) {
@@ -326,7 +326,7 @@ TEST_F(TBLifecycleTest, PropertiesClosedWithoutOkChangeNothingAndCloseWithNothin
     newTermbase("Kin");
     modals.expect<frmProperties>([](frmProperties &d) {
         d.txtName->setText("Other");
-        d.closeByFrame();
+        d.window()->close();
     });
     editor->mnuFileProperties_Click();
     EXPECT_EQ(TermbaseInfo.Name, "Kin");

@@ -22,7 +22,7 @@ TEST_F(StoreTest, BuildingAnEntryWithTermsInSeveralLanguages)
 {
     // A term entry for a concept, from the toolbar, with the entries' container selected.
     click(3);
-    editor->ToolBar1_ButtonClick("concept");
+    toolbar("concept");
     ASSERT_FALSE(editor->dbcConcepts->isHidden());
     ASSERT_TRUE(editor->dbcConcepts->findFirst([](const QString &t) { return t == "DOG"; }));
     editor->cmdAssert->click();
@@ -51,7 +51,7 @@ TEST_F(StoreTest, BuildingAnEntryWithTermsInSeveralLanguages)
         SCOPED_TRACE(c.term);
         const qint64 before = editor->LastElemID;
         click(dog);
-        editor->ToolBar1_ButtonClick("term");
+        toolbar("term");
         ASSERT_FALSE(editor->txtData->isHidden());
         editor->txtData->setPlainText(c.term);
         chooseLanguage(c.langID);

@@ -2,6 +2,7 @@
 // target with its rules, Go To, and browse mode's attached files.
 
 #include "ElementsFixture.h"
+#include "support/ScriptedPopupMenus.h"
 #include "ui/Toolbar.h"
 
 #include <QAction>
@@ -40,14 +41,7 @@ protected:
     }
 
     // Opens the branches down to the node and clicks it, as the user does during the pick.
-    void pick(qint64 elemID)
-    {
-        editor->RevealElement(elemID);
-        const QModelIndex n = node(elemID);
-        ASSERT_TRUE(n.isValid());
-        editor->selectNode(n);
-        editor->Tree1_NodeClick(n);
-    }
+    void pick(qint64 elemID) { click(elemID); }
 };
 
 TEST_F(CrossReferenceTest, CategoriesAreOfferedByTheCurrentElement)
@@ -168,16 +162,18 @@ TEST_F(CrossReferenceTest, GoToRevealsTheTargetOrSaysThePointerIsMissing)
     const qint64 broken = element("10.18", note);
     row("text_values", broken, "nowhere");
 
+    ScriptedPopupMenus menus;
     click(xref);
     editor->collapseNode(nodes().rootNode());
     editor->RevealElement(xref);
-    editor->mnuElemGoTo_Click();
+    menus.choose("Go to x-ref'ed element");
+    clickNode(node(xref), Qt::RightButton);
     EXPECT_EQ(editor->Tree1->currentIndex(), node(dogTerm));
     EXPECT_EQ(editor->CurrentElemID, dogTerm) << "the target is the current element for what follows";
 
-    click(broken);
+    menus.choose("Go to x-ref'ed element");
     boxes.expect("Data integrity error. Error Code TB001.");
-    editor->mnuElemGoTo_Click();
+    click(broken, Qt::RightButton);
     EXPECT_EQ(editor->Tree1->currentIndex(), node(broken));
 }
 
