@@ -451,9 +451,10 @@ bool ElementTreeView::edit(const QModelIndex &index, EditTrigger trigger, QEvent
 
 void ElementTreeView::mouseReleaseEvent(QMouseEvent *event)
 {
+    const QModelIndex pointed = indexAt(event->position().toPoint());
     QTreeView::mouseReleaseEvent(event);
-    if (event->button() == Qt::RightButton && onMouseUp)
-        onMouseUp(Qt::RightButton);
+    if (event->button() != Qt::LeftButton && onMouseUp)
+        onMouseUp(event->button(), pointed);
 }
 
 void ElementTreeView::keyPressEvent(QKeyEvent *event)

@@ -99,8 +99,8 @@ private:
     QHash<qint64, Others> m_others;
 };
 
-// The view of the element tree: a click, a right-button release and the start of a
-// label edit reach the window's handlers; scrolling to the top reads earlier rows.
+// The view of the element tree: a click, the release of any other button and the start
+// of a label edit reach the window's handlers; scrolling to the top reads earlier rows.
 class ElementTreeView : public QTreeView {
 public:
     explicit ElementTreeView(QWidget *parent = nullptr);
@@ -109,7 +109,9 @@ public:
     using QTreeView::edit;  // starting an edit from code (Modify)
 
     std::function<void(const QModelIndex &)> onNodeClick;
-    std::function<void(Qt::MouseButton)> onMouseUp;
+    // The press of any button moves the selected node, but only the left one clicks:
+    // pointed is the node under the pointer (invalid over empty space).
+    std::function<void(Qt::MouseButton button, const QModelIndex &pointed)> onMouseUp;
     // False refuses the edit.
     std::function<bool(const QModelIndex &)> beforeLabelEdit;
 

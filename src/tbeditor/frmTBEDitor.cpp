@@ -203,7 +203,18 @@ void frmTBEDitor::buildPanes()
     Tree1->onNodeClick = [this](const QModelIndex &node) {
         ui::runCommand(window(), [&] { Tree1_NodeClick(node); });
     };
-    Tree1->onMouseUp = [this](Qt::MouseButton button) { ui::runCommand(window(), [&] { Tree1_MouseUp(button); }); };
+    Tree1->onMouseUp = [this](Qt::MouseButton button, const QModelIndex &pointed) {
+        ui::runCommand(window(), [&] {
+            // The press moved the selection: the node pointed at becomes the current
+            // element, as a click makes it, before any pop-up acts on it. During the pick
+            // of a cross-reference's target that is the pick, and no pop-up follows.
+            const bool picking = XRefMode;
+            if (pointed.isValid() || !picking)
+                Tree1_NodeClick(selectedNode());
+            if (!picking)
+                Tree1_MouseUp(button);
+        });
+    };
     Tree1->beforeLabelEdit = [this](const QModelIndex &) {
         bool cancel = false;
         Tree1_BeforeLabelEdit(cancel);

@@ -9,6 +9,8 @@
 #include "ui/Toolbar.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -257,14 +259,15 @@ TEST_F(ElementTreeTest, ToolbarAndPopupFollowTheSelectedNode)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.elemID);
         ScriptedPopupMenus menus;
-        click(c.elemID);
-        editor->UpdateElementToolbar();
+        if (c.popup)
+            menus.chooseNothing();
+        // Right-clicked straight away: the node pointed at is the current element that
+        // the toolbar and the pop-up serve.
+        click(c.elemID, Qt::RightButton);
+        EXPECT_EQ(editor->CurrentElemID, c.elemID);
         EXPECT_EQ(editor->ToolBar1->button("concept")->isEnabled(), c.addConcept);
         EXPECT_EQ(editor->ToolBar1->button("term")->isEnabled(), c.addTerm);
         EXPECT_EQ(editor->ToolBar1->button("delete")->isEnabled(), c.del);
-        if (c.popup)
-            menus.chooseNothing();
-        editor->Tree1_MouseUp(Qt::RightButton);
         ASSERT_EQ(menus.shown().size(), c.popup ? 1u : 0u);
         if (c.popup) {
             EXPECT_EQ(menus.shown()[0].item("Modify")->visible, c.modify);
@@ -272,6 +275,39 @@ TEST_F(ElementTreeTest, ToolbarAndPopupFollowTheSelectedNode)
             EXPECT_TRUE(menus.shown()[0].item("Delete")->visible);
         }
     }
+}
+
+TEST_F(ElementTreeTest, ARightClickMakesTheNodePointedAtCurrentBeforeAnyCommand)
+{
+    const qint64 dog = entry("DOG");
+    const qint64 t = term(section(dog, "en"), "dog", "en");
+    const qint64 a = element("8", dog);
+    row("text_values", a, "note A");
+    const qint64 b = element("8", dog);
+    row("text_values", b, "note B");
+    ScriptedPopupMenus menus;
+
+    // The value shown is the one of the note pointed at, and Edit keeps it there.
+    click(a);
+    ASSERT_EQ(editor->txtData->toPlainText(), "note A");
+    menus.chooseNothing();
+    clickNode(node(b), Qt::RightButton);
+    EXPECT_EQ(editor->CurrentElemID, b);
+    EXPECT_EQ(editor->txtData->toPlainText(), "note B");
+    editor->cmdEdit->click();
+    EXPECT_EQ(TermbaseDB.scalar("SELECT value FROM text_values WHERE elemID = ?", {b}).toString(), "note B");
+    EXPECT_EQ(TermbaseDB.scalar("SELECT value FROM text_values WHERE elemID = ?", {a}).toString(), "note A");
+
+    // A value editor opened for the term closes when the entry is pointed at: nothing
+    // the term admits can be added under the entry.
+    click(t);
+    chooseCategory("2.1");
+    ASSERT_TRUE(editor->lstData->isVisible());
+    menus.chooseNothing();
+    clickNode(node(dog), Qt::RightButton);
+    EXPECT_EQ(editor->txtElem->text(), "DOG");
+    EXPECT_FALSE(editor->fraEdit->isVisible());
+    EXPECT_EQ(nodeImage(category("2.1")), "inactive");
 }
 
 TEST_F(ElementTreeTest, RenamingInPlaceStoresTermsAndBackMatterItemsOnly)
