@@ -239,6 +239,10 @@ private:
     // Reads the node's row and children again, opens it and selects it.
     void rereadNode(const QModelIndex &node);
     void chooseCategory(QTreeWidgetItem *node);
+    void setSliderValue(int value);
+    // After the element tree was built again: the element whose node had the key is
+    // current again if the tree shows it, else no element is.
+    void reselectAfterRebuild(const QString &selectedKey);
     void pickCrossReferenceTarget(qint64 clickedID, const QString &clickedCategory);
     void ordinaryClick(const QModelIndex &node, qint64 clickedID, const QString &clickedCategory);
     void showValueForModification(const QModelIndex &node, qint64 clickedID);

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTreeWidget>
 
@@ -51,13 +52,33 @@ void frmTBEDitor::mnuToolsOptions_Click()
                            QStringLiteral("\". The data categories stay in the language they had."),
                        ui::Buttons::Ok, ui::Icon::Exclamation);
         } else {
+            const QString selectedKey = Tree1Nodes->key(selectedNode());
             BuildElementRoot();
             LoadDataCategories();
             Tree1->setFocus();
-            MarkValidCategories();
             if (fraEdit->isVisible())
                 HideValueControls();
+            reselectAfterRebuild(selectedKey);
         }
     }
     options->unload();
+}
+
+void frmTBEDitor::reselectAfterRebuild(const QString &selectedKey)
+{
+    // Nothing of the element selected before may outlive its node: it becomes the current
+    // element again where the new tree shows it, and otherwise there is none, with no
+    // category marked for it.
+    CurrentElemID = 0;
+    CurrentCategory.clear();
+    const QModelIndex shown = selectedKey.isEmpty() ? QModelIndex() : Tree1Nodes->findKey(selectedKey);
+    if (shown.isValid()) {
+        selectNode(shown);
+        Tree1_NodeClick(shown);
+        return;
+    }
+    txtElem->clear();
+    txtDC->clear();
+    MarkValidCategories();
+    UpdateElementToolbar();
 }

@@ -143,7 +143,8 @@ void frmTBEDitor::MarkValidCategories()
     Tree2->setUpdatesEnabled(false);
     Tree2->collapseAll();
     Tree2->clearSelection();
-    const QSet<QString> valid = ValidChildCategories(CurrentCategory);
+    // Without a current element nothing may be added.
+    const QSet<QString> valid = CurrentCategory.isEmpty() ? QSet<QString>() : ValidChildCategories(CurrentCategory);
     for (QTreeWidgetItemIterator it(Tree2); *it; ++it) {
         QTreeWidgetItem *node = *it;
         if (valid.contains(nodeKey(node).mid(1))) {

@@ -78,3 +78,5 @@ void frmTBOptions::cmdCancel_Click()
     preset(TermbaseInfo);
     hide();
 }
+
+void frmTBOptions::Form_Unload(bool &) { preset(TermbaseInfo); }

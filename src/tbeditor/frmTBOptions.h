@@ -2,8 +2,8 @@
 // The termbase's own options: the language of the data-category names, the categories as
 // an alphabetical list or as a tree, and whether entry pages carry the conceptual
 // structures. OK hides the dialog and the termbase editor reads the controls back;
-// Cancel puts the controls back to the stored settings first, so reading back changes
-// nothing.
+// Cancel (and closing it by its frame) puts the controls back to the stored settings
+// first, so reading back changes nothing.
 
 #include "termbase/Global.h"
 #include "ui/Form.h"
@@ -36,4 +36,9 @@ public:
     void preset(const TermbaseInfoRecord &info);
     void cmdOK_Click();
     void cmdCancel_Click();
+
+protected:
+    // Closed by its frame, the dialog answers as Cancel does: the caller reads back the
+    // stored settings.
+    void Form_Unload(bool &cancel) override;
 };

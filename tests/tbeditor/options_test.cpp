@@ -4,9 +4,11 @@
 #include "ElementsFixture.h"
 #include "tbeditor/frmTBOptions.h"
 #include "termbase/DataCategories.h"
+#include "ui/Toolbar.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
@@ -53,24 +55,35 @@ TEST_F(OptionsTest, ListOrTreeAndConceptualStructuresAreSetWithoutReloading)
     EXPECT_EQ(editor->Tree2->topLevelItem(0), categories) << "only which control shows changed";
     EXPECT_EQ(TermbaseInfo.CSBrowser, cs);
 
-    // Cancel puts the dialog back to the settings: nothing changes.
-    options(
-        [](frmTBOptions &d) {
+    // Cancel, or closing the dialog by its frame, puts it back to the settings: nothing
+    // changes.
+    struct Leave {
+        const char *how;
+        std::function<void(frmTBOptions &)> leave;
+    } leaves[] = {
+        {"Cancel", [](frmTBOptions &d) { d.cmdCancel->click(); }},
+        {"the frame", [](frmTBOptions &d) { d.window()->close(); }},
+    };
+    for (const Leave &l : leaves) {
+        SCOPED_TRACE(l.how);
+        modals.expect<frmTBOptions>([&](frmTBOptions &d) {
             d.optSpanish->setChecked(true);
             d.optList->setChecked(true);
             d.chkCSBrowser->setChecked(!TermbaseInfo.CSBrowser);
-        },
-        false);
-    EXPECT_EQ(TermbaseInfo.DCLang, "en");
-    EXPECT_EQ(TermbaseInfo.DCList, "tree");
-    EXPECT_EQ(TermbaseInfo.CSBrowser, cs);
-    EXPECT_TRUE(ui::forms().ofType<frmTBOptions>().empty()) << "the dialog lives for one use";
+            l.leave(d);
+        });
+        editor->mnuToolsOptions_Click();
+        EXPECT_EQ(TermbaseInfo.DCLang, "en");
+        EXPECT_EQ(TermbaseInfo.DCList, "tree");
+        EXPECT_EQ(TermbaseInfo.CSBrowser, cs);
+        EXPECT_TRUE(ui::forms().ofType<frmTBOptions>().empty()) << "the dialog lives for one use";
+    }
 }
 
 TEST_F(OptionsTest, AnotherLanguageRebuildsTheCategoriesAndTheElementTreeAndClosesTheValueEditor)
 {
     click(3);  // the entries' container
-    editor->ToolBar1_ButtonClick("concept");  // the value editor for a new entry
+    toolbar("concept");  // the value editor for a new entry
     ASSERT_TRUE(editor->fraEdit->isVisible());
 
     options([](frmTBOptions &d) { d.optSpanish->setChecked(true); });
@@ -80,6 +93,40 @@ TEST_F(OptionsTest, AnotherLanguageRebuildsTheCategoriesAndTheElementTreeAndClos
     EXPECT_EQ(editor->Tree1->model()->index(0, 0).data().toString(), "base terminológica")
         << "the element tree starts again from its root, in the new language";
     EXPECT_FALSE(editor->fraEdit->isVisible()) << "an open value editor is closed";
+}
+
+TEST_F(OptionsTest, AnotherLanguageLeavesNothingOfTheElementSelectedBefore)
+{
+    const qint64 dog = entry("DOG");
+    const qint64 t = term(section(dog, "en"), "dog", "en");
+    struct Case {
+        const char *what;
+        qint64 selected;
+        QRadioButton *frmTBOptions::*language;
+        bool shownAgain;  // the new tree, read from its root, shows its node
+        const char *rootLabel;
+    } cases[] = {
+        {"a term", t, &frmTBOptions::optSpanish, false, nullptr},
+        {"the root", 1, &frmTBOptions::optEnglish, true, "TERMBASE"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        click(c.selected);
+        options([&](frmTBOptions &d) { (d.*c.language)->setChecked(true); });
+        if (c.shownAgain) {
+            EXPECT_EQ(nodes().elemID(editor->Tree1->currentIndex()), c.selected);
+            EXPECT_EQ(editor->CurrentElemID, c.selected);
+            EXPECT_EQ(editor->txtElem->text(), c.rootLabel) << "in the new language";
+            continue;
+        }
+        EXPECT_EQ(editor->CurrentElemID, 0);
+        EXPECT_TRUE(editor->txtElem->text().isEmpty());
+        // A category the term admitted is marked no longer, and a click on it opens nothing.
+        EXPECT_EQ(nodeImage(category("2.1")), "inactive");
+        chooseCategory("2.1");
+        EXPECT_FALSE(editor->fraEdit->isVisible());
+        EXPECT_FALSE(editor->ToolBar1->button("delete")->isEnabled());
+    }
 }
 
 TEST_F(OptionsTest, ALanguageNotOfferedOrWithoutNamesChangesNothing)
