@@ -21,12 +21,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <limits>
 
 namespace {
 
 constexpr int LongestDescription = 50;
 
 bool isOneOf(const QString &image, const QStringList &images) { return images.contains(image); }
+
+// A number the slider can show; one beyond it is not offered for change at all.
+bool fitsSlider(qint64 value)
+{
+    return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+}
 
 const QStringList valueImages = {"attribute", "note", "url"};
 const QStringList fileImages = {"figure", "audio",   "video",         "table", "binary",
@@ -156,8 +163,9 @@ void frmTBEDitor::showValueForModification(const QModelIndex &node, qint64 click
         mskData->show();
         fraEdit->show();
         mskData->setFocus();
-    } else if (value.valueType == QLatin1String("number") && CurrentCategory == QLatin1String("3.4")) {
-        sldData->setValue(int(value.value.toLongLong()));
+    } else if (value.valueType == QLatin1String("number") && CurrentCategory == QLatin1String("3.4") &&
+               fitsSlider(value.value.toLongLong())) {
+        setSliderValue(int(value.value.toLongLong()));
         sldData->show();
         fraEdit->show();
         sldData->setFocus();

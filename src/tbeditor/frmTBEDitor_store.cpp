@@ -184,7 +184,7 @@ void frmTBEDitor::cmdAssert_Click()
     case TypedValue::List: lstData->clear(); break;
     case TypedValue::Refs: lstRefs->clear(); break;
     case TypedValue::Date: mskData->setText(QString()); break;
-    case TypedValue::Slider: sldData->setValue(5); break;
+    case TypedValue::Slider: setSliderValue(5); break;
     default: break;
     }
     ReselectElementNode();

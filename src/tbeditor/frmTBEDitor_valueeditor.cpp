@@ -10,11 +10,13 @@
 #include "ui/DataList.h"
 #include "ui/MsgBox.h"
 
+#include <QApplication>
 #include <QDate>
 #include <map>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,6 +52,48 @@ private:
     std::function<void()> m_onClick;
 };
 
+// Enter in any box of the value editor presses its default button (Assert for a new
+// element, Edit for a stored value), as in a dialog. The multi-line box keeps a line
+// break for Ctrl+Enter; Tab and Shift+Tab leave it as they leave every other box.
+class ValueEditorKeys : public QObject {
+public:
+    ValueEditorKeys(QGroupBox *frame, QPlainTextEdit *text, std::initializer_list<QPushButton *> buttons)
+        : QObject(frame), m_text(text), m_buttons(buttons)
+    {
+        text->setTabChangesFocus(true);
+        text->installEventFilter(this);
+        // The other boxes leave Enter to their parent.
+        frame->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (watched == m_text && (key->modifiers() & Qt::ControlModifier)) {
+            m_text->insertPlainText(QStringLiteral("\n"));
+            return true;
+        }
+        // A button with the focus answers Enter itself.
+        if (qobject_cast<QPushButton *>(QApplication::focusWidget()))
+            return false;
+        for (QPushButton *button : m_buttons)
+            if (button->isDefault() && !button->isHidden() && button->isEnabled()) {
+                button->click();
+                return true;
+            }
+        return false;
+    }
+
+private:
+    QPlainTextEdit *m_text;
+    std::vector<QPushButton *> m_buttons;
+};
+
 void fillRecords(QListWidget &list, const std::vector<BackMatterRecord> &records)
 {
     for (const BackMatterRecord &r : records) {
@@ -67,6 +111,10 @@ const std::map<QString, void (frmTBEDitor::*)()> recordMadeAtOnce = {
     {QStringLiteral("x10.21.1"), &frmTBEDitor::AddUrl},
     {QStringLiteral("x10.21.2"), &frmTBEDitor::AddFpi},
 };
+
+// The numbers the slider offers for a new value.
+constexpr int SliderMinimum = 0;
+constexpr int SliderMaximum = 100;
 
 const DataCategoryRow *categoryRow(const QString &categoryID)
 {
@@ -96,7 +144,7 @@ void frmTBEDitor::buildValueEditor(QWidget *parent)
     lstData->setToolTip(QStringLiteral("Choose a value from the list"));
     lstRefs = new QListWidget(fraEdit);
     sldData = new QSlider(Qt::Horizontal, fraEdit);
-    sldData->setRange(0, 100);
+    sldData->setRange(SliderMinimum, SliderMaximum);
     sldData->setTickPosition(QSlider::TicksBelow);
     sldData->setTickInterval(10);
     mskData = new QLineEdit(fraEdit);
@@ -118,6 +166,7 @@ void frmTBEDitor::buildValueEditor(QWidget *parent)
     buttons->addWidget(cmdAssert);
     buttons->addWidget(cmdEdit);
     layout->addLayout(buttons);
+    new ValueEditorKeys(fraEdit, txtData, {cmdEdit, cmdAssert});
     QObject::connect(cmdAssert, &QPushButton::clicked, window(), ui::command(window(), [this](bool) { cmdAssert_Click(); }));
     QObject::connect(cmdEdit, &QPushButton::clicked, window(), ui::command(window(), [this](bool) { cmdEdit_Click(); }));
     HideValueControls();
@@ -230,7 +279,7 @@ void frmTBEDitor::ShowValueEditor(const QString &categoryID)
         lstData->addItems(PicklistValues(categoryID));
         show(lstData);
     } else if (valueType == QLatin1String("number")) {
-        sldData->setValue(5);
+        setSliderValue(5);
         show(sldData);
     } else if (valueType == QLatin1String("date")) {
         mskData->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
@@ -242,6 +291,14 @@ void frmTBEDitor::ShowValueEditor(const QString &categoryID)
     cmdAssert->setDefault(true);
     cmdEdit->setDefault(false);
     lblEdit->setText(categoryID);
+}
+
+void frmTBEDitor::setSliderValue(int value)
+{
+    // A stored value beyond the slider's range widens it: a value is shown as it is
+    // stored, and never changed by being shown.
+    sldData->setRange(std::min(SliderMinimum, value), std::max(SliderMaximum, value));
+    sldData->setValue(value);
 }
 
 void frmTBEDitor::HideValueControls()

@@ -256,3 +256,81 @@ TEST_F(StoreTest, ASectionWithoutItsLanguageIsToldNotSkippedInSilence)
     EXPECT_EQ(count("SELECT count(*) FROM TERMS WHERE term = 'dog'"), 1);
     EXPECT_EQ(count("SELECT count(*) FROM elements WHERE parentID = ?", {broken}), 0);
 }
+
+TEST_F(StoreTest, EnterStoresTabMovesOnAndCtrlEnterKeepsALineBreak)
+{
+    const qint64 dog = entry("DOG");
+    const qint64 t = term(section(dog, "en"), "dog", "en");
+    const QString newest = QStringLiteral(" WHERE elemID = (SELECT max(elemID) FROM elements)");
+    struct Case {
+        const char *what;
+        qint64 parent;
+        const char *categoryID;
+        QWidget *box;                // where the focus is once the category is chosen
+        std::function<void()> keys;  // typed there
+        QString sql;                 // the new element's value
+        QVariant stored;
+    } cases[] = {
+        {"a term, its language picked after Tab and Shift+Tab back", dog, "1", editor->txtData,
+         [&] {
+             type("hou");
+             press(Qt::Key_Tab);
+             type("en");
+             press(Qt::Key_Tab, Qt::ShiftModifier);
+             type("nd");
+             press(Qt::Key_Return);
+         },
+         "SELECT term || '/' || langID FROM TERMS" + newest, "hound/en"},
+        {"a note of two lines", dog, "8", editor->txtData,
+         [&] {
+             type("line one");
+             press(Qt::Key_Return, Qt::ControlModifier);
+             type("line two");
+             press(Qt::Key_Tab);
+             type("en");
+             press(Qt::Key_Enter);
+         },
+         "SELECT value FROM text_values" + newest, "line one\nline two"},
+        {"a date", dog, "10.4.1", editor->mskData, [&] { press(Qt::Key_Return); }, "SELECT value FROM date_values" + newest,
+         QDate::currentDate()},
+        {"a number", t, "3.4", editor->sldData,
+         [&] {
+             press(Qt::Key_Right);
+             press(Qt::Key_Return);
+         },
+         "SELECT value FROM number_values" + newest, 6},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        click(c.parent);
+        chooseCategory(c.categoryID);
+        ASSERT_EQ(QApplication::focusWidget(), c.box);
+        const qint64 id = editor->LastElemID;
+        c.keys();
+        EXPECT_GT(editor->LastElemID, id) << "stored";
+        EXPECT_EQ(TermbaseDB.scalar(c.sql), c.stored);
+        click(3);
+    }
+}
+
+TEST_F(StoreTest, AStoredNumberIsShownAsItIsAndNeverChangedByShowingIt)
+{
+    const qint64 t = term(section(entry("DOG"), "en"), "dog", "en");
+    for (int stored : {250, -3, 42}) {
+        SCOPED_TRACE(stored);
+        const qint64 n = element("3.4", t);
+        TermbaseDB.execute("INSERT INTO number_values (elemID, value) VALUES (?, ?)", {n, stored});
+        click(n);
+        ASSERT_FALSE(editor->sldData->isHidden());
+        EXPECT_EQ(editor->sldData->value(), stored);
+        editor->cmdEdit->click();
+        EXPECT_EQ(count("SELECT value FROM number_values WHERE elemID = ?", {n}), stored);
+        click(3);
+    }
+    // A new number starts at 5 on the slider's own scale.
+    click(t);
+    chooseCategory("3.4");
+    EXPECT_EQ(editor->sldData->value(), 5);
+    EXPECT_EQ(editor->sldData->minimum(), 0);
+    EXPECT_EQ(editor->sldData->maximum(), 100);
+}
