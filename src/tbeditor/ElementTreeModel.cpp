@@ -276,6 +276,46 @@ QModelIndex ElementTreeModel::findKey(const QString &key) const
     return {};
 }
 
+std::vector<qint64> ElementTreeModel::elementsRead() const
+{
+    std::vector<qint64> out;
+    std::vector<const Node *> stack{m_root.get()};
+    while (!stack.empty()) {
+        const Node *node = stack.back();
+        stack.pop_back();
+        for (const auto &child : node->children)
+            if (!child->placeholder) {
+                out.push_back(child->element.elemID);
+                stack.push_back(child.get());
+            }
+    }
+    return out;
+}
+
+void ElementTreeModel::removeElements(const QSet<qint64> &elemIDs)
+{
+    if (elemIDs.isEmpty())
+        return;
+    std::vector<Node *> stack{m_root.get()};
+    while (!stack.empty()) {
+        Node *node = stack.back();
+        stack.pop_back();
+        for (int row = int(node->children.size()) - 1; row >= 0; --row) {
+            Node *child = node->children[size_t(row)].get();
+            if (child->placeholder)
+                continue;
+            if (!elemIDs.contains(child->element.elemID)) {
+                stack.push_back(child);
+                continue;
+            }
+            beginRemoveRows(indexOf(node), row, row);
+            node->children.erase(node->children.begin() + row);
+            renumber(node, size_t(row));
+            endRemoveRows();
+        }
+    }
+}
+
 int ElementTreeModel::nodeCount() const
 {
     int count = 0;

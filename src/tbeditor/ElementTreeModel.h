@@ -49,6 +49,11 @@ public:
     bool canFetchEarlier(const QModelIndex &node) const;
     void fetchEarlier(const QModelIndex &node);
 
+    // The elements of every node read.
+    std::vector<qint64> elementsRead() const;
+    // Removes every node, with its branch, that shows one of the elements.
+    void removeElements(const QSet<qint64> &elemIDs);
+
     // The node's child with the key, among the children read; invalid when none.
     QModelIndex childByKey(const QModelIndex &node, const QString &key) const;
     // Every node read, depth first, that has the key; invalid when none.

@@ -4,6 +4,7 @@
 #include "frmTBEDitor.h"
 
 #include "termbase/ElementStore.h"
+#include "termbase/ElementTree.h"
 #include "termbase/Global.h"
 #include "termbase/TermbaseFile.h"
 #include "ui/MsgBox.h"
@@ -37,6 +38,9 @@ void frmTBEDitor::mnuElemDelete_Click()
         parent = parent.parent();
     const QPersistentModelIndex kept(parent);
     rereadNode(kept);
+    // What went with the element may be shown in other branches (cross-references to it,
+    // references to a record): no node is left for an element that is gone.
+    Tree1Nodes->removeElements(MissingElements(Tree1Nodes->elementsRead()));
     CurrentElemID = 0;
     Tree1_NodeClick(kept);
 }

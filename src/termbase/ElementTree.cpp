@@ -317,6 +317,19 @@ std::optional<ElementNodeRow> ReadElementNode(qint64 elemID)
     return row;
 }
 
+QSet<qint64> MissingElements(const std::vector<qint64> &elemIDs)
+{
+    QSet<qint64> missing;
+    db::Statement stored(TermbaseDB, QStringLiteral("SELECT 1 FROM elements WHERE elemID = ?"));
+    for (const qint64 id : elemIDs) {
+        stored.reset();
+        stored.bind(1, id);
+        if (!stored.step())
+            missing.insert(id);
+    }
+    return missing;
+}
+
 ElementChain ElementChainOf(qint64 elemID)
 {
     ElementChain chain;

@@ -6,6 +6,7 @@
 // menu, label editing, node click), so the table that chooses it lives here, beside the
 // rows it reads, and nowhere else.
 
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <optional>
@@ -87,6 +88,9 @@ std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order,
 
 // The element as a child row of its parent; nullopt when there is no such element.
 std::optional<ElementNodeRow> ReadElementNode(qint64 elemID);
+
+// Those of the elements that are no longer stored.
+QSet<qint64> MissingElements(const std::vector<qint64> &elemIDs);
 
 // The path from the element up to the child of the root: the element first. Stops, with
 // damaged set, at a missing row or a parent met before, so a broken file cannot hold it.
