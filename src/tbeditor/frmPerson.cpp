@@ -20,6 +20,7 @@ RecordDialog::RecordDialog(const QString &caption) : ui::Form(new QDialog)
 {
     QWidget *w = window();
     m_form = new QFormLayout;
+    m_form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
@@ -37,10 +38,32 @@ RecordDialog::RecordDialog(const QString &caption) : ui::Form(new QDialog)
 
 QLineEdit *RecordDialog::box(const QString &label, const QString &toolTip)
 {
+    // Wide enough for a full name or a title at first; wider as the dialog is.
+    constexpr int ShownCharacters = 40;
     auto *edit = new QLineEdit(window());
+    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * ShownCharacters);
     edit->setToolTip(toolTip);
     m_form->addRow(label, edit);
     return edit;
+}
+
+bool AliasRefusedTold(const QString &alias)
+{
+    // Each person has a page of its own, named by the alias.
+    if (PersonAliasInUse(alias)) {
+        ui::msgBox(QStringLiteral("Another person has the alias ") + alias + QStringLiteral(" already. Aliases are unique."),
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
+        return true;
+    }
+    // A file attached by that name before such names were refused keeps its place.
+    if (FileRecordNamed(PersonPageFileName(alias))) {
+        ui::msgBox(QStringLiteral("The page of a person with the alias ") + alias + QStringLiteral(" would take the place of ") +
+                       QStringLiteral("the attached file ") + PersonPageFileName(alias) +
+                       QStringLiteral(". Choose another alias."),
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
+        return true;
+    }
+    return false;
 }
 
 frmPerson::frmPerson() : RecordDialog(QStringLiteral("Person"))
@@ -60,20 +83,8 @@ void frmPerson::cmdOK_Click()
         ui::msgBox(QStringLiteral("The 'Alias' field is obligatory."));
         return;
     }
-    // Each person has a page of its own, named by the alias.
-    if (PersonAliasInUse(alias)) {
-        ui::msgBox(QStringLiteral("Another person has the alias ") + alias + QStringLiteral(" already. Aliases are unique."),
-                   ui::Buttons::Ok, ui::Icon::Exclamation);
+    if (AliasRefusedTold(alias))
         return;
-    }
-    // A file attached by that name before such names were refused keeps its place.
-    if (FileRecordNamed(PersonPageFileName(alias))) {
-        ui::msgBox(QStringLiteral("The page of a person with the alias ") + alias + QStringLiteral(" would take the place of ") +
-                       QStringLiteral("the attached file ") + PersonPageFileName(alias) +
-                       QStringLiteral(". Choose another alias."),
-                   ui::Buttons::Ok, ui::Icon::Exclamation);
-        return;
-    }
     const QString page = QDir(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back")).filePath(PersonPageFileName(alias));
     if (QFileInfo::exists(page) &&
         ui::msgBox(QStringLiteral("Person definition (") + alias + QStringLiteral(")") + QStringLiteral(" exists. Overwrite?"),

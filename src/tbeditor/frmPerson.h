@@ -37,6 +37,10 @@ public:
     void cmdCancel_Click() override;
 };
 
+// Whether the alias cannot name a person (another person has it, or its page would take
+// the place of an attached file); the user is told why.
+bool AliasRefusedTold(const QString &alias);
+
 class frmBiblio : public RecordDialog {
 public:
     frmBiblio();

@@ -4,6 +4,7 @@
 
 #include "frmTBEDitor.h"
 
+#include "frmPerson.h"
 #include "termbase/DataCategories.h"
 #include "termbase/ElementStore.h"
 #include "termbase/Global.h"
@@ -193,6 +194,8 @@ void frmTBEDitor::Tree1_AfterLabelEdit(bool &Cancel, const QString &NewString)
     bool stored = false;
     if (image == QLatin1String("term"))
         stored = RenameTerm(id, NewString);
+    else if (image == QLatin1String("responsible") && AliasRefusedTold(NewString))
+        return;
     else if (image == QLatin1String("url") || image == QLatin1String("pub") || image == QLatin1String("responsible") ||
              image == QLatin1String("subjectfield"))
         stored = RenameTextValue(id, NewString);

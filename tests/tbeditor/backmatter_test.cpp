@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -93,6 +95,22 @@ TEST_F(BackMatterTest, APersonKeepsItsNonEmptyFieldsInOrderAndItsEscapedPage)
     });
     chooseCategory("x10.2.2");
     EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x10.2.2'"), 1);
+}
+
+TEST_F(BackMatterTest, ThePersonsBoxesHoldAFullNameAndTakeTheDialogsWidth)
+{
+    click(Persons);
+    modals.expect<frmPerson>([](frmPerson &d) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(d.window()));
+        const QString fullName = QStringLiteral("Maria Dolores Fernandez de Cordoba");
+        for (QLineEdit *box : {d.txtAlias, d.txtName, d.txtRole, d.txtEmail, d.txtPhone, d.txtRemarks})
+            EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(fullName)) << box->toolTip().toStdString();
+        const int before = d.txtName->width();
+        d.window()->resize(d.window()->width() + 200, d.window()->height());
+        EXPECT_EQ(d.txtName->width(), before + 200);
+        d.cmdCancel->click();
+    });
+    chooseCategory("x10.2.2");
 }
 
 TEST_F(BackMatterTest, APersonPageStaysInTheBackFolderAndAnOldPageIsAskedAbout)
