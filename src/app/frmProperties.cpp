@@ -21,6 +21,9 @@ frmProperties::frmProperties() : ui::Form(new QDialog)
     };
     txtWOntology = box(QStringLiteral("Working Ontology:"));
     txtWOntology->setReadOnly(true);
+    // It can be clicked into to copy the path, but the focus starts, and Tab goes, where
+    // the user types.
+    txtWOntology->setFocusPolicy(Qt::ClickFocus);
     form->setRowVisible(txtWOntology, false);
     txtName = box(QStringLiteral("Name:"));
     txtCreated = box(QStringLiteral("Created:"));

@@ -29,11 +29,11 @@ void launchTree(frmOntoEdit &main, const QString &what, const QString &top)
 void frmOntoEdit::mnuToolsTBEd_Click()
 {
     const auto editor = ui::loadedOrNew<frmTBEDitor>();
-    // Modify on a term entry shows its concept here, found through the search box.
+    // Modify on a term entry shows its concept here, found through the search box, with
+    // this window brought to the front (restored when minimized).
     editor->ShowConceptInOntologyEditor = [this](const QString &conceptID) {
+        show();
         txtCptSearch->setText(conceptID);
-        window()->raise();
-        window()->activateWindow();
     };
     editor->show();
 }

@@ -1,5 +1,6 @@
 #include "ui/CommandBoundary.h"
 #include "ui/Heading.h"
+#include "frmDCHelp.h"
 #include "frmFind.h"
 #include "frmTBEDitor.h"
 
@@ -281,9 +282,12 @@ void frmTBEDitor::Form_Unload(bool &)
 {
     if (!TermbasePath.isEmpty())
         CloseTermbase();
-    // The find window searches this window's tree: it goes with it.
+    // The find window searches this window's tree and the help explains its categories:
+    // they go with it.
     if (const std::shared_ptr<frmFind> find = ui::forms().first<frmFind>())
         find->unload();
+    if (const std::shared_ptr<frmDCHelp> help = ui::forms().first<frmDCHelp>())
+        help->unload();
 }
 
 void frmTBEDitor::ToolBar1_ButtonClick(const QString &key)

@@ -223,3 +223,15 @@ TEST_F(DeleteTest, ModifyEditsInPlaceOrHandsTheConceptOver)
     editor->mnuElemModify_Click();
     EXPECT_EQ(handed, "DOG");
 }
+
+TEST_F(DeleteTest, ModifyOnAnEntryBringsTheOntologyEditorBackFromTheTaskbar)
+{
+    main->mnuToolsTBEd_Click();  // the editor as the ontology editor opens it
+    main->window()->showMinimized();
+    ASSERT_TRUE(main->window()->isMinimized());
+    ScriptedPopupMenus menus;
+    menus.choose("Modify");
+    click(dog, Qt::RightButton);
+    EXPECT_FALSE(main->window()->isMinimized());
+    EXPECT_EQ(main->txtCptSearch->text(), "DOG");
+}

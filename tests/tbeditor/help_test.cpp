@@ -10,6 +10,7 @@
 #include "ui/Toolbar.h"
 
 #include <QComboBox>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -116,4 +117,20 @@ TEST_F(HelpTest, AMissingHelpPageIsSaid)
     boxes.expect("DCHelp.html cannot be found");
     editor->ToolBar1_ButtonClick("help");
     EXPECT_TRUE(shownAnchor().isEmpty());
+}
+
+TEST_F(HelpTest, TheHelpGoesWithTheEditor)
+{
+    for (bool termbaseOpen : {false, true}) {
+        SCOPED_TRACE(termbaseOpen ? "a termbase open" : "no termbase");
+        editor = ui::loadedOrNew<frmTBEDitor>();
+        editor->show();
+        if (termbaseOpen)
+            newTermbase("Kin");
+        QTest::mouseClick(editor->ToolBar1->widgetForAction(editor->ToolBar1->button("help")), Qt::LeftButton);
+        ASSERT_NE(help(), nullptr);
+        editor->window()->close();
+        EXPECT_FALSE(editor->isLoaded());
+        EXPECT_EQ(help(), nullptr);
+    }
 }

@@ -319,6 +319,23 @@ TEST_F(TBLifecycleTest, ClosingWritesThePropertiesBack)
     EXPECT_FALSE(editor->isLoaded()) << "closing the ontology unloads the window";
 }
 
+TEST_F(TBLifecycleTest, ThePropertiesOfANewTermbaseAreTypedFromTheName)
+{
+    files.answer(termbases("kin.lxb"));
+    modals.expect<frmProperties>([](frmProperties &d) {
+        QApplication::setActiveWindow(d.window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d.window()));
+        EXPECT_EQ(QApplication::focusWidget(), d.txtName) << "not the working ontology, which is only shown";
+        QTest::keyClicks(QApplication::focusWidget(), "Kin");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.txtCreated);
+        d.cmdOK->click();
+    });
+    boxes.expect("has been created!");
+    editor->mnuFileNew_Click();
+    EXPECT_EQ(TermbaseInfo.Name, "Kin");
+}
+
 TEST_F(TBLifecycleTest, PropertiesClosedWithoutOkChangeNothingAndCloseWithNothingOpenDoesNothing)
 {
     editor->mnuFileClose_Click();
