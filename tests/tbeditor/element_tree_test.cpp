@@ -168,16 +168,23 @@ TEST_F(ElementTreeTest, TermEntriesComeInTheOrderOfTheirConcepts)
 
 TEST_F(ElementTreeTest, ALongBranchIsReadAPageAtATimeAndRevealsAnyOfItsRows)
 {
-    // More entries than three pages hold, under concepts named out of their order.
-    db::Transaction tx(TermbaseDB);
-    const int entries = ElementTreeModel::PageSize * 3 + 17;
-    std::vector<qint64> ids;
-    for (int i = 0; i < entries; ++i) {
-        const QString name = QStringLiteral("C%1").arg((i * 7919) % entries, 5, 10, QLatin1Char('0'));
-        TermbaseDB.execute("INSERT INTO CONCEPTS (Concept) VALUES (?)", {name});
-        ids.push_back(entry(name));
+    // More entries than a 16-bit count holds, signed or not, under concepts named out of
+    // their order (7919 is prime to their number).
+    const int entries = 65536 + 17;
+    const qint64 first = nextFixtureID;
+    nextFixtureID += entries;
+    editor->LastElemID = std::max(editor->LastElemID, nextFixtureID - 1);
+    const QString numbers = QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < %1) ")
+                                .arg(entries);
+    const QString name = QStringLiteral("printf('C%05d', (i * 7919) % %1)").arg(entries);
+    {
+        db::Transaction tx(TermbaseDB);
+        TermbaseDB.execute(numbers + "INSERT INTO CONCEPTS (Concept) SELECT " + name + " FROM n");
+        TermbaseDB.execute(numbers + "INSERT INTO elements (elemID, categoryID, parentID) SELECT ?1 + i, '0.3', ?2 FROM n",
+                           {first, EntriesContainerID});
+        TermbaseDB.execute(numbers + "INSERT INTO TE_CONCEPTS (elemID, Concept) SELECT ?1 + i, " + name + " FROM n", {first});
+        tx.commit();
     }
-    tx.commit();
     editor->RevealElement(3);
     editor->expandNode(node(3));
     const QModelIndex body = node(3);
@@ -190,10 +197,8 @@ TEST_F(ElementTreeTest, ALongBranchIsReadAPageAtATimeAndRevealsAnyOfItsRows)
     EXPECT_GT(nodes().rowCount(body), firstPages);
 
     // The last concept in the order lies pages away; revealing it reads its page.
-    const qint64 last = ids[size_t(std::find_if(ids.begin(), ids.end(), [&](qint64 id) {
-                                       return TermbaseDB.scalar("SELECT Concept FROM TE_CONCEPTS WHERE elemID = ?", {id})
-                                                  .toString() == QStringLiteral("C%1").arg(entries - 1, 5, 10, QLatin1Char('0'));
-                                   }) - ids.begin())];
+    const qint64 last = count("SELECT elemID FROM TE_CONCEPTS WHERE Concept = ?",
+                              {QStringLiteral("C%1").arg(entries - 1, 5, 10, QLatin1Char('0'))});
     editor->RevealElement(last);
     ASSERT_TRUE(node(last).isValid());
     EXPECT_EQ(editor->Tree1->currentIndex(), node(last));
