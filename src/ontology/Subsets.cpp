@@ -70,14 +70,16 @@ QString SubsetRemovalProblem(int subset)
 qsizetype CountConceptsLosingTheirLastParent(int subset)
 {
     // From the subset's concepts down to their children elsewhere, and of those the ones
-    // with no parent outside it: a walk over the subset, not over the whole ontology.
+    // with no parent outside it: a walk over the subset, not over the whole ontology. The
+    // parents are looked up by the child's own row, so that a child inside the subset is
+    // passed over before they are.
     return OntologyDB
-        .scalar(QStringLiteral("SELECT count(DISTINCT i.Concept) FROM CONCEPTS p "
+        .scalar(QStringLiteral("SELECT count(DISTINCT c.Concept) FROM CONCEPTS p "
                                "JOIN ISA i ON i.ISA = p.Concept "
                                "JOIN CONCEPTS c ON c.Concept = i.Concept "
                                "WHERE p.Subset_ID = ?1 AND c.Subset_ID <> ?1 AND NOT EXISTS ("
                                "SELECT 1 FROM ISA j JOIN CONCEPTS q ON q.Concept = j.ISA "
-                               "WHERE j.Concept = i.Concept AND q.Subset_ID <> ?1)"),
+                               "WHERE j.Concept = c.Concept AND q.Subset_ID <> ?1)"),
                 {subset})
         .toLongLong();
 }
