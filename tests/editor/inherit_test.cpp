@@ -174,8 +174,10 @@ TEST_F(InheritPaneTest, TheReportOnTheClipboardFollowsTheShownOrder)
     main->lvwInherit_MouseUp(Qt::RightButton);  // off: empty list, no pop-up
     main->optCumulative->click();
     main->chkInhAttrs->setChecked(false);
-    main->lvwInherit_ColumnClick(3);
-    main->lvwInherit_ColumnClick(2);  // by Value
+    main->show();
+    main->tbsEdit->setCurrentWidget(main->lvwInherit->parentWidget());
+    clickHeader(*main->lvwInherit->header(), 2);
+    clickHeader(*main->lvwInherit->header(), 1);  // by Value
     QGuiApplication::clipboard()->setText("before");
     popups.choose("Copy to Clipboard");
     main->lvwInherit_MouseUp(Qt::RightButton);
@@ -190,7 +192,7 @@ TEST_F(InheritPaneTest, TheReportOnTheClipboardFollowsTheShownOrder)
 
     main->chkInhAttrs->setChecked(true);
     main->optExclusive->click();
-    main->lvwInherit_ColumnClick(1);
+    clickHeader(*main->lvwInherit->header(), 0);
     main->mnuInheritCopy_Click();
     const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n");
     EXPECT_EQ(lines.mid(1, 2), (QStringList{"Inheritance type: Exclusive", "Include: Relations and Attributes"}));

@@ -3,6 +3,7 @@
 
 #include "ConceptEditorFixture.h"
 #include "editor/frmNames.h"
+#include "support/HeaderClicks.h"
 #include "support/UserKeys.h"
 
 #include <QLineEdit>
@@ -282,7 +283,8 @@ TEST_F(NamesTest, NamesAreListedByLanguageInTheOrderAdded)
     addName("car", "en");
     addName("automobile", "en");
     EXPECT_EQ(shown(), (QStringList{"English:car", "English:automobile", "Spanish:coche"}));
-    main->lvwNames_ColumnClick(2);
+    main->show();
+    clickHeader(*main->lvwNames->header(), 1);  // by Name
     EXPECT_EQ(shown(), (QStringList{"English:automobile", "English:car", "Spanish:coche"}));
 
     // The order chosen holds when the list is filled again.
