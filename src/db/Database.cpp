@@ -194,8 +194,12 @@ ForeignKeysOff::~ForeignKeysOff()
 
 // ---------------------------------------------------------------------------------
 
-Transaction::Transaction(const Database &db) : m_conn(db.connection())
+Transaction::Transaction(const Database &db, Kind kind) : m_conn(db.connection())
 {
+    if (kind == Kind::Write && sqlite3_get_autocommit(m_conn->handle())) {
+        Statement(m_conn, QStringLiteral("BEGIN IMMEDIATE")).run();
+        return;
+    }
     m_name = QStringLiteral("lx%1").arg(m_conn->nextSavepoint());
     Statement(m_conn, QStringLiteral("SAVEPOINT ") + m_name).run();
 }
@@ -206,6 +210,10 @@ Transaction::~Transaction()
         return;
     // A destructor must not throw: the error that unwinds us is the one to report.
     try {
+        if (m_name.isEmpty()) {
+            Statement(m_conn, QStringLiteral("ROLLBACK")).run();
+            return;
+        }
         Statement(m_conn, QStringLiteral("ROLLBACK TO ") + m_name).run();
         Statement(m_conn, QStringLiteral("RELEASE ") + m_name).run();
     } catch (const DbError &) {
@@ -214,7 +222,7 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    Statement(m_conn, QStringLiteral("RELEASE ") + m_name).run();
+    Statement(m_conn, m_name.isEmpty() ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + m_name).run();
     m_done = true;
 }
 

@@ -94,7 +94,13 @@ private:
 // transaction. Rolls back unless commit() was called.
 class Transaction {
 public:
-    explicit Transaction(const Database &db);
+    // Write: for a command that reads what it is about to write (the next free number,
+    // say). It takes the file's write lock at its start, waiting for it as long as any
+    // other wait, so that no other connection, in this process or another, writes between
+    // its read and its write. Inside another transaction it is a savepoint like any
+    // other: the outer one decides when the lock is taken.
+    enum class Kind { Deferred, Write };
+    explicit Transaction(const Database &db, Kind kind = Kind::Deferred);
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
@@ -102,7 +108,7 @@ public:
 
 private:
     std::shared_ptr<Connection> m_conn;
-    QString m_name;
+    QString m_name;  // empty for a Write transaction that began on its own
     bool m_done = false;
 };
 

@@ -113,6 +113,39 @@ TEST(Transaction, RollsBackUnlessCommittedAndNests)
     EXPECT_EQ(db.scalar("SELECT group_concat(x) FROM t").toString(), "1");
 }
 
+TEST(Transaction, AWriteTransactionHoldsTheFileFromItsStart)
+{
+    TestFolder dir;
+    Database a = Database::create(dir.file("shared.db"));
+    a.execute("CREATE TABLE t (x INTEGER)");
+    Database b = Database::open(dir.file("shared.db"));
+    b.execute("PRAGMA busy_timeout = 0");  // refused at once rather than after the usual wait
+    const auto bWrites = [&] {
+        try {
+            b.execute("INSERT INTO t VALUES (9)");
+        } catch (const DbError &e) {
+            return e.number();
+        }
+        return 0;
+    };
+    {
+        Transaction write(a, Transaction::Kind::Write);
+        EXPECT_EQ(bWrites(), err::Locked) << "nobody writes between its read and its write";
+        {
+            Transaction inner(a, Transaction::Kind::Write);  // a savepoint inside it
+            a.execute("INSERT INTO t VALUES (2)");
+        }
+        a.execute("INSERT INTO t VALUES (1)");
+        write.commit();
+    }
+    {
+        Transaction lost(a, Transaction::Kind::Write);
+        a.execute("INSERT INTO t VALUES (3)");
+    }
+    EXPECT_EQ(a.scalar("SELECT group_concat(x) FROM t").toString(), "1");
+    EXPECT_EQ(bWrites(), 0) << "the lock ends with the transaction";
+}
+
 TEST(Open, SameFileTwiceCanWriteWhileTheOtherReads)
 {
     TestFolder dir;
