@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include <QDir>
 #include <sqlite3.h>
 
 namespace db {
@@ -119,6 +120,10 @@ void raiseFor(sqlite3 *handle, int rc, const QString &path)
         throw DbError(err::ReadOnly, QStringLiteral("Cannot update. Database or object is read-only."));
     case SQLITE_CONSTRAINT:
         throw DbError(err::DuplicateKey, msg);
+    case SQLITE_FULL:
+        // The engine's own words name neither the file nor the disk.
+        throw DbError(err::Engine, QStringLiteral("The file %1 could not be written: %2.")
+                                       .arg(QDir::toNativeSeparators(path), msg));
     default:
         throw DbError(err::Engine, msg);
     }

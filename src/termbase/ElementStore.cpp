@@ -6,21 +6,57 @@
 
 namespace {
 
-// Hands out the new elemIDs of one command.
-class NewIds {
+// One command that stores new elements, as one transaction. Two windows, in one process
+// or in two, may store into one file at once, each with the counter it read when it
+// opened the file; so the numbers are taken inside the transaction, from the highest
+// elemID the file then holds, and the transaction holds the write lock from its start,
+// so nobody else takes the same number before it commits. The window's counter still
+// only grows: a number it handed out, and deleted since, is not handed out again while
+// it stays open. The caller's counter is raised only when the command has committed.
+class StoreCommand {
 public:
-    explicit NewIds(qint64 last) : m_last(last) {}
-    qint64 next()
+    explicit StoreCommand(qint64 &lastElemID) : m_tx(TermbaseDB, db::Transaction::Kind::Write), m_counter(lastElemID) {}
+
+    qint64 newElemID()
     {
+        if (!m_numbered) {
+            m_last = std::max(m_counter, TermbaseDB.scalar(QStringLiteral("SELECT max(elemID) FROM elements")).toLongLong());
+            m_numbered = true;
+        }
         if (m_last >= LastPossibleElemID)
             throw db::DbError(6, QStringLiteral("Overflow"));
         return ++m_last;
     }
-    qint64 last() const { return m_last; }
+
+    void commit()
+    {
+        m_tx.commit();
+        if (m_numbered)
+            m_counter = m_last;
+    }
 
 private:
-    qint64 m_last;
+    db::Transaction m_tx;
+    qint64 &m_counter;
+    qint64 m_last = 0;
+    bool m_numbered = false;
 };
+
+// Runs one store command; a failure keeps its number and says what was not stored, since
+// the engine's words (a full disk, a locked file) do not.
+template <class Store>
+auto storing(const QString &whatWasNotStored, Store store)
+{
+    try {
+        return store();
+    } catch (const db::DbError &e) {
+        throw db::DbError(e.number(), e.description() + QStringLiteral("\r\n") + whatWasNotStored);
+    }
+}
+
+const QString TermNotStored = QStringLiteral("The term was not stored.");
+const QString EntryNotStored = QStringLiteral("The term entry was not stored.");
+const QString ElementNotStored = QStringLiteral("The element was not stored.");
 
 void insertElement(qint64 elemID, const QString &categoryID, qint64 parentID)
 {
@@ -150,108 +186,113 @@ QStringList PicklistValues(const QString &categoryID)
 
 EntryStored StoreTermEntry(qint64 parentID, const QString &conceptID, qint64 &lastElemID)
 {
-    db::Transaction tx(TermbaseDB);
-    if (TermbaseDB.scalar(QStringLiteral("SELECT count(*) FROM TE_CONCEPTS WHERE Concept = ?"), {conceptID}).toLongLong() > 0)
-        return {EntryOutcome::Exists, 0};
-    if (TermbaseDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS WHERE Concept = ?"), {conceptID}).toLongLong() == 0)
-        return {EntryOutcome::UnknownConcept, 0};
-    NewIds ids(lastElemID);
-    const qint64 entry = ids.next();
-    insertElement(entry, QStringLiteral("0.3"), parentID);
-    TermbaseDB.execute(QStringLiteral("INSERT INTO TE_CONCEPTS (elemID, Concept) VALUES (?, ?)"), {entry, conceptID});
-    tx.commit();
-    lastElemID = ids.last();
-    return {EntryOutcome::Stored, entry};
+    return storing(EntryNotStored, [&]() -> EntryStored {
+        StoreCommand store(lastElemID);
+        const auto rows = [&](const char *table) {
+            return TermbaseDB
+                .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE Concept = ?").arg(QLatin1String(table)), {conceptID})
+                .toLongLong();
+        };
+        if (rows("TE_CONCEPTS") > 0)
+            return {EntryOutcome::Exists, 0};
+        if (rows("CONCEPTS") == 0)
+            return {EntryOutcome::UnknownConcept, 0};
+        const qint64 entry = store.newElemID();
+        insertElement(entry, QStringLiteral("0.3"), parentID);
+        TermbaseDB.execute(QStringLiteral("INSERT INTO TE_CONCEPTS (elemID, Concept) VALUES (?, ?)"), {entry, conceptID});
+        store.commit();
+        return {EntryOutcome::Stored, entry};
+    });
 }
 
 TermStored StoreTerm(qint64 entryID, const QString &term, const QString &langID, qint64 &lastElemID)
 {
-    db::Transaction tx(TermbaseDB);
-    TermStored stored;
-    db::Statement sections(TermbaseDB, QStringLiteral("SELECT e.elemID, ul.langID FROM elements e "
-                                                      "LEFT JOIN elements_use_lang ul ON ul.elemID = e.elemID "
-                                                      "WHERE e.categoryID = '0.4' AND e.parentID = ? ORDER BY e.elemID"));
-    sections.bind(1, entryID);
-    while (sections.step()) {
-        const QVariant sectionLang = sections.column(1);
-        if (sectionLang.isNull()) {
-            stored.sectionsWithoutLanguage.push_back(sections.column(0).toLongLong());
-            continue;
+    return storing(TermNotStored, [&] {
+        StoreCommand store(lastElemID);
+        TermStored stored;
+        db::Statement sections(TermbaseDB, QStringLiteral("SELECT e.elemID, ul.langID FROM elements e "
+                                                          "LEFT JOIN elements_use_lang ul ON ul.elemID = e.elemID "
+                                                          "WHERE e.categoryID = '0.4' AND e.parentID = ? ORDER BY e.elemID"));
+        sections.bind(1, entryID);
+        while (sections.step()) {
+            const QVariant sectionLang = sections.column(1);
+            if (sectionLang.isNull()) {
+                stored.sectionsWithoutLanguage.push_back(sections.column(0).toLongLong());
+                continue;
+            }
+            if (sectionLang.toString() == langID) {
+                stored.sectionID = sections.column(0).toLongLong();
+                break;
+            }
         }
-        if (sectionLang.toString() == langID) {
-            stored.sectionID = sections.column(0).toLongLong();
-            break;
+        if (stored.sectionID == 0) {
+            stored.sectionID = store.newElemID();
+            stored.sectionMade = true;
+            insertElement(stored.sectionID, QStringLiteral("0.4"), entryID);
+            insertLanguage(stored.sectionID, langID);
         }
-    }
-    NewIds ids(lastElemID);
-    if (stored.sectionID == 0) {
-        stored.sectionID = ids.next();
-        stored.sectionMade = true;
-        insertElement(stored.sectionID, QStringLiteral("0.4"), entryID);
-        insertLanguage(stored.sectionID, langID);
-    }
-    stored.termID = ids.next();
-    insertElement(stored.termID, QStringLiteral("1"), stored.sectionID);
-    TermbaseDB.execute(QStringLiteral("INSERT INTO TERMS (elemID, term, langID) VALUES (?, ?, ?)"),
-                       {stored.termID, term, langID});
-    tx.commit();
-    lastElemID = ids.last();
-    return stored;
+        stored.termID = store.newElemID();
+        insertElement(stored.termID, QStringLiteral("1"), stored.sectionID);
+        TermbaseDB.execute(QStringLiteral("INSERT INTO TERMS (elemID, term, langID) VALUES (?, ?, ?)"),
+                           {stored.termID, term, langID});
+        store.commit();
+        return stored;
+    });
 }
 
 qint64 StoreReferringElement(qint64 parentID, const QString &categoryID, qint64 targetID,
                              const QString &backMatterCategoryID, qint64 &lastElemID)
 {
-    db::Transaction tx(TermbaseDB);
-    const qint64 records = TermbaseDB
-                               .scalar(QStringLiteral("SELECT count(*) FROM elements INNER JOIN text_values "
-                                                      "ON elements.elemID = text_values.elemID "
-                                                      "WHERE elements.elemID = ? AND categoryID = ?"),
-                                       {targetID, backMatterCategoryID})
-                               .toLongLong();
-    if (records == 0)
-        return 0;
-    NewIds ids(lastElemID);
-    const qint64 elem = ids.next();
-    insertElement(elem, categoryID, parentID);
-    insertPointer(elem, targetID);
-    tx.commit();
-    lastElemID = ids.last();
-    return elem;
+    return storing(ElementNotStored, [&]() -> qint64 {
+        StoreCommand store(lastElemID);
+        const qint64 records = TermbaseDB
+                                   .scalar(QStringLiteral("SELECT count(*) FROM elements INNER JOIN text_values "
+                                                          "ON elements.elemID = text_values.elemID "
+                                                          "WHERE elements.elemID = ? AND categoryID = ?"),
+                                           {targetID, backMatterCategoryID})
+                                   .toLongLong();
+        if (records == 0)
+            return 0;
+        const qint64 elem = store.newElemID();
+        insertElement(elem, categoryID, parentID);
+        insertPointer(elem, targetID);
+        store.commit();
+        return elem;
+    });
 }
 
 qint64 StoreValueElement(qint64 parentID, const QString &categoryID, ValueKind kind, const QVariant &value,
                          const QString &langID, qint64 &lastElemID)
 {
-    db::Transaction tx(TermbaseDB);
-    if (kind == ValueKind::Reference && !isFileRecord(value.toLongLong()))
-        return 0;
-    NewIds ids(lastElemID);
-    const qint64 elem = ids.next();
-    insertElement(elem, categoryID, parentID);
-    if (kind == ValueKind::Reference)
-        insertPointer(elem, value.toLongLong());
-    else
-        insertRow(valueTable(kind), elem, value);
-    if (!langID.isEmpty())
-        insertLanguage(elem, langID);
-    tx.commit();
-    lastElemID = ids.last();
-    return elem;
+    return storing(ElementNotStored, [&]() -> qint64 {
+        StoreCommand store(lastElemID);
+        if (kind == ValueKind::Reference && !isFileRecord(value.toLongLong()))
+            return 0;
+        const qint64 elem = store.newElemID();
+        insertElement(elem, categoryID, parentID);
+        if (kind == ValueKind::Reference)
+            insertPointer(elem, value.toLongLong());
+        else
+            insertRow(valueTable(kind), elem, value);
+        if (!langID.isEmpty())
+            insertLanguage(elem, langID);
+        store.commit();
+        return elem;
+    });
 }
 
 qint64 StoreCrossReference(qint64 sourceID, const QString &pointerCategoryID, qint64 targetID, const QString &text,
                            qint64 &lastElemID)
 {
-    db::Transaction tx(TermbaseDB);
-    NewIds ids(lastElemID);
-    const qint64 elem = ids.next();
-    insertElement(elem, pointerCategoryID, sourceID);
-    insertRow(QStringLiteral("text_values"), elem, text);
-    insertPointer(elem, targetID);
-    tx.commit();
-    lastElemID = ids.last();
-    return elem;
+    return storing(ElementNotStored, [&] {
+        StoreCommand store(lastElemID);
+        const qint64 elem = store.newElemID();
+        insertElement(elem, pointerCategoryID, sourceID);
+        insertRow(QStringLiteral("text_values"), elem, text);
+        insertPointer(elem, targetID);
+        store.commit();
+        return elem;
+    });
 }
 
 bool UpdateElementValue(qint64 elemID, ValueKind kind, const QVariant &value, const std::optional<QString> &langID)
@@ -388,21 +429,21 @@ ElementDeleted DeleteElement(qint64 elemID)
 qint64 StoreBackMatterRecord(qint64 containerID, const QString &categoryID, const QString &text,
                              const std::vector<RecordField> &fields, qint64 &lastElemID)
 {
-    db::Transaction tx(TermbaseDB);
-    NewIds ids(lastElemID);
-    const qint64 record = ids.next();
-    insertElement(record, categoryID, containerID);
-    insertRow(QStringLiteral("text_values"), record, text);
-    for (const RecordField &f : fields) {
-        if (f.text.isEmpty())
-            continue;
-        const qint64 field = ids.next();
-        insertElement(field, f.categoryID, record);
-        insertRow(QStringLiteral("text_values"), field, f.text);
-    }
-    tx.commit();
-    lastElemID = ids.last();
-    return record;
+    return storing(ElementNotStored, [&] {
+        StoreCommand store(lastElemID);
+        const qint64 record = store.newElemID();
+        insertElement(record, categoryID, containerID);
+        insertRow(QStringLiteral("text_values"), record, text);
+        for (const RecordField &f : fields) {
+            if (f.text.isEmpty())
+                continue;
+            const qint64 field = store.newElemID();
+            insertElement(field, f.categoryID, record);
+            insertRow(QStringLiteral("text_values"), field, f.text);
+        }
+        store.commit();
+        return record;
+    });
 }
 
 bool PersonAliasInUse(const QString &alias)
@@ -416,12 +457,12 @@ bool PersonAliasInUse(const QString &alias)
 
 qint64 StoreFileRecord(qint64 containerID, const QString &categoryID, const QString &fileName, qint64 &lastElemID)
 {
-    db::Transaction tx(TermbaseDB);
-    NewIds ids(lastElemID);
-    const qint64 record = ids.next();
-    insertElement(record, categoryID, containerID);
-    insertRow(QStringLiteral("ref_values"), record, fileName);
-    tx.commit();
-    lastElemID = ids.last();
-    return record;
+    return storing(ElementNotStored, [&] {
+        StoreCommand store(lastElemID);
+        const qint64 record = store.newElemID();
+        insertElement(record, categoryID, containerID);
+        insertRow(QStringLiteral("ref_values"), record, fileName);
+        store.commit();
+        return record;
+    });
 }

@@ -8,8 +8,10 @@
 // language, pointer or term rows, or not at all. The target of a reference is checked
 // before anything is written, so no element is left pointing at nothing.
 //
-// New elements take lastElemID + 1, + 2, ...; lastElemID, the caller's counter, is
-// raised only when the command has committed.
+// New elements take the next numbers above both lastElemID, the caller's counter, and
+// the highest elemID in the file when the command runs (another window may have stored
+// since); the counter is raised only when the command has committed. A store that fails
+// says, after the engine's words, what was not stored.
 
 #include <QDate>
 #include <QSet>

@@ -247,6 +247,19 @@ TEST_F(StoreTest, AFailureMidCommandLeavesTheFileAsItWas)
     EXPECT_EQ(editor->TermCount, 0) << "as opened: the count is never raised for what was not stored";
 }
 
+TEST_F(StoreTest, AFullDiskNamesTheFileAndSaysTheTermWasNotStored)
+{
+    const qint64 dog = entry("DOG");
+    // The file may not grow by a page: a long term needs several.
+    TermbaseDB.execute("PRAGMA max_page_count = " + QString::number(count("PRAGMA page_count")));
+    boxes.expect("The term was not stored.");
+    assertText(dog, "1", QString(20000, QLatin1Char('w')), "en");
+    ASSERT_FALSE(boxes.asked().empty());
+    EXPECT_TRUE(boxes.asked().back().prompt.contains(TermbasePath)) << boxes.asked().back().prompt.toStdString();
+    EXPECT_EQ(count("SELECT count(*) FROM TERMS"), 0);
+    EXPECT_EQ(editor->TermCount, 0);
+}
+
 TEST_F(StoreTest, ASectionWithoutItsLanguageIsToldNotSkippedInSilence)
 {
     const qint64 dog = entry("DOG");
