@@ -223,6 +223,8 @@ void frmTBEDitor::OpenTermbase(QString &path)
         setCaption(BaseCaption + QStringLiteral(" - ") + TermbaseInfo.Name);
         UpdateStatusCounts();
         setMainWindowPanel(*this, TermbaseInfo.Name);
+        if (!opened.repaired.isEmpty())
+            ui::msgBox(TermbaseRepairSentence(opened.repaired, file), ui::Buttons::Ok, ui::Icon::Information);
         if (!opened.dataCategoriesNamed)
             ui::msgBox(QStringLiteral("No data category has a name in the language ") + QuoteChar + TermbaseInfo.DCLang +
                            QuoteChar + QStringLiteral(", so none can be shown or added."),

@@ -68,6 +68,9 @@ OpenedTermbase OpenTermbaseFile(QString path)
             ReleaseTermbase();
             return opened;
         }
+        // Before anything reads its concepts.
+        if (IsLinkedTermbase(path))
+            opened.repaired = BringTermbaseInStep(TermbaseDB);
         TermbasePath = path;
         TermbaseFolder = TermbaseFolderOf(path);
         TermbaseInfo.Modified = QDate::currentDate();

@@ -4,6 +4,7 @@
 // its own controls around these.
 
 #include "Global.h"
+#include "TermbaseLinks.h"
 
 #include <optional>
 
@@ -19,6 +20,8 @@ struct OpenedTermbase {
     // False when no category has a name in the termbase's data-category language:
     // DCTable is then empty, and the user should be told.
     bool dataCategoriesNamed = false;
+    // What the open did to bring a linked termbase back in step with its ontology.
+    TermbaseRepair repaired;
 
     // The editor's own table cursors on CONCEPTS (index Concept) and TERMS (elemID).
     std::optional<db::TableCursor> RSConcepts;
@@ -26,7 +29,8 @@ struct OpenedTermbase {
 };
 
 // Opens the termbase at path for work: TermbaseDB, TermbaseInfo (its Modified becomes
-// today), TermbasePath and TermbaseFolder, the shared cursors and DCTable. A termbase
+// today), TermbasePath and TermbaseFolder, the shared cursors and DCTable; a linked
+// termbase is first brought in step with the ontology (BringTermbaseInStep). A termbase
 // must not be open already. What an attach stopped half-way left in the termbase's
 // folders is finished or dropped first. A file that is no database or lacks a termbase table is
 // NotADatabase (3343) or ObjectNotFound (3011), and so is a file without its

@@ -10,6 +10,7 @@
 #include "ui/MsgBox.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -32,10 +33,11 @@ IdentifierSet identifiersOf(const db::Database &file)
     return out;
 }
 
-QStringList identifierList(const db::Database &file, const QString &order)
+// In the files' key order, which compareText follows.
+QStringList identifierList(const db::Database &file)
 {
     QStringList out;
-    db::Statement st(file, QStringLiteral("SELECT Concept FROM CONCEPTS") + order);
+    db::Statement st(file, QStringLiteral("SELECT Concept FROM CONCEPTS ORDER BY Concept"));
     while (st.step())
         out << st.column(0).toString();
     return out;
@@ -121,52 +123,118 @@ void ShowNotATermbase(const QString &path)
 
 // --------------------------------------------------------------------------------
 
-TermbaseLink::TermbaseLink(const QString &path, LinkProgress progress)
-    : m_termbase(OpenTermbaseForLink(path)), m_progress(std::move(progress))
+ConceptListDifference CompareConceptLists(const db::Database &termbase, const LinkProgress &progress)
 {
-    const IdentifierSet ontology = identifiersOf(OntologyDB);
-    const QStringList own = identifierList(m_termbase, QStringLiteral(" ORDER BY Concept"));
-    if (own.isEmpty())
-        return;
-    begin(m_progress, LinkPhase::Checking, own.size());
-    for (qsizetype i = 0; i < own.size(); ++i) {
-        step(m_progress, i + 1);
-        if (!ontology.count(own.at(i)))
-            m_unmatched << own.at(i);
+    // Both lists in the files' key order, walked side by side: one read of each file
+    // however many concepts they hold.
+    const QStringList ontology = identifierList(OntologyDB);
+    const QStringList own = identifierList(termbase);
+    ConceptListDifference difference;
+    difference.ontologyCount = ontology.size();
+    if (!own.isEmpty())
+        begin(progress, LinkPhase::Checking, own.size());
+    qsizetype o = 0;
+    for (qsizetype t = 0; t < own.size(); ++t) {
+        step(progress, t + 1);
+        int order = 1;
+        for (; o < ontology.size() && (order = db::compareText(ontology.at(o), own.at(t))) < 0; ++o)
+            difference.missing << ontology.at(o);
+        if (o == ontology.size() || order > 0)
+            difference.unmatched << own.at(t);
+        else
+            ++o;
     }
+    for (; o < ontology.size(); ++o)
+        difference.missing << ontology.at(o);
+    return difference;
+}
+
+namespace {
+
+// Deletes the unmatched identifiers (the cascade unties their term entries, which stay)
+// and adds the missing ones, inside the caller's transaction.
+void writeDifference(db::Database &termbase, const ConceptListDifference &difference, const LinkProgress &progress)
+{
+    if (!difference.unmatched.isEmpty()) {
+        begin(progress, LinkPhase::DeletingUnmatched, difference.unmatched.size());
+        db::Statement remove(termbase, QStringLiteral("DELETE FROM CONCEPTS WHERE Concept = ?"));
+        for (qsizetype i = 0; i < difference.unmatched.size(); ++i) {
+            step(progress, i + 1);
+            remove.bind(1, difference.unmatched.at(i));
+            remove.run();
+        }
+    }
+    begin(progress, LinkPhase::AddingConcepts, difference.ontologyCount);
+    db::Statement add(termbase, QStringLiteral("INSERT INTO CONCEPTS (Concept) VALUES (?)"));
+    for (qsizetype i = 0; i < difference.missing.size(); ++i) {
+        step(progress, i + 1);
+        add.bind(1, difference.missing.at(i));
+        add.run();
+    }
+    if (difference.ontologyCount > 0)
+        step(progress, difference.ontologyCount);
+}
+
+}  // namespace
+
+TermbaseLink::TermbaseLink(const QString &path, LinkProgress progress)
+    : m_termbase(OpenTermbaseForLink(path)), m_progress(std::move(progress)),
+      m_difference(CompareConceptLists(m_termbase, m_progress))
+{
 }
 
 qsizetype TermbaseLink::apply()
 {
     db::Transaction tx(m_termbase);
-    if (!m_unmatched.isEmpty()) {
-        begin(m_progress, LinkPhase::DeletingUnmatched, m_unmatched.size());
-        db::Statement remove(m_termbase, QStringLiteral("DELETE FROM CONCEPTS WHERE Concept = ?"));
-        for (qsizetype i = 0; i < m_unmatched.size(); ++i) {
-            step(m_progress, i + 1);
-            remove.bind(1, m_unmatched.at(i));
-            remove.run();
-        }
-    }
-
-    const QStringList ontology = identifierList(OntologyDB, {});
-    const IdentifierSet own = identifiersOf(m_termbase);
-    begin(m_progress, LinkPhase::AddingConcepts, ontology.size());
-    db::Statement add(m_termbase, QStringLiteral("INSERT INTO CONCEPTS (Concept) VALUES (?)"));
-    qsizetype added = 0;
-    for (qsizetype i = 0; i < ontology.size(); ++i) {
-        step(m_progress, i + 1);
-        if (own.count(ontology.at(i)))
-            continue;
-        add.bind(1, ontology.at(i));
-        add.run();
-        ++added;
-    }
-
+    writeDifference(m_termbase, m_difference, m_progress);
     BindTermbaseToOntology(m_termbase);
     tx.commit();
     m_termbase.close();
-    return added;
+    return m_difference.missing.size();
+}
+
+// --------------------------------------------------------------------------------
+
+bool IsLinkedTermbase(const QString &path)
+{
+    const std::vector<TermbaseLinkRow> links = linkRows();
+    return std::any_of(links.begin(), links.end(), [&](const TermbaseLinkRow &link) { return SameFile(link.path, path); });
+}
+
+TermbaseRepair BringTermbaseInStep(db::Database &termbase)
+{
+    ConceptListDifference difference = CompareConceptLists(termbase);
+    // A termbase is made without the root; only linking adds it.
+    difference.missing.removeIf([](const QString &id) { return db::sameText(id, RootConcept); });
+    if (difference.unmatched.isEmpty() && difference.missing.isEmpty())
+        return {};
+    db::Transaction tx(termbase, db::Transaction::Kind::Write);
+    writeDifference(termbase, difference, {});
+    tx.commit();
+    return {difference.missing, difference.unmatched};
+}
+
+QString TermbaseRepairSentence(const TermbaseRepair &repair, const QString &path)
+{
+    // Enough names to recognise the concepts by, not a page of them.
+    const auto named = [](const QStringList &ids) {
+        constexpr qsizetype shown = 10;
+        QString names = ids.mid(0, shown).join(QStringLiteral(", "));
+        if (ids.size() > shown)
+            names += QStringLiteral(" ...");
+        return names;
+    };
+    QStringList lines{QStringLiteral("TermBase ") + path + QStringLiteral(" had not been told of every change to the "
+                                                                         "concepts of ") +
+                      OntologyPath + QStringLiteral(", and was brought in step with it.")};
+    if (!repair.added.isEmpty())
+        lines << QString::number(repair.added.size()) + QStringLiteral(" concepts were added to it: ") + named(repair.added);
+    if (!repair.deleted.isEmpty())
+        lines << QString::number(repair.deleted.size()) +
+                     QStringLiteral(" concepts that the ontology no longer has were deleted from it (their term entries "
+                                    "stay, without a concept): ") +
+                     named(repair.deleted);
+    return lines.join(QStringLiteral("\r\n"));
 }
 
 // --------------------------------------------------------------------------------

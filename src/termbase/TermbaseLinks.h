@@ -32,6 +32,16 @@ struct LinkProgress {
     std::function<void(qsizetype value)> step;  // from 1 up to the phase's maximum
 };
 
+// The ontology's concept list and a termbase's compared, each read once. Identifiers
+// match without regard to ASCII letter case, as the files compare them.
+struct ConceptListDifference {
+    QStringList unmatched;  // the termbase's identifiers the ontology does not know, in key order
+    QStringList missing;    // the ontology's identifiers the termbase lacks, the root included, in key order
+    qsizetype ontologyCount = 0;
+};
+// The progress, when given, is the Checking phase: one step per identifier of the termbase.
+ConceptListDifference CompareConceptLists(const db::Database &termbase, const LinkProgress &progress = {});
+
 // Linking one termbase file to the open ontology:
 //
 //     TermbaseLink link(path, progress);  // opens the file, compares the concept lists
@@ -48,15 +58,33 @@ public:
     explicit TermbaseLink(const QString &path, LinkProgress progress = {});
 
     // The termbase's identifiers the ontology does not know, in the termbase's key order.
-    const QStringList &unmatched() const { return m_unmatched; }
+    const QStringList &unmatched() const { return m_difference.unmatched; }
     // Returns how many concepts were added.
     qsizetype apply();
 
 private:
     db::Database m_termbase;
     LinkProgress m_progress;
-    QStringList m_unmatched;
+    ConceptListDifference m_difference;
 };
+
+// Whether the ontology lists the termbase file among its links (a released termbase is
+// bound to the ontology still, but no longer told of its changes).
+bool IsLinkedTermbase(const QString &path);
+
+// A linked termbase opened beside its ontology, brought back in step with it where a
+// change of the ontology's concepts never reached it (the program stopped between
+// the two files): it gets the concepts it lacks, the root apart (a termbase is made
+// without it), and loses those the ontology no longer has, as linking does, in one
+// transaction. What was added and deleted is returned, for the user to be told.
+struct TermbaseRepair {
+    QStringList added;
+    QStringList deleted;
+    bool isEmpty() const { return added.isEmpty() && deleted.isEmpty(); }
+};
+TermbaseRepair BringTermbaseInStep(db::Database &termbase);
+// What the user is told of a repair of the termbase at path.
+QString TermbaseRepairSentence(const TermbaseRepair &repair, const QString &path);
 
 // One row of TermBases: the link is changed or released by its row, never found again by
 // its path, since the same file may stand twice.

@@ -66,10 +66,12 @@ QStringList MakeTermbaseFolders(const QString &folder, const QString &name)
     return made;
 }
 
-bool IsWorkingOntology(const QString &ontologyPath)
+bool SameFile(const QString &a, const QString &b)
 {
-    return !ontologyPath.isEmpty() && canonical(ontologyPath) == canonical(OntologyPath);
+    return !a.isEmpty() && canonical(a) == canonical(b);
 }
+
+bool IsWorkingOntology(const QString &ontologyPath) { return SameFile(ontologyPath, OntologyPath); }
 
 bool IsInWorkingOntologyFolder(const QString &termbasePath)
 {

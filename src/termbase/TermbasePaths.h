@@ -14,9 +14,12 @@ QString TermbaseFolderOf(const QString &path);
 // folders made so far are removed again.
 QStringList MakeTermbaseFolders(const QString &folder, const QString &name);
 
-// Whether a path names the open ontology's file (OntologyPath). Paths compare as the
-// file system does on this platform: resolved to their canonical form (symbolic links,
-// "." and ".." followed), then exactly, letter case included.
+// Whether two paths name one file. Paths compare as the file system does on this
+// platform: resolved to their canonical form (symbolic links, "." and ".." followed),
+// then exactly, letter case included. An empty path names no file.
+bool SameFile(const QString &a, const QString &b);
+
+// Whether a path names the open ontology's file (OntologyPath), as SameFile tells.
 bool IsWorkingOntology(const QString &ontologyPath);
 
 // Whether a termbase at this path would lie in the open ontology's own folder, which is
