@@ -1,8 +1,8 @@
 // Times the termbase editor's element tree and storing on a termbase of many entries
 // (three languages, two terms each, a note and a cross-reference per entry), bound to an
 // ontology of as many concepts: opening the entries' branch, storing a term (also the
-// first of a new language), a value and a cross-reference with the tree's refresh, and
-// revealing an element. Prints "<operation> <entries> <median> <unit>" lines, and the
+// first of a new language), a value and a cross-reference with the tree's refresh,
+// revealing an element, and showing an entry with a very long term in browse mode. Prints "<operation> <entries> <median> <unit>" lines, and the
 // memory the opened branch takes, which must not follow the number of entries.
 //
 //   lx_element_tree_bench <entries>...
@@ -10,6 +10,7 @@
 #include "BenchEditor.h"
 #include "ontology/Global.h"
 #include "ontology/OntologySchema.h"
+#include "publish/PageView.h"
 #include "tbeditor/frmTBEDitor.h"
 #include "termbase/Global.h"
 #include "termbase/NewTermbase.h"
@@ -146,6 +147,32 @@ void run(int entries)
     figure("store-term-new-language", median(newLanguage), "ms");
     figure("store-value", median(values), "ms");
     figure("store-cross-reference", median(xrefs), "ms");
+
+    // An entry with a term of 100,000 characters and no blank, its page written and shown
+    // in browse mode, painted.
+    const qint64 longEntry = sample.front();
+    select(longEntry);
+    choose(QStringLiteral("1"));
+    editor->txtData->setPlainText(QString(100000, QLatin1Char('w')));
+    language(QStringLiteral("en"));
+    editor->cmdAssert_Click();
+    editor->SetBrowseMode();
+    editor->RevealElement(longEntry);
+    editor->Tree1_NodeClick(editor->selectedNode());
+    const QString page = editor->Browser->currentPage().path;
+    std::vector<double> browses;
+    for (int i = 0; i < 3; ++i) {
+        editor->RevealElement(longEntry);
+        QFile::remove(page);  // written anew each time
+        QElapsedTimer t;
+        t.start();
+        editor->Tree1_NodeClick(editor->selectedNode());
+        editor->Browser->repaint();
+        QApplication::processEvents();
+        browses.push_back(ms(t));
+    }
+    figure("browse-entry-with-term-of-100k-characters", median(browses), "ms");
+    editor->SetEditMode();
     editor->CloseTermbase();
     editor->unload();
     OntologyDB.close();

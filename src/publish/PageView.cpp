@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace {
 
@@ -19,12 +20,52 @@ QString cleanFolder(const QString &folder)
     return f;
 }
 
+constexpr char16_t ZeroWidthSpace = 0x200B;
+
 bool opensOutside(const QString &scheme)
 {
     return scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto");
 }
 
 }  // namespace
+
+QString WithBreakOpportunities(const QString &html)
+{
+    QString out;
+    out.reserve(html.size() + html.size() / LongRunLength);
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html.at(i);
+        if (c == QLatin1Char('<')) {
+            // A tag is copied whole; the title's text with it, since it is not laid out.
+            const bool title = html.mid(i, 6).compare(QLatin1String("<title"), Qt::CaseInsensitive) == 0;
+            qsizetype end = title ? html.indexOf(QLatin1String("</title"), i, Qt::CaseInsensitive) : i;
+            end = html.indexOf(QLatin1Char('>'), end < 0 ? i : end);
+            if (end < 0)
+                end = html.size() - 1;
+            out += QStringView(html).mid(i, end - i + 1);
+            i = end;
+            continue;
+        }
+        if (c.isSpace()) {
+            run = 0;
+        } else if (++run > LongRunLength) {
+            out += QChar(ZeroWidthSpace);
+            run = 1;
+        }
+        if (c == QLatin1Char('&')) {
+            // An entity is one character of the run, and is never cut.
+            const qsizetype end = html.indexOf(QLatin1Char(';'), i);
+            if (end > i && end - i <= 10) {
+                out += QStringView(html).mid(i, end - i + 1);
+                i = end;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
 
 PageView::PageView(QWidget *parent) : QTextBrowser(parent)
 {
@@ -161,6 +202,20 @@ void PageView::reloadPage()
 {
     if (m_position >= 0)
         load(m_history[size_t(m_position)], true);
+}
+
+QVariant PageView::loadResource(int type, const QUrl &name)
+{
+    const QVariant resource = QTextBrowser::loadResource(type, name);
+    if (type != QTextDocument::HtmlResource || resource.typeId() != QMetaType::QByteArray)
+        return resource;
+    // Read as the text browser reads a page: by the charset it names, else as UTF-8.
+    const QByteArray bytes = resource.toByteArray();
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    const QString html = decoder.decode(bytes);
+    return WithBreakOpportunities(html);
 }
 
 PageView::Target PageView::currentPage() const

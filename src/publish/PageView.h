@@ -20,6 +20,15 @@
 #include <functional>
 #include <vector>
 
+// A page's HTML as the view lays it out: every run of more than LongRunLength characters
+// without a blank (a term of 100,000 letters, say) gets a zero-width break opportunity
+// after every LongRunLength of them. The text layout looks for a word's end before each
+// line it breaks out of the word, so an unbroken run costs the square of its length;
+// broken up, it costs its length. Tags, entities and the title are left as they are, and
+// so are words of ordinary length; the page file is not changed.
+constexpr qsizetype LongRunLength = 100;
+QString WithBreakOpportunities(const QString &html);
+
 class PageView : public QTextBrowser {
     Q_OBJECT
 public:
@@ -61,6 +70,9 @@ public:
     void backward() override { goBack(); }
     void forward() override { goForward(); }
     void reload() override { reloadPage(); }
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override;
 
 signals:
     void pageShown(const PageView::Target &target);

@@ -174,3 +174,29 @@ TEST(PageView, ALongPageIsLaidOutUnderTheHourglass)
     EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Default);
     EXPECT_TRUE(f.view.toPlainText().contains(QStringLiteral("C-299")));
 }
+
+TEST(PageView, OnlyRunsTooLongForALineGetBreakOpportunities)
+{
+    const QString zw(QChar(0x200B));
+    const QString run100(LongRunLength, QLatin1Char('w'));
+    const QString longHref = QStringLiteral("<a href=\"") + QString(300, QLatin1Char('h')) + QStringLiteral(".html\">");
+    struct Case {
+        const char *what;
+        QString html;
+        QString laidOut;
+    } cases[] = {
+        {"words of ordinary length", "<p>a few words</p>", "<p>a few words</p>"},
+        {"a run of exactly the length", "<p>" + run100 + "</p>", "<p>" + run100 + "</p>"},
+        {"a long run, broken after each length", "<b>" + run100 + run100 + "ww</b>", "<b>" + run100 + zw + run100 + zw + "ww</b>"},
+        {"a blank ends a run", "<p>" + run100 + " " + run100 + "</p>", "<p>" + run100 + " " + run100 + "</p>"},
+        {"a tag inside a run is no part of it", run100.left(50) + "<i>" + run100.left(50) + "</i>w",
+         run100.left(50) + "<i>" + run100.left(50) + "</i>" + zw + "w"},
+        {"an entity is one character, never cut", run100.left(99) + "&amp;w", run100.left(99) + "&amp;" + zw + "w"},
+        {"a long attribute", longHref + "x</a>", longHref + "x</a>"},
+        {"the title", "<TITLE>" + run100 + run100 + "</TITLE>", "<TITLE>" + run100 + run100 + "</TITLE>"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(WithBreakOpportunities(c.html), c.laidOut);
+    }
+}

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QTest>
 #include "publish/PageView.h"
 
 namespace {
@@ -249,4 +250,26 @@ TEST_F(CrossReferenceTest, BrowseModeShowsTheEntryPageWrittenOnceUnderItsMappedN
     }
     EXPECT_EQ(QDir(TermbaseFolder).entryList(QDir::Files).filter(".html").size(), 0) << "no page outside its folder";
     editor->SetEditMode();
+}
+
+TEST_F(CrossReferenceTest, BrowseModeShowsAVeryLongTermWhole)
+{
+    QString longTerm;
+    for (int i = 0; longTerm.size() < 100000; ++i)
+        longTerm += QStringLiteral("lexeme%1&").arg(i);  // no blank, and an entity on the page
+    term(en, longTerm, "en");
+    editor->window()->show();
+    QTest::mouseClick(editor->ToolBar1->widgetForAction(editor->ToolBar1->button("browser")), Qt::LeftButton);
+    ASSERT_TRUE(editor->mnuEditBrowser->isChecked());
+    const QModelIndex entryNode = node(dog);
+    editor->Tree1->scrollTo(entryNode);
+    QTest::mouseClick(editor->Tree1->viewport(), Qt::LeftButton, {}, editor->Tree1->visualRect(entryNode).center());
+    ASSERT_EQ(QFileInfo(editor->Browser->currentPage().path).fileName(), "DOG.html");
+    // The view may break the term anywhere; what it shows is the term, whole.
+    EXPECT_TRUE(editor->Browser->toPlainText().remove(QChar(0x200B)).contains(longTerm));
+    QFile page(editor->Browser->currentPage().path);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(written.contains(QString(longTerm).replace("&", "&amp;"))) << "the page file holds the term unbroken";
+    EXPECT_FALSE(written.contains(QChar(0x200B)));
 }
