@@ -6,7 +6,10 @@
 #include "support/HeaderClicks.h"
 #include "support/UserKeys.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QTreeWidget>
+#include <algorithm>
 #include <QPushButton>
 #include <QTest>
 
@@ -340,6 +343,33 @@ TEST_F(NamesTest, EditingKeepsTheRowAndCanMoveItToAnotherLanguage)
     main->mnuNameEdit_Click();
     EXPECT_EQ(shown(), (QStringList{"English:car", "Spanish:Auto"}));
     EXPECT_EQ(NamesOf("CAR").back().id, german);
+}
+
+TEST_F(NamesTest, TheLanguagesSortOnAHeaderClickAndKeepTheOneChosen)
+{
+    // Every language offered: their names and their codes are not in the same order.
+    OntologyDB.execute("UPDATE Languages SET Show = 1");
+    main->GoToConcept("CAR");
+    modals.expect<frmNames>([](frmNames &d) {
+        ASSERT_TRUE(d.selectLanguage("es"));
+        for (int column : {1, 0}) {
+            SCOPED_TRACE(column);
+            clickHeader(*d.lvwLangs->header(), column);
+            QStringList texts;
+            for (int i = 0; i < d.lvwLangs->topLevelItemCount(); ++i)
+                texts << d.lvwLangs->topLevelItem(i)->text(column);
+            QStringList sorted = texts;
+            std::sort(sorted.begin(), sorted.end(),
+                      [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
+            EXPECT_EQ(texts, sorted);
+            EXPECT_EQ(d.selectedLanguage(), "es");
+            EXPECT_TRUE(d.lvwLangs->viewport()->rect().contains(d.lvwLangs->visualItemRect(d.lvwLangs->currentItem())));
+        }
+        d.txtName->setText("coche");
+        d.cmdOK->click();
+    });
+    main->mnuNameAdd_Click();
+    EXPECT_TRUE(shown().contains("Spanish:coche"));
 }
 
 TEST_F(NamesTest, DeletingTheLastNameLeavesOnlyAdd)
