@@ -154,8 +154,11 @@ void ElementTreeModel::removeAllChildren(Node *node)
 void ElementTreeModel::readChildren(const QModelIndex &index)
 {
     Node *node = nodeOf(index);
+    // Revealing an element reads the page that holds it before the view opens the
+    // branch: those children stay, and none is read twice.
+    if (!node->children.empty() && !node->children.front()->placeholder)
+        return;
     if (!node->children.empty()) {
-        // The first child is the placeholder; it is not checked.
         beginRemoveRows(index, 0, 0);
         node->children.erase(node->children.begin());
         renumber(node, 0);

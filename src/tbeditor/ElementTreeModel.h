@@ -30,8 +30,8 @@ public:
     QModelIndex addRoot(const QString &text);
     QModelIndex rootNode() const;
 
-    // Drops the node's first child (the placeholder) and reads the first page of its
-    // children, or, once after readAroundNext, the page that holds that element.
+    // Drops the node's placeholder and reads the first page of its children, or, once
+    // after readAroundNext, the page that holds that element; children read already stay.
     void readChildren(const QModelIndex &node);
     void readAroundNext(qint64 elemID) { m_readAround = elemID; }
     // Drops every child and gives the node its placeholder again.

@@ -215,6 +215,22 @@ TEST_F(ElementTreeTest, ALongBranchIsReadAPageAtATimeAndRevealsAnyOfItsRows)
         ASSERT_LT(nodes().text(nodes().index(i - 1, 0, body)), nodes().text(nodes().index(i, 0, body)));
 }
 
+TEST_F(ElementTreeTest, AnElementAddedUnderANodeShownWithoutChildrenIsRevealedOnce)
+{
+    const qint64 dog = entry("DOG");
+    const qint64 note = element("8", dog);
+    editor->RevealElement(note);  // shown while it had no children
+    const qint64 first = element("8", note);
+    const qint64 second = element("8", note);
+    for (const qint64 id : {second, first}) {
+        SCOPED_TRACE(id);
+        editor->RevealElement(id);
+        ASSERT_TRUE(node(id).isValid());
+        EXPECT_EQ(editor->Tree1->currentIndex(), node(id));
+        EXPECT_EQ(children(node(note)).size(), 2) << "each child once";
+    }
+}
+
 TEST_F(ElementTreeTest, RevealingStopsOnADamagedFile)
 {
     const qint64 dog = entry("DOG");
