@@ -60,6 +60,7 @@ frmEditRel::frmEditRel() : ui::Form(new QDialog)
     cmdAdd = new QPushButton(QStringLiteral("&Add"), w);
     cmdAdd->setDefault(true);
     cmdClose = new QPushButton(QStringLiteral("&Close"), w);
+    setCancelButton(cmdClose);
 
     auto *checks = new QHBoxLayout;
     checks->addWidget(chkDefault);

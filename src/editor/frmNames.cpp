@@ -1,6 +1,7 @@
 #include "frmNames.h"
 
 #include "ui/CommandBoundary.h"
+#include "ui/MultiLineBox.h"
 #include "ui/Heading.h"
 #include "ui/TypedKeyFilter.h"
 
@@ -31,7 +32,7 @@ frmNames::frmNames() : ui::Form(new QDialog)
     setCaption(QStringLiteral("Naming & Defining"));
     txtConcept = new QLineEdit(w);
     installTypedKeyFilter(txtConcept, [](int key) { return KeyFilterConceptName(key); });
-    txtDef = new QPlainTextEdit(w);
+    txtDef = ui::multiLineBox(w);
     txtName = new QLineEdit(w);
     lvwLangs = new QTreeWidget(w);
     lvwLangs->setHeaderLabels({QStringLiteral("Language"), QStringLiteral("ISO")});
@@ -42,6 +43,7 @@ frmNames::frmNames() : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("&OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    setCancelButton(cmdCancel);
 
     QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
     QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this] { cmdCancel_Click(); }));

@@ -7,6 +7,7 @@
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
 #include "ui/CommandBoundary.h"
+#include "ui/MultiLineBox.h"
 #include "ui/DataList.h"
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
@@ -41,7 +42,7 @@ frmNewConcept::frmNewConcept() : ui::Form(new QDialog)
     txtConcept = new QLineEdit(w);
     // With the naming restriction on, each typed key follows the identifier rule.
     installTypedKeyFilter(txtConcept, [](int key) { return OntologyInfo.Naming ? NormalizeConceptKey(key) : key; });
-    txtDef = new QPlainTextEdit(w);
+    txtDef = ui::multiLineBox(w);
     auto *fraCptType = new QGroupBox(QStringLiteral("Concept Type"), w);
     auto *types = new QVBoxLayout(fraCptType);
     const char *captions[] = {"", "Object", "Event", "Attribute", "Relation"};
@@ -54,6 +55,7 @@ frmNewConcept::frmNewConcept() : ui::Form(new QDialog)
     cmdAdd = new QPushButton(QStringLiteral("&Add"), w);
     cmdAdd->setDefault(true);
     cmdClose = new QPushButton(QStringLiteral("&Close"), w);
+    setCancelButton(cmdClose);
     cmdAddInv = new QPushButton(QStringLiteral("&OK"), w);
     cmdAddInv->setVisible(false);
     QObject::connect(cmdAdd, &QPushButton::clicked, w, ui::command(w, [this] { cmdAdd_Click(); }));

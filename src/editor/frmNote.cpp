@@ -1,6 +1,7 @@
 #include "frmNote.h"
 
 #include "ui/CommandBoundary.h"
+#include "ui/MultiLineBox.h"
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -10,11 +11,12 @@
 frmNote::frmNote() : ui::Form(new QDialog)
 {
     QWidget *w = window();
-    txtNote = new QPlainTextEdit(w);
+    txtNote = ui::multiLineBox(w);
     txtNote->setToolTip(QStringLiteral("Type in your note here"));
     cmdOK = new QPushButton(QStringLiteral("&OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    setCancelButton(cmdCancel);
     cmdDelete = new QPushButton(QStringLiteral("&Delete"), w);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdDelete);
@@ -28,8 +30,6 @@ frmNote::frmNote() : ui::Form(new QDialog)
     QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
     QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this] { cmdCancel_Click(); }));
     QObject::connect(cmdDelete, &QPushButton::clicked, w, ui::command(w, [this] { cmdDelete_Click(); }));
-    // Escape is the cancel button.
-    QObject::connect(static_cast<QDialog *>(w), &QDialog::rejected, w, ui::command(w, [this] { cmdCancel_Click(); }));
 }
 
 void frmNote::centreOn(const ui::Form &caller)

@@ -27,6 +27,7 @@ frmNoteList::frmNoteList() : ui::Form(new QWidget)
     cmdEdit = new QPushButton(QStringLiteral("&Edit"), w);
     cmdDelete = new QPushButton(QStringLiteral("&Delete"), w);
     cmdClose = new QPushButton(QStringLiteral("&Close"), w);
+    setCancelButton(cmdClose);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdEdit);

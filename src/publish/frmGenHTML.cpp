@@ -54,6 +54,7 @@ frmGenHTML::frmGenHTML() : ui::Form(new QDialog)
     cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), w);
     cmdOK = new QPushButton(QStringLiteral("&OK"), w);
     cmdCancel = new QPushButton(QStringLiteral("&Close"), w);
+    setCancelButton(cmdCancel);
     ProgressBar1 = new QProgressBar(w);
     ProgressBar1->setVisible(false);
     StatusBar1 = new ui::StatusBar(2, w);

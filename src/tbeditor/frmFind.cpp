@@ -44,6 +44,7 @@ frmFind::frmFind() : ui::Form(new QDialog)
     cmdFind->setEnabled(false);
     cmdFind->setAutoDefault(false);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    setCancelButton(cmdCancel);
     cmdCancel->setAutoDefault(false);
 
     auto *grid = new QGridLayout(w);

@@ -24,6 +24,7 @@ RecordDialog::RecordDialog(const QString &caption) : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    setCancelButton(cmdCancel);
     QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this](bool) { cmdOK_Click(); }));
     QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this](bool) { cmdCancel_Click(); }));
     auto *buttons = new QHBoxLayout;

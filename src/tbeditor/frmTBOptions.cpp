@@ -42,6 +42,7 @@ frmTBOptions::frmTBOptions() : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), w);
+    setCancelButton(cmdCancel);
     QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(w, [this] { cmdOK_Click(); }));
     QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(w, [this] { cmdCancel_Click(); }));
 

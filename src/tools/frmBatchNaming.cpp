@@ -78,6 +78,7 @@ frmBatchNaming::frmBatchNaming() : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("&OK"), w);
     cmdOK->setEnabled(false);  // while no language is highlighted
     cmdCancel = new QPushButton(QStringLiteral("&Close"), w);
+    setCancelButton(cmdCancel);
     ProgressBar1 = new QProgressBar(w);
     ProgressBar1->setVisible(false);
     StatusBar1 = new ui::StatusBar(2, w);

@@ -49,6 +49,7 @@ frmImport::frmImport() : ui::Form(new QDialog)
     cmdSaveLog = button(QStringLiteral("Save Log"));
     cmdClear = button(QStringLiteral("Clear Log"));
     cmdClose = button(QStringLiteral("Close"));
+    setCancelButton(cmdClose);
 
     Frame1 = new QGroupBox(QStringLiteral("Import"), w);
     chkConcepts = new QCheckBox(QStringLiteral("Concepts"), Frame1);

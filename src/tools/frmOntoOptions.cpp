@@ -98,6 +98,7 @@ frmOntoOptions::frmOntoOptions() : ui::Form(new QDialog)
     cmdOK = new QPushButton(QStringLiteral("OK"), w);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), w);
+    setCancelButton(cmdCancel);
     QObject::connect(cmdOK, &QPushButton::clicked, w, ui::command(window(), [this] { cmdOK_Click(); }));
     QObject::connect(cmdCancel, &QPushButton::clicked, w, ui::command(window(), [this] { cmdCancel_Click(); }));
 

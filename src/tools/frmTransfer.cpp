@@ -44,6 +44,7 @@ frmTransfer::frmTransfer() : ui::Form(new QDialog)
     cmdClear = new QPushButton(QStringLiteral("C&lear Selection"), w);
     cmdTranfer = new QPushButton(QStringLiteral("&Transfer"), w);
     cmdCancel = new QPushButton(QStringLiteral("&Close"), w);
+    setCancelButton(cmdCancel);
 
     QObject::connect(cbxFrom, &QComboBox::editTextChanged, w, ui::command(w, [this] { cbxFrom_Change(); }));
     QObject::connect(cbxFrom, &QComboBox::activated, w, ui::command(w, [this] { cbxFrom_Click(); }));

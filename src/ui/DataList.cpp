@@ -79,6 +79,9 @@ DataList::DataList(QWidget *parent) : QTableView(parent), m_model(new Model(*thi
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control, as from any other list; a table would
+    // walk its rows with it and never let the focus go.
+    setTabKeyNavigation(false);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (m_settingFromCode)
             return;

@@ -3,6 +3,7 @@
 #include "Forms.h"
 #include "ModalRunner.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
@@ -36,12 +37,12 @@ protected:
                 m_form.markHidden();
             return false;
         case QEvent::KeyPress:
-            // A dialog hides itself on Esc, which its caller would read as confirmed. Esc
-            // only cancels where the window binds it to its Cancel button.
-            if (qobject_cast<QDialog *>(m_form.window()) &&
-                static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
-                return true;
-            return false;
+            // Reached here, Esc was left by the control that has the focus. It presses the
+            // window's cancel button; a dialog without one would hide itself, which its
+            // caller would read as confirmed, so there it does nothing.
+            if (!static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel))
+                return false;
+            return m_form.pressCancel() || qobject_cast<QDialog *>(m_form.window());
         default:
             return false;
         }
@@ -185,6 +186,22 @@ void Form::unload()
     forms().remove(this);
     hide();
     keepUntilIdle(self);
+}
+
+void Form::closeByFrame()
+{
+    if (!m_cancelButton)
+        unload();
+    else
+        pressCancel();
+}
+
+bool Form::pressCancel()
+{
+    if (!m_cancelButton || !m_cancelButton->isVisibleTo(m_window.get()) || !m_cancelButton->isEnabled())
+        return false;
+    m_cancelButton->click();
+    return true;
 }
 
 void Form::setMousePointer(MousePointer pointer) { ui::setMousePointer(*m_window, pointer); }

@@ -1,8 +1,9 @@
 #pragma once
 // A window of the program. It is loaded (joins the open forms, runs Form_Load), shown
 // modeless or modal, hidden (stays loaded, its controls keep their values) and unloaded
-// (runs Form_Unload, which may cancel; leaves the open forms). Closing it by its frame is
-// unloading it.
+// (runs Form_Unload, which may cancel; leaves the open forms). A window with a Cancel (or
+// Close) button names it as its cancel button: Escape presses it, and so does closing the
+// window by its frame. A window without one is unloaded by its frame.
 //
 // Forms are created with std::make_shared: the open forms hold them while loaded, and an
 // unloaded form stays alive until the event loop runs again, because a handler of the form
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
 class QObject;
 class QWidget;
 
@@ -44,8 +46,9 @@ public:
     void hide();
     // Idempotent; does nothing when Form_Unload cancels.
     void unload();
-    // What the close box of the frame does.
-    void closeByFrame() { unload(); }
+    // What the close box of the frame does: the cancel button's click, or unloading the
+    // form when it has none. A disabled cancel button keeps the window open.
+    void closeByFrame();
 
     void setMousePointer(MousePointer pointer);
     MousePointer mousePointer() const;
@@ -57,15 +60,21 @@ protected:
     // Takes ownership of the top-level widget (a QMainWindow, QDialog or plain QWidget).
     explicit Form(QWidget *window);
 
+    // The button Escape and the frame's close box press. The form owns it, as any control.
+    void setCancelButton(QAbstractButton *button) { m_cancelButton = button; }
+
     virtual void Form_Load() {}
     virtual void Form_Unload(bool &cancel) {}
 
 private:
     friend class FormWindowFilter;
     void markHidden();
+    // True when the cancel button took the key.
+    bool pressCancel();
 
     std::unique_ptr<QWidget> m_window;
     std::unique_ptr<QObject> m_filter;
+    QAbstractButton *m_cancelButton = nullptr;
     bool m_loaded = false;
     bool m_shown = false;
     bool m_unloading = false;

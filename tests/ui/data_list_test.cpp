@@ -5,7 +5,9 @@
 #include "ui/RowSource.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -227,4 +229,30 @@ TEST(DataList, AsksOnlyForTheRowsInView)
     list.repaint();
     EXPECT_EQ(list.text(), "500000");
     EXPECT_LT(rows->asked, 10000) << "a million rows must not all be read";
+}
+
+TEST(DataList, TabLeavesTheListForTheNextControlAndShiftTabComesBack)
+{
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    auto *list = new ui::DataList(&window);
+    auto *after = new QLineEdit(&window);
+    auto *layout = new QVBoxLayout(&window);
+    for (QWidget *w : std::initializer_list<QWidget *>{before, list, after})
+        layout->addWidget(w);
+    list->bind(std::make_shared<EditedRows>());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    list->setFocus();
+    list->setCurrentRow(1);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    EXPECT_EQ(list->text(), "C") << "Tab walks no rows";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), before);
+    EXPECT_EQ(list->text(), "C");
 }

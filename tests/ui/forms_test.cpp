@@ -5,7 +5,9 @@
 #include "ui/Forms.h"
 
 #include <QDialog>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <gtest/gtest-spi.h>
@@ -48,6 +50,21 @@ class NamesForm : public TestForm {
 public:
     NamesForm() : TestForm("Naming & Defining", new QDialog) {}
     QDialog *dialog() const { return static_cast<QDialog *>(window()); }
+};
+
+// A window whose Cancel hides it, as the find window's does.
+class CancelForm : public TestForm {
+public:
+    explicit CancelForm(QWidget *window) : TestForm("Find", window)
+    {
+        cmdCancel = new QPushButton("&Cancel", this->window());
+        setCancelButton(cmdCancel);
+        QObject::connect(cmdCancel, &QPushButton::clicked, [this] {
+            events << "cancel";
+            hide();
+        });
+    }
+    QPushButton *cmdCancel;
 };
 
 class Forms : public ::testing::Test {
@@ -191,6 +208,44 @@ TEST_F(Forms, ClosingByTheFrameIsUnloading)
     EXPECT_FALSE(note->isLoaded());
     EXPECT_FALSE(note->window()->isVisible());
     EXPECT_EQ(events.filter("unload"), (QStringList{"unload Note", "unload Note"}));
+}
+
+TEST_F(Forms, EscAndTheCloseBoxPressTheCancelButton)
+{
+    const auto escape = [](CancelForm &) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); };
+    const auto closeBox = [](CancelForm &f) { f.window()->close(); };
+    struct Case {
+        const char *name;
+        bool dialog;
+        bool cancelEnabled;
+        std::function<void(CancelForm &)> user;
+        bool shownAfter;
+    } cases[] = {
+        {"Esc in a dialog", true, true, escape, false},
+        {"Esc in a plain window", false, true, escape, false},
+        {"the close box of a dialog", true, true, closeBox, false},
+        {"the close box of a plain window", false, true, closeBox, false},
+        {"Esc while Cancel is disabled", true, false, escape, true},
+        {"the close box while Cancel is disabled", true, false, closeBox, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        events.clear();
+        auto find = std::make_shared<CancelForm>(c.dialog ? new QDialog : new QWidget);
+        find->cmdCancel->setEnabled(c.cancelEnabled);
+        find->show();
+        QApplication::setActiveWindow(find->window());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(find->window()));
+        find->txtValue->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), find->txtValue);
+
+        c.user(*find);
+        EXPECT_EQ(find->isShown(), c.shownAfter);
+        EXPECT_EQ(find->window()->isVisible(), c.shownAfter);
+        EXPECT_TRUE(find->isLoaded()) << "the window's Cancel hides it, and so does every way of leaving it";
+        EXPECT_EQ(events.filter("cancel").size(), c.shownAfter ? 0 : 1);
+        find->unload();
+    }
 }
 
 TEST_F(Forms, ShowingAShownFormBringsItBack)
