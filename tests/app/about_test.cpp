@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -58,7 +59,12 @@ TEST_F(AboutBox, ShowsTheVersionAndLinksToTheDocumentsBesideTheProgram)
     }
     // A document that is not there is said to be missing, not opened.
     boxes.expect("DCHelp.html is not there.");
-    emit about->lblHelp->linkActivated("DCHelp.html");
+    about->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about->window()));
+    const QRect text = about->lblHelp->contentsRect();
+    QTest::mouseClick(about->lblHelp, Qt::LeftButton, {},
+                      QPoint(text.left() + about->lblHelp->fontMetrics().horizontalAdvance("Help") / 2, text.center().y()));
+    EXPECT_FALSE(boxes.pending()) << "a click on the link opens the document";
 
     about->cmdOK->click();
     EXPECT_FALSE(about->isLoaded());

@@ -6,6 +6,7 @@
 #include "ontology/HierarchyFixture.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPopupMenus.h"
+#include "support/UserClicks.h"
 #include "ui/DataList.h"
 
 #include <QListWidget>
@@ -53,6 +54,18 @@ protected:
         newOntology(QStringLiteral("Panes"), QStringLiteral("panes.ont"));
         addIsA({{"CAR", "OBJECT"}, {"WHEEL", "OBJECT"}, {"ENGINE", "OBJECT"}, {"RUN", "EVENT"}});
         OntologyDB.execute(QStringLiteral("UPDATE CONCEPTS SET Type = 2 WHERE Concept = 'RUN'"));
+    }
+
+    // A right click on the pane's selected row, or below its rows when none is selected,
+    // with the pane's tab shown.
+    void rightClickPane(QAbstractItemView *pane)
+    {
+        showPane(pane);
+        const QModelIndex selected = pane->selectionModel()->selectedIndexes().value(0);
+        if (selected.isValid())
+            clickRow(pane, selected, Qt::RightButton);
+        else
+            rightClickBelowRows(pane);
     }
 
     // As the user would: through the concept list, rebuilt first for the concepts the

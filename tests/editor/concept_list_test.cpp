@@ -3,6 +3,7 @@
 
 #include "ConceptEditorFixture.h"
 #include "support/UserKeys.h"
+#include "support/UserClicks.h"
 #include "tools/frmOntoOptions.h"
 
 #include <QApplication>
@@ -138,8 +139,8 @@ TEST_F(ConceptListTest, GoingToTheSameConceptTwiceShowsItBothTimes)
 {
     const size_t asked = boxes.asked().size();
     main->GoToConcept("COLOR");
-    main->dblConcepts->setCurrentRow(main->dblConcepts->rowCount() - 1);
-    main->dblConcepts_Click();
+    showPane(main->dblConcepts);
+    clickRow(main->dblConcepts, main->dblConcepts->model()->index(main->dblConcepts->rowCount() - 1, 0));
     ASSERT_NE(main->CurrentConcept, "COLOR");
     main->GoToConcept("COLOR");
     EXPECT_EQ(main->CurrentConcept, "COLOR");
@@ -200,8 +201,8 @@ TEST_F(ConceptListTest, AHiddenConceptIsOfferedThroughTheOptions)
 
     boxes.expect("This concept can't be displayed because it belongs to a set of top nodes", ui::Answer::No);
     main->lstSubclasses->bind(std::make_shared<ui::StringRows>(QStringList{"PART-OF"}));
-    main->lstSubclasses->setCurrentRow(0);
-    main->lstSubclasses_DblClick();
+    showPane(main->lstSubclasses);
+    doubleClickRow(main->lstSubclasses, main->lstSubclasses->model()->index(0, 0));
     EXPECT_EQ(main->CurrentConcept, "OBJECT");
 
     // Yes opens the options; while they still hide it, the offer comes again.
@@ -239,8 +240,8 @@ TEST_F(ConceptListTest, AncestorsAndDescendantsOnlyWhileEnabled)
     EXPECT_EQ(items(main->lstAncestors), (QStringList{"OBJECT", "ALL"}));
     main->chkActivDesc->setChecked(true);
     EXPECT_EQ(items(main->lstDescendants), QStringList{"SPORTS-CAR"});
-    main->lstDescendants->setCurrentRow(0);
-    main->lstDescendants_DblClick();
+    showPane(main->lstDescendants);
+    doubleClickRow(main->lstDescendants, main->lstDescendants->model()->index(0, 0));
     EXPECT_EQ(main->CurrentConcept, "SPORTS-CAR");
     EXPECT_EQ(items(main->lstAncestors), (QStringList{"CAR", "OBJECT", "ALL"}));
     main->chkActiveAnc->setChecked(false);
@@ -267,7 +268,8 @@ TEST_F(ConceptListTest, TheListPopupCannotDeleteTheRoot)
         SCOPED_TRACE(c.concept_);
         main->GoToConcept(QString::fromLatin1(c.concept_));
         menus.chooseNothing();
-        main->dblConcepts_MouseUp(Qt::RightButton);
+        showPane(main->dblConcepts);
+        clickRow(main->dblConcepts, main->dblConcepts->model()->index(main->dblConcepts->currentRow(), 0), Qt::RightButton);
         ASSERT_FALSE(menus.shown().empty());
         const PoppedItem *del = menus.shown().back().item("Delete");
         ASSERT_NE(del, nullptr);
@@ -277,13 +279,14 @@ TEST_F(ConceptListTest, TheListPopupCannotDeleteTheRoot)
 
 TEST_F(ConceptListTest, ClickingARowShowsItOnce)
 {
-    main->dblConcepts->setCurrentRow(main->RSListConcepts->find("SIZE"));
-    main->dblConcepts_Click();
+    const QModelIndex size = main->dblConcepts->model()->index(int(main->RSListConcepts->find("SIZE")), 0);
+    showPane(main->dblConcepts);
+    clickRow(main->dblConcepts, size);
     EXPECT_EQ(main->CurrentConcept, "SIZE");
     EXPECT_EQ(panel(2), "ATTRIBUTE");
-    // A repaint of the panes would undo this; selecting the current row again is no change.
+    // A repaint of the panes would undo this; clicking the current row again is no change.
     main->lstISA->clear();
-    main->dblConcepts_Click();
+    clickRow(main->dblConcepts, size);
     EXPECT_EQ(main->lstISA->count(), 0);
 }
 

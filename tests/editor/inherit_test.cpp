@@ -171,16 +171,15 @@ TEST_F(InheritPaneTest, TheChosenOrderHoldsAcrossRefills)
 
 TEST_F(InheritPaneTest, TheReportOnTheClipboardFollowsTheShownOrder)
 {
-    main->lvwInherit_MouseUp(Qt::RightButton);  // off: empty list, no pop-up
+    showPane(main->lvwInherit);
+    rightClickBelowRows(main->lvwInherit);  // off: empty list, no pop-up
     main->optCumulative->click();
     main->chkInhAttrs->setChecked(false);
-    main->show();
-    main->tbsEdit->setCurrentWidget(main->lvwInherit->parentWidget());
     clickHeader(*main->lvwInherit->header(), 2);
     clickHeader(*main->lvwInherit->header(), 1);  // by Value
     QGuiApplication::clipboard()->setText("before");
     popups.choose("Copy to Clipboard");
-    main->lvwInherit_MouseUp(Qt::RightButton);
+    clickRow(main->lvwInherit, main->lvwInherit->model()->index(0, 0), Qt::RightButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               "Inherited properties for VAN:\r\n"
               "Inheritance type: Cumulative\r\n"

@@ -50,7 +50,7 @@ TEST_F(PanesTest, TheParentsPopUpGuardsTheLastParent)
         if (*c.selected)
             select(main->lstISA, c.selected);
         popups.chooseNothing();
-        main->lstISA_MouseUp(Qt::RightButton);
+        rightClickPane(main->lstISA);
         const PoppedMenu &m = popups.shown().back();
         EXPECT_TRUE(m.item("Add IS-A link")->enabled);
         EXPECT_EQ(m.item("Edit selected link")->enabled, c.editEnabled);

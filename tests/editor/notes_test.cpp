@@ -123,7 +123,7 @@ TEST_F(PanesTest, TheNotesWindowListsEditsAndDeletesSeveralAtOnce)
     EXPECT_EQ(w.ListView1->topLevelItem(2)->text(1), "");
 
     w.ListView1->clearSelection();
-    w.cmdEdit_Click();  // nothing selected: no dialog
+    w.cmdEdit->click();  // nothing selected: no dialog
     boxes.expect("Select one or more notes from the list.");
     w.cmdDelete->click();
 

@@ -36,7 +36,7 @@ TEST_F(PanesTest, ARelationIsAddedWithItsInverseRowOnTheOtherConcept)
         d.cmdAdd->click();
     });
     popups.choose("Add relation");
-    main->lstRels_MouseUp(Qt::RightButton);
+    rightClickPane(main->lstRels);
 
     EXPECT_EQ(items(main->lstRels), QStringList{"HAS-PART : WHEEL (by default)"});
     showConcept("WHEEL");
@@ -210,10 +210,7 @@ TEST_F(PanesTest, DeleteActsOnTheRowOfTheItemWhateverItsTextHolds)
         select(c.list, c.item);
         boxes.expect(c.question, ui::Answer::Yes);
         popups.choose(c.menuItem);
-        if (c.list == main->lstRels)
-            main->lstRels_MouseUp(Qt::RightButton);
-        else
-            main->lstAttrs_MouseUp(Qt::RightButton);
+        rightClickPane(c.list);
         EXPECT_EQ(boxes.asked().back().title, "Confirm Delete");
         EXPECT_FALSE(items(c.list).contains(c.item));
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM ") + c.table), c.rowsLeft);
@@ -275,22 +272,22 @@ TEST_F(PanesTest, ThePopUpsOfThePanesByConceptAndSelection)
     AddRelationPair("CAR", "HAS-PART", "WHEEL", false);
     // the root offers none: an unexpected pop-up would fail the test
     showConcept("ALL");
-    main->lstRels_MouseUp(Qt::RightButton);
-    main->lstAttrs_MouseUp(Qt::RightButton);
+    rightClickPane(main->lstRels);
+    rightClickPane(main->lstAttrs);
 
     showConcept("ENGINE");  // no relations
     popups.chooseNothing().chooseNothing();
-    main->lstRels_MouseUp(Qt::RightButton);
-    main->lstAttrs_MouseUp(Qt::RightButton);
+    rightClickPane(main->lstRels);
+    rightClickPane(main->lstAttrs);
     showConcept("CAR");
     select(main->lstRels, "HAS-PART : WHEEL");
     popups.chooseNothing();
-    main->lstRels_MouseUp(Qt::RightButton);
-    main->lstRels_MouseUp(Qt::LeftButton);  // only the right button pops up
+    rightClickPane(main->lstRels);
+    clickRow(main->lstRels, main->lstRels->currentIndex());  // only the right button pops up
     showConcept("PART-OF");
     popups.chooseNothing().chooseNothing();
-    main->lstRels_MouseUp(Qt::RightButton);
-    main->lstAttrs_MouseUp(Qt::RightButton);
+    rightClickPane(main->lstRels);
+    rightClickPane(main->lstAttrs);
 
     const auto &shown = popups.shown();
     ASSERT_EQ(shown.size(), 5u);

@@ -2,6 +2,7 @@
 // through the main window's commands and the naming dialog.
 
 #include "ConceptEditorFixture.h"
+#include "support/UserClicks.h"
 #include "editor/frmNames.h"
 #include "support/HeaderClicks.h"
 #include "support/UserKeys.h"
@@ -250,7 +251,8 @@ TEST_F(RenameDeleteTest, TheDefinitionChangesOnlyThroughItsEditor)
         });
         if (QString::fromLatin1(c.typed).isEmpty())
             boxes.expect("Do you want to remove this definition?", c.removeAnswer);
-        main->txtDef_DblClick();
+        showPane(main->txtDef);
+        QTest::mouseDClick(main->txtDef->viewport(), Qt::LeftButton, {}, main->txtDef->viewport()->rect().center());
         EXPECT_EQ(ConceptDefinition("WHEEL"), c.stored);
         EXPECT_EQ(main->txtDef->toPlainText(), c.stored);
     }
@@ -380,7 +382,8 @@ TEST_F(NamesTest, DeletingTheLastNameLeavesOnlyAdd)
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(count("SELECT COUNT(*) FROM Names WHERE Concept = 'WHEEL'"), 0);
     menus.chooseNothing();
-    main->lvwNames_MouseUp(Qt::RightButton);
+    showPane(main->lvwNames);
+    rightClickBelowRows(main->lvwNames);
     const PoppedMenu &popped = menus.shown().back();
     EXPECT_TRUE(popped.item("Add Name")->enabled);
     EXPECT_FALSE(popped.item("Edit Selected Name")->enabled);

@@ -27,6 +27,15 @@
 
 namespace {
 
+// A key pressed while the splash is the active window, where the focus is.
+void pressAKey(frmSplash &splash)
+{
+    QApplication::setActiveWindow(splash.window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(splash.window()));
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : splash.window();
+    QTest::keyClick(focus, Qt::Key_Space);
+}
+
 class StartUp : public ::testing::Test {
 protected:
     TestFolder dir;
@@ -89,21 +98,8 @@ TEST_F(StartUp, TheSplashEndsTheSameWayByItsTimerAKeyOrAClick)
         void (*end)(frmSplash &);
     } cases[] = {
         {"timer", [](frmSplash &s) { QMetaObject::invokeMethod(s.tmrSplash, "timeout"); }},
-        {"key",
-         [](frmSplash &s) {
-             // Where the user's key goes: the focused widget, or the active window itself.
-             QApplication::setActiveWindow(s.window());
-             ASSERT_TRUE(QTest::qWaitForWindowActive(s.window()));
-             QWidget *focus = QApplication::focusWidget();
-             QTest::keyClick(focus ? focus : s.window(), Qt::Key_Space);
-         }},
-        {"click",
-         [](frmSplash &s) {
-             const QPointF at(5, 5);
-             QMouseEvent click(QEvent::MouseButtonPress, at, s.Frame1->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                               Qt::NoModifier);
-             QCoreApplication::sendEvent(s.Frame1, &click);
-         }},
+        {"key", [](frmSplash &s) { pressAKey(s); }},
+        {"click", [](frmSplash &s) { QTest::mouseClick(s.Frame1, Qt::LeftButton, {}, QPoint(5, 5)); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.how);
@@ -134,7 +130,7 @@ TEST_F(StartUp, AProgramFolderThatCannotHoldTheFoldersSendsThemToTheUsersDataFol
     EXPECT_FALSE(QFileInfo::exists(dir.file("TermBases")));
 
     files.cancel();
-    splash()->Form_KeyPress();
+    pressAKey(*splash());
     mainWindow()->mnuFileOPen_Click();
     ASSERT_EQ(files.asked().size(), 1u);
     EXPECT_EQ(files.asked().front().initDir,

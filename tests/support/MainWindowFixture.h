@@ -14,9 +14,11 @@
 #include "ui/App.h"
 #include "ui/Settings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 class MainWindowTest : public ::testing::Test {
@@ -62,6 +64,18 @@ protected:
         boxes.expect(QStringLiteral(" has been created!"));
         main->mnuFileNew_Click();
         ASSERT_EQ(OntologyPath, ontologies(fileName));
+    }
+
+    // The main window shown and active, on the tab that holds the pane, so that the
+    // user can click the pane.
+    void showPane(QWidget *pane)
+    {
+        main->show();
+        QApplication::setActiveWindow(main->window());
+        for (int i = 0; i < main->tbsEdit->count(); ++i)
+            if (main->tbsEdit->widget(i)->isAncestorOf(pane))
+                main->tbsEdit->setCurrentIndex(i);
+        ASSERT_TRUE(pane->isVisible());
     }
 
     // Open through the dialog, answered with path.
