@@ -5,6 +5,7 @@
 #include "publish/frmOntoNav.h"
 #include "publish/frmPartTree.h"
 #include "support/ScriptedPopupMenus.h"
+#include "support/UserClicks.h"
 #include "support/UserKeys.h"
 #include "ui/DataList.h"
 #include "ui/StatusBar.h"
@@ -248,7 +249,8 @@ TEST_F(TreeWindowsTest, HandedOverConceptsAreSelectedExactly)
     // Find in Tree and the double-click hand the current concept to the full tree, a
     // two-letter identifier included, as often as asked.
     main->GoToConcept(QStringLiteral("AB"));
-    main->dblConcepts_DblClick();
+    main->show();
+    doubleClickRow(main->dblConcepts, main->dblConcepts->model()->index(main->dblConcepts->currentRow(), 0));
     const auto full = std::dynamic_pointer_cast<frmPartTree>(ui::forms().findByCaption(QStringLiteral("Trees - Full tree")));
     ASSERT_TRUE(full);
     EXPECT_EQ(selectedPath(*full), (QStringList{"ALL", "EVENT", "AB"}));
