@@ -60,7 +60,7 @@ protected:
     // Takes ownership of the top-level widget (a QMainWindow, QDialog or plain QWidget).
     explicit Form(QWidget *window);
 
-    // The button Escape and the frame's close box press. The form owns it, as any control.
+    // The button that Escape and the frame's close box press; one of the window's controls.
     void setCancelButton(QAbstractButton *button) { m_cancelButton = button; }
 
     virtual void Form_Load() {}
