@@ -200,6 +200,7 @@ Transaction::Transaction(const Database &db, Kind kind) : m_conn(db.connection()
         Statement(m_conn, QStringLiteral("BEGIN IMMEDIATE")).run();
         return;
     }
+    m_outermost = sqlite3_get_autocommit(m_conn->handle()) != 0;
     m_name = QStringLiteral("lx%1").arg(m_conn->nextSavepoint());
     Statement(m_conn, QStringLiteral("SAVEPOINT ") + m_name).run();
 }
@@ -218,6 +219,12 @@ Transaction::~Transaction()
         Statement(m_conn, QStringLiteral("RELEASE ") + m_name).run();
     } catch (const DbError &) {
     }
+    // When the outermost savepoint's release failed (the file locked by another program, a full
+    // disk), the RELEASE above fails for the same reason and the engine stays inside the
+    // transaction: every later command would nest in it and be lost at close. Only a plain
+    // ROLLBACK ends it.
+    if (m_outermost && sqlite3_get_autocommit(m_conn->handle()) == 0)
+        sqlite3_exec(m_conn->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Transaction::commit()

@@ -109,6 +109,7 @@ public:
 private:
     std::shared_ptr<Connection> m_conn;
     QString m_name;  // empty for a Write transaction that began on its own
+    bool m_outermost = false;  // a savepoint opened outside any transaction
     bool m_done = false;
 };
 

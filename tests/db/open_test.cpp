@@ -146,6 +146,28 @@ TEST(Transaction, AWriteTransactionHoldsTheFileFromItsStart)
     EXPECT_EQ(bWrites(), 0) << "the lock ends with the transaction";
 }
 
+TEST(Transaction, AFailedOutermostCommitLeavesNoTransactionOpen)
+{
+    TestFolder dir;
+    Database db = Database::create(dir.file("t.db"));
+    db.execute("CREATE TABLE t (x INTEGER)");
+    Database reader = Database::open(dir.file("t.db"));
+    db.execute("PRAGMA busy_timeout = 0");  // refused at once rather than after the usual wait
+    reader.execute("BEGIN");
+    EXPECT_EQ(reader.scalar("SELECT count(*) FROM t").toInt(), 0);  // holds the file against commits
+    try {
+        Transaction refused(db);
+        db.execute("INSERT INTO t VALUES (1)");
+        refused.commit();
+        FAIL() << "the commit went through a reader's lock";
+    } catch (const DbError &) {
+    }
+    reader.execute("COMMIT");
+    // Outside any transaction again: this row is committed at once, and the refused one is gone.
+    db.execute("INSERT INTO t VALUES (2)");
+    EXPECT_EQ(reader.scalar("SELECT group_concat(x) FROM t").toString(), "2");
+}
+
 TEST(Open, SameFileTwiceCanWriteWhileTheOtherReads)
 {
     TestFolder dir;
