@@ -80,4 +80,3 @@ void frmTBOptions::cmdCancel_Click()
     hide();
 }
 
-void frmTBOptions::Form_Unload(bool &) { preset(TermbaseInfo); }

@@ -36,9 +36,4 @@ public:
     void preset(const TermbaseInfoRecord &info);
     void cmdOK_Click();
     void cmdCancel_Click();
-
-protected:
-    // Closed by its frame, the dialog answers as Cancel does: the caller reads back the
-    // stored settings.
-    void Form_Unload(bool &cancel) override;
 };
