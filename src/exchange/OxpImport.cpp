@@ -7,7 +7,6 @@
 #include "ontology/Global.h"
 #include "ontology/LocalSlots.h"
 
-#include <QSet>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -46,6 +45,7 @@ struct Concepts {
         bool written = false;  // an added concept's row has been written
         qint64 line = 0;       // where an added concept was first named
         bool hasText = false;  // a definition is stored, "Undefined" too
+        bool hasParent = false;  // an added concept got a link to a parent
         quint64 textKey = 0;   // of that definition
     };
     std::vector<Node> nodes;
@@ -166,8 +166,12 @@ public:
 
     OxpImportResult run();
 
-    // The messages of a dry run, each run in the order of the file's lines.
-    std::vector<OxpMessageRun *> runs() { return {&m_conceptLines, &m_conceptLinks, &m_definitions, &m_domains}; }
+    // The messages, each run in the order of the file's lines; at equal line numbers the
+    // earlier run is read first.
+    std::vector<OxpMessageRun *> runs()
+    {
+        return {&m_unread, &m_conceptLines, &m_conceptLinks, &m_unplaced, &m_definitions, &m_domains};
+    }
 
 private:
     struct NewLink {
@@ -185,33 +189,28 @@ private:
     // with a DEFINITION line when it is met, the others, and the links, after that phase.
     void writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line);
     void writeAddedConceptsAndLinks();
-    // An import writes each phase's messages as the phase ends; a dry run leaves them to
-    // Check File, which merges them with its own.
-    void flush(const std::vector<OxpMessageRun *> &runs)
+    void warnUnplaced();
+    // An import writes its messages, all phases' in one order of the file's lines, when
+    // it ends; a dry run leaves them to Check File, which merges them with its own.
+    void flush()
     {
         if (!m_dryRun)
-            OxpMessageRun::merge(runs, m_log);
+            OxpMessageRun::merge(runs(), m_log);
     }
 
-    // Reads every line of the file; take sees the lines of one kind.
+    // Reads every line of the file; take sees the well-formed lines of one kind.
     template <class Take>
     void pass(const QString &panel, OxpSlotKind kind, Take take);
     void beginProgress(const QString &panel, qint64 total);
     void step(qint64 done, qint64 total);
 
-    // A line the grammar refuses, or that is too long to read. Check File's own pass has
-    // reported it already.
-    static bool unreadable(const OxpLine &line, bool tooLong) { return tooLong || !line.problem.isEmpty(); }
-    void refuseUnreadable(OxpMessageRun &run, qint64 n, const OxpLine &line, bool tooLong)
-    {
-        if (!m_dryRun)
-            run.add(n, refusal(n, tooLong ? tooLongReason() : line.problem));
-    }
     [[noreturn]] void fail(qint64 n, const QString &description)
     {
         const QString text = n > 0 ? QStringLiteral("Import failed on line #: %1: %2. Nothing was imported.")
                                          .arg(lineRef(n), description)
                                    : description + QStringLiteral(" Nothing was imported.");
+        // What the lines before it brought is read before the reason the import stopped.
+        flush();
         m_log.text(text + crlf);
         throw db::DbError(db::err::Engine, text);
     }
@@ -234,10 +233,11 @@ private:
     bool m_dryRun;
     Concepts m_concepts;
     OxpImportResult m_result;
-    QSet<qint64> m_reportedTooLong;
+    bool m_unreadReported = false;
     std::vector<NewLink> m_newLinks;
     std::unique_ptr<db::Statement> m_addConcept;
-    OxpMessageRun m_conceptLines, m_conceptLinks, m_definitions, m_domains;
+    // m_unread: the lines Check File could not read, which the import's first pass reports.
+    OxpMessageRun m_unread, m_conceptLines, m_conceptLinks, m_unplaced, m_definitions, m_domains;
 };
 
 void Importer::beginProgress(const QString &panel, qint64 total)
@@ -258,23 +258,27 @@ void Importer::pass(const QString &panel, OxpSlotKind kind, Take take)
 {
     beginProgress(panel, m_checked.lines);
     const ProgressEnd end{m_progress};
+    // Check File's own pass reported them already.
+    const bool reportUnread = !m_dryRun && !std::exchange(m_unreadReported, true);
     OxpFileReader reader(m_checked.path);
     while (reader.next()) {
         const qint64 n = reader.lineNumber();
         step(n, m_checked.lines);
-        if (reader.tooLong()) {
-            // Its kind is unknown: the first phase that reads it reports it.
-            if (m_reportedTooLong.contains(n))
-                continue;
-            m_reportedTooLong.insert(n);
-            OxpLine unread;
-            unread.kind = kind;
-            take(n, unread, true);
+        if (n > m_checked.kinds.size())
+            continue;  // the file grew since the check: its fingerprint refuses it below
+        const char checkedKind = m_checked.kinds[n - 1];
+        if (checkedKind == OxpCheckResult::unreadKind) {
+            if (reportUnread)
+                m_unread.add(n, refusal(n, reader.tooLong() ? tooLongReason() : ParseOxpLine(reader.text()).problem));
             continue;
         }
-        if (n > m_checked.kinds.size() || OxpSlotKind(m_checked.kinds[n - 1]) != kind)
+        if (OxpSlotKind(checkedKind) != kind)
             continue;
-        take(n, ParseOxpLine(reader.text()), false);
+        const OxpLine line = ParseOxpLine(reader.text());
+        // A line the check read well and that reads badly now is in a file that changed
+        // since: its fingerprint refuses it below.
+        if (line.problem.isEmpty())
+            take(n, line);
     }
     if (reader.fingerprint() != m_checked.fingerprint)
         fail(0, QStringLiteral("The file %1 has changed since it was checked. Click 'Check File' again.")
@@ -335,12 +339,7 @@ void Importer::conceptPhase()
         return added;
     };
 
-    pass(QStringLiteral("Importing CONCEPT slots..."), OxpSlotKind::Concept,
-         [&](qint64 n, const OxpLine &line, bool tooLong) {
-             if (unreadable(line, tooLong)) {
-                 refuseUnreadable(m_conceptLines, n, line, tooLong);
-                 return;
-             }
+    pass(QStringLiteral("Importing CONCEPT slots..."), OxpSlotKind::Concept, [&](qint64 n, const OxpLine &line) {
              int child = m_concepts.find(line.conceptId);
              if (child >= 0 && node(child).type == rootType) {
                  m_conceptLines.add(n, refusal(n, QStringLiteral("%1 is the root and can have no parent").arg(node(child).id)));
@@ -373,6 +372,7 @@ void Importer::conceptPhase()
             continue;
         }
         ++m_result.linksAdded;
+        node(l.child).hasParent = true;
         const int childType = node(l.child).type, parentType = node(l.parent).type;
         if (childType != parentType && parentType != rootType)
             m_conceptLinks.add(l.line, warning(l.line, QStringLiteral("%1 (Type %2) is linked to %3 (Type %4)")
@@ -381,12 +381,22 @@ void Importer::conceptPhase()
                                                            .arg(node(l.parent).id)
                                                            .arg(parentType)));
     }
-    flush({&m_conceptLines, &m_conceptLinks});
+    warnUnplaced();
 
     for (const Concepts::Node &n : m_concepts.nodes)
         if (n.added)
             m_result.addedConcepts << n.id;
     m_result.conceptsAdded = m_result.addedConcepts.size();
+}
+
+void Importer::warnUnplaced()
+{
+    // The trees show what lies below the root: a concept added without a parent (named
+    // only as a parent, or whose own links were refused) is in none of them. Added
+    // concepts stand in the order they were first named, which is the file's.
+    for (const Concepts::Node &n : m_concepts.nodes)
+        if (n.added && !n.hasParent)
+            m_unplaced.add(n.line, warning(n.line, QStringLiteral("%1 is added without a parent: no tree shows it").arg(n.id)));
 }
 
 void Importer::writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line)
@@ -485,12 +495,7 @@ void Importer::definitionPhase()
 {
     m_result.ranDefinitions = true;
     db::Statement setDefinition(OntologyDB, QStringLiteral("UPDATE CONCEPTS SET Definition = ? WHERE Concept = ?"));
-    pass(QStringLiteral("Importing DEFINITION slots..."), OxpSlotKind::Definition,
-         [&](qint64 n, const OxpLine &line, bool tooLong) {
-             if (unreadable(line, tooLong)) {
-                 refuseUnreadable(m_definitions, n, line, tooLong);
-                 return;
-             }
+    pass(QStringLiteral("Importing DEFINITION slots..."), OxpSlotKind::Definition, [&](qint64 n, const OxpLine &line) {
              const int at = m_concepts.find(line.conceptId);
              if (at < 0) {
                  m_definitions.add(n, refusal(n, QStringLiteral("the concept %1 is not in the ontology").arg(line.conceptId)));
@@ -523,7 +528,6 @@ void Importer::definitionPhase()
              target.textKey = key;
              ++m_result.definitionsSet;
          });
-    flush({&m_definitions});
 }
 
 void Importer::domainPhase()
@@ -538,12 +542,7 @@ void Importer::domainPhase()
     }
     db::Statement addDomain(OntologyDB, QStringLiteral("INSERT INTO RELATIONS (Concept1, Rel, \"Default\", Concept2) "
                                                        "VALUES (?, ?, ?, ?)"));
-    pass(QStringLiteral("Importing DOMAIN slots..."), OxpSlotKind::Domain,
-         [&](qint64 n, const OxpLine &line, bool tooLong) {
-             if (unreadable(line, tooLong)) {
-                 refuseUnreadable(m_domains, n, line, tooLong);
-                 return;
-             }
+    pass(QStringLiteral("Importing DOMAIN slots..."), OxpSlotKind::Domain, [&](qint64 n, const OxpLine &line) {
              const int owner = m_concepts.find(line.conceptId);
              const int domain = m_concepts.find(line.value);
              if (owner < 0 || domain < 0) {
@@ -566,7 +565,6 @@ void Importer::domainPhase()
              });
              ++m_result.domainsAdded;
          });
-    flush({&m_domains});
 }
 
 OxpImportResult Importer::run()
@@ -588,6 +586,7 @@ OxpImportResult Importer::run()
         cancelled.cancelled = true;
         return cancelled;
     }
+    flush();
     if (!m_dryRun)
         tx.commit();
     return m_result;
@@ -616,7 +615,7 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
             if (progress.step && n % stepEvery == 0)
                 progress.step(std::min(n, check.lines));
             if (reader.tooLong()) {
-                check.kinds.append('\0');
+                check.kinds.append(OxpCheckResult::unreadKind);
                 lines.add(n, refusal(n, tooLongReason()));
                 continue;
             }
@@ -631,13 +630,14 @@ OxpCheckResult CheckOxpFile(const QString &path, const OxpImportOptions &options
                 line = ParseOxpLine(reader.text());
             else
                 line.wellFormed = bytes.startsWith('(') && bytes.endsWith(')');
-            check.kinds.append(char(line.kind));
             if (!line.wellFormed) {
+                check.kinds.append(OxpCheckResult::unreadKind);
                 // Rare enough to decode for the reason.
                 lines.add(n, refusal(n, ParseOxpLine(reader.text()).problem));
                 continue;
             }
             ++check.counts[size_t(line.kind)];
+            check.kinds.append(line.problem.isEmpty() ? char(line.kind) : OxpCheckResult::unreadKind);
             if (!line.problem.isEmpty())
                 lines.add(n, refusal(n, line.problem));
         }

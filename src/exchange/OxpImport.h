@@ -7,10 +7,12 @@
 // Every line is checked before anything is written. A line that cannot be read, names an
 // identifier the file cannot store or a Type the ontology does not know, links a concept
 // to itself, gives the root a parent or closes a cycle of IS-A links is refused; a link
-// between concepts of different Types is imported with a warning. Each refusal and
-// warning is one log line, "- Error on line #: n -> why" or "- Warning on line #: n ->
-// why", in the order of the file's lines within each phase. Only what changes is written
-// and counted: a definition the concept has already is left alone.
+// between concepts of different Types is imported with a warning, and so is a concept
+// the import adds without a parent (named only as a parent, or its own link refused),
+// which no tree shows. Each refusal and warning is one log line, "- Error on line #: n
+// -> why" or "- Warning on line #: n -> why"; Check File and the import list the same
+// lines, in the order of the file's lines. Only what changes is written and counted: a
+// definition the concept has already is left alone.
 //
 // The import is one transaction: an error of the file, a file that is no longer the one
 // checked, or Cancel on an overwrite question rolls everything back, so the ontology is
@@ -52,7 +54,9 @@ struct OxpCheckResult {
     std::array<qint64, 10> counts{};  // by OxpSlotKind
     QByteArray fingerprint;
     // The kind of every line, by its number from 1 (a byte each): the passes that follow
-    // take their lines without classifying each line again.
+    // take their lines without classifying each line again. A line the check refused as
+    // it read it (too long, not well formed, fields that cannot be taken) is unreadKind.
+    static constexpr char unreadKind = 0;
     QByteArray kinds;
     // The concepts, links, definitions and domains the import would add or change, as
     // the ontology stands now.

@@ -258,7 +258,8 @@ TEST(Import, CyclesAndTypesAcrossLinks)
                                      "(E IS-A VALUE OBJECT 2)\n"
                                      "(OBJECT IS-A VALUE X 1)\n");
     const Imported r = checkAndImport(path);
-    EXPECT_EQ(r.log, "- Error on line #: 3 -> linking Z to X would make a cycle of IS-A links" + crlf +
+    EXPECT_EQ(r.log, "- Warning on line #: 2 -> Z is added without a parent: no tree shows it" + crlf +
+                         "- Error on line #: 3 -> linking Z to X would make a cycle of IS-A links" + crlf +
                          "- Warning on line #: 5 -> E (Type 2) is linked to OBJECT (Type 1)" + crlf +
                          "- Error on line #: 6 -> linking OBJECT to X would make a cycle of IS-A links" + crlf);
     EXPECT_TRUE(r.checkLog.contains("- Error on line #: 3 -> linking Z to X")) << "Check File reports it too";

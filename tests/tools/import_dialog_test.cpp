@@ -202,3 +202,61 @@ TEST_F(ImportDialogTest, AFileOfRefusedLinesShowsTheFirstAndSavesThemAll)
     EXPECT_TRUE(saved.contains("\r\n- Error on line #: 1200 -> the Type 7"));
     EXPECT_TRUE(saved.contains("\r\nNothing to import from file: \r\n"));
 }
+
+TEST_F(ImportDialogTest, CheckFileAndTheImportListTheSameLinesInTheFileOrder)
+{
+    // The log's lines about the file's lines, in the order they stand in the log.
+    const auto listed = [](const QString &log) {
+        QStringList out;
+        for (const QString &line : log.split('\n'))
+            if (line.startsWith("- Error on line #: ") || line.startsWith("- Warning on line #: "))
+                out << line;
+        return out.join('\n').toStdString();
+    };
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+        QStringList listed;
+    } cases[] = {
+        {"refusals of every phase, and lines with no slot phrase",
+         "(NOWHERE DEFINITION VALUE \"x\")\r\n"
+         "(A B)\r\n"
+         "(NEWDOG IS-A VALUE DOG 7)\r\n"
+         "(PUP IS-A VALUE DOG 1)\r\n"
+         "(PUP COLOR VALUE brown\r\n"
+         "(NOWHERE DOMAIN SEM DOG)\r\n",
+         {"- Error on line #: 1 -> the concept NOWHERE is not in the ontology",
+          "- Error on line #: 2 -> the line is shorter than 7 characters",
+          "- Error on line #: 3 -> the Type 7 is not one of 1, 2, 3, 4, 5, 13 and 14",
+          "- Error on line #: 5 -> the line does not end with \")\"",
+          "- Error on line #: 6 -> the concept NOWHERE or the domain DOG is not in the ontology"}},
+        {"concepts added outside every tree: a parent named only as one, and the two ends of a refused cycle",
+         "(KID IS-A VALUE LONELY 1)\r\n"
+         "(CY1 IS-A VALUE CY2 1)\r\n"
+         "(CY2 IS-A VALUE CY1 1)\r\n"
+         "(LEAF IS-A VALUE DOG 1)\r\n",
+         {"- Warning on line #: 1 -> LONELY is added without a parent: no tree shows it",
+          "- Warning on line #: 2 -> CY2 is added without a parent: no tree shows it",
+          "- Error on line #: 3 -> linking CY2 to CY1 would make a cycle of IS-A links"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        files.answer(exportFile("listed.oxp", c.bytes));
+        runImport([&](frmImport &d) {
+            d.window()->show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(d.window()));
+            QTest::mouseClick(d.cmdOpenFile, Qt::LeftButton);
+            QTest::mouseClick(d.cmdCheckFile, Qt::LeftButton);
+            const QString checked = d.txtLog->toPlainText();
+            EXPECT_EQ(listed(checked), c.listed.join('\n').toStdString());
+            ASSERT_TRUE(d.cmdImport->isEnabled());
+            QTest::mouseClick(d.cmdImport, Qt::LeftButton);
+            const QString imported = d.txtLog->toPlainText().mid(checked.size());
+            EXPECT_EQ(listed(imported), c.listed.join('\n').toStdString());
+            d.cmdClose->click();
+        });
+    }
+    EXPECT_TRUE(OntologyDB.scalar("SELECT count(*) FROM ISA WHERE Concept IN ('LONELY', 'CY2')").toInt() == 0)
+        << "the warnings name what the ontology now holds";
+    EXPECT_EQ(OntologyDB.scalar("SELECT ISA FROM ISA WHERE Concept = 'CY1'").toString(), "CY2");
+}
