@@ -224,7 +224,8 @@ void frmTBEDitor::OpenTermbase(QString &path)
         UpdateStatusCounts();
         setMainWindowPanel(*this, TermbaseInfo.Name);
         if (!opened.repaired.isEmpty())
-            ui::msgBox(TermbaseRepairSentence(opened.repaired, file), ui::Buttons::Ok, ui::Icon::Information);
+            ui::msgBox(TermbaseRepairSentence(opened.repaired, file), ui::Buttons::Ok,
+                       opened.repaired.failure.isEmpty() ? ui::Icon::Information : ui::Icon::Exclamation);
         if (!opened.dataCategoriesNamed)
             ui::msgBox(QStringLiteral("No data category has a name in the language ") + QuoteChar + TermbaseInfo.DCLang +
                            QuoteChar + QStringLiteral(", so none can be shown or added."),

@@ -69,8 +69,7 @@ OpenedTermbase OpenTermbaseFile(QString path)
             return opened;
         }
         // Before anything reads its concepts.
-        if (IsLinkedTermbase(path))
-            opened.repaired = BringTermbaseInStep(TermbaseDB);
+        opened.repaired = BringTermbaseInStep(TermbaseDB, path);
         TermbasePath = path;
         TermbaseFolder = TermbaseFolderOf(path);
         TermbaseInfo.Modified = QDate::currentDate();

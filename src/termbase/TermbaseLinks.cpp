@@ -201,17 +201,44 @@ bool IsLinkedTermbase(const QString &path)
     return std::any_of(links.begin(), links.end(), [&](const TermbaseLinkRow &link) { return SameFile(link.path, path); });
 }
 
-TermbaseRepair BringTermbaseInStep(db::Database &termbase)
+TermbaseRepair BringTermbaseInStep(db::Database &termbase, const QString &path)
 {
-    ConceptListDifference difference = CompareConceptLists(termbase);
-    // A termbase is made without the root; only linking adds it.
-    difference.missing.removeIf([](const QString &id) { return db::sameText(id, RootConcept); });
-    if (difference.unmatched.isEmpty() && difference.missing.isEmpty())
-        return {};
-    db::Transaction tx(termbase, db::Transaction::Kind::Write);
-    writeDifference(termbase, difference, {});
-    tx.commit();
-    return {difference.missing, difference.unmatched};
+    const auto difference = [&] {
+        ConceptListDifference d = CompareConceptLists(termbase);
+        // A termbase is made without the root; only linking adds it.
+        d.missing.removeIf([](const QString &id) { return db::sameText(id, RootConcept); });
+        return d;
+    };
+    bool linked = false;
+    try {
+        linked = IsLinkedTermbase(path);
+        if (!linked)
+            return {};
+        // Compared under the write lock: another instance writing between the comparison
+        // and the repair would make the repair add what is there already.
+        db::Transaction tx(termbase, db::Transaction::Kind::Write);
+        const ConceptListDifference d = difference();
+        if (d.unmatched.isEmpty() && d.missing.isEmpty())
+            return {};
+        writeDifference(termbase, d, {});
+        tx.commit();
+        return {d.missing, d.unmatched, {}};
+    } catch (const db::DbError &e) {
+        // The termbase is sound as it is: it opens, and the user is told what is not in step.
+        TermbaseRepair notMade{{}, {}, e.description()};
+        if (!linked)
+            return notMade;
+        try {
+            const ConceptListDifference d = difference();
+            if (d.unmatched.isEmpty() && d.missing.isEmpty())
+                return {};
+            notMade.added = d.missing;
+            notMade.deleted = d.unmatched;
+        } catch (const db::DbError &) {
+            // The lists cannot be read at all: the sentence says they were not compared.
+        }
+        return notMade;
+    }
 }
 
 QString TermbaseRepairSentence(const TermbaseRepair &repair, const QString &path)
@@ -224,9 +251,29 @@ QString TermbaseRepairSentence(const TermbaseRepair &repair, const QString &path
             names += QStringLiteral(" ...");
         return names;
     };
-    QStringList lines{QStringLiteral("TermBase ") + path + QStringLiteral(" had not been told of every change to the "
-                                                                         "concepts of ") +
-                      OntologyPath + QStringLiteral(", and was brought in step with it.")};
+    const auto concepts = [](const QStringList &ids) {
+        return QString::number(ids.size()) + (ids.size() == 1 ? QStringLiteral(" concept") : QStringLiteral(" concepts"));
+    };
+    const QString termbase = QStringLiteral("TermBase ") + path;
+    if (!repair.failure.isEmpty() && repair.added.isEmpty() && repair.deleted.isEmpty())
+        return termbase + QStringLiteral(" could not be compared with the concepts of ") + OntologyPath +
+               QStringLiteral(" (") + repair.failure +
+               QStringLiteral("). It opens as it is, and may lack concepts of the ontology or hold concepts the "
+                              "ontology no longer has; opening it again compares them again.");
+    if (!repair.failure.isEmpty()) {
+        QStringList lines{termbase + QStringLiteral(" had not been told of every change to the concepts of ") +
+                          OntologyPath + QStringLiteral(", and could not be brought in step with it (") +
+                          repair.failure + QStringLiteral("). It opens as it is; opening it again tries again.")};
+        if (!repair.added.isEmpty())
+            lines << QStringLiteral("It lacks ") + concepts(repair.added) + QStringLiteral(" of the ontology: ") +
+                         named(repair.added);
+        if (!repair.deleted.isEmpty())
+            lines << QStringLiteral("It holds ") + concepts(repair.deleted) +
+                         QStringLiteral(" that the ontology no longer has: ") + named(repair.deleted);
+        return lines.join(QStringLiteral("\r\n"));
+    }
+    QStringList lines{termbase + QStringLiteral(" had not been told of every change to the concepts of ") + OntologyPath +
+                      QStringLiteral(", and was brought in step with it.")};
     if (!repair.added.isEmpty())
         lines << QString::number(repair.added.size()) + QStringLiteral(" concepts were added to it: ") + named(repair.added);
     if (!repair.deleted.isEmpty())

@@ -72,17 +72,22 @@ private:
 // bound to the ontology still, but no longer told of its changes).
 bool IsLinkedTermbase(const QString &path);
 
-// A linked termbase opened beside its ontology, brought back in step with it where a
-// change of the ontology's concepts never reached it (the program stopped between
-// the two files): it gets the concepts it lacks, the root apart (a termbase is made
-// without it), and loses those the ontology no longer has, as linking does, in one
-// transaction. What was added and deleted is returned, for the user to be told.
+// The termbase at path, opened beside its ontology, brought back in step with it when it
+// is linked and a change of the ontology's concepts never reached it (the program
+// stopped between the two files): it gets the concepts it lacks, the root apart (a
+// termbase is made without it), and loses those the ontology no longer has, as linking
+// does, in one transaction that compares the lists under the termbase's write lock.
+// What was added and deleted is returned, for the user to be told. A repair that cannot
+// be made (the termbase locked by another instance, the ontology unreadable) writes
+// nothing and throws nothing: failure says why, and added and deleted are then what the
+// termbase still lacks and still holds, or empty when the lists could not be compared.
 struct TermbaseRepair {
     QStringList added;
     QStringList deleted;
-    bool isEmpty() const { return added.isEmpty() && deleted.isEmpty(); }
+    QString failure;
+    bool isEmpty() const { return added.isEmpty() && deleted.isEmpty() && failure.isEmpty(); }
 };
-TermbaseRepair BringTermbaseInStep(db::Database &termbase);
+TermbaseRepair BringTermbaseInStep(db::Database &termbase, const QString &path);
 // What the user is told of a repair of the termbase at path.
 QString TermbaseRepairSentence(const TermbaseRepair &repair, const QString &path);
 

@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QTest>
 #include <QTreeWidget>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -412,4 +414,79 @@ TEST_F(TBLifecycleTest, OpenBringsALinkedTermbaseInStepWithChangesThatNeverReach
     clickOpen();
     ASSERT_EQ(TermbasePath, path);
     EXPECT_EQ(column(TermbaseDB, "SELECT Concept FROM CONCEPTS"), inStep);
+}
+
+TEST_F(TBLifecycleTest, OpenComparesUnderTheWriteLockAndOpensATermbaseItCannotBringInStep)
+{
+    const QString path = closedTermbase("Kin", "kin.lxb");
+    // The ontology changed, and the program stopped before the termbase was told.
+    OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Type, Subset_ID) VALUES ('FOX', 1, 1)");
+    OntologyDB.execute("DELETE FROM CONCEPTS WHERE Concept = 'CAT'");
+    QSet<QString> inStep = column(OntologyDB, "SELECT Concept FROM CONCEPTS");
+    inStep.remove(RootConcept);
+    QSet<QString> outOfStep = inStep;
+    outOfStep.remove("FOX");
+    outOfStep.insert("CAT");
+
+    enum class Other { AddsFoxMeanwhile, HoldsTheTermbase, HoldsTheOntology };
+    struct Case {
+        const char *what;
+        Other other;
+        QStringList told;     // parts of what the user is told
+        QStringList notTold;
+        ui::Icon icon;
+        bool broughtInStep;
+    } cases[] = {
+        // It takes the termbase's write lock first and commits FOX while the open waits
+        // for that lock: compared before the lock, FOX would be added twice.
+        {"another instance writes the termbase while it is opened", Other::AddsFoxMeanwhile,
+         {"was brought in step", "deleted from it", "CAT"}, {"added to it"}, ui::Icon::Information, true},
+        {"another instance holds the termbase's write lock", Other::HoldsTheTermbase,
+         {"could not be brought in step", "currently locked", "lacks 1 concept of the ontology: FOX",
+          "1 concept that the ontology no longer has: CAT"},
+         {}, ui::Icon::Exclamation, false},
+        {"the ontology cannot be read", Other::HoldsTheOntology,
+         {"could not be compared with the concepts of", "currently locked"}, {}, ui::Icon::Exclamation, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        editFile(path, "DELETE FROM CONCEPTS WHERE Concept = 'FOX'");
+        editFile(path, "INSERT OR IGNORE INTO CONCEPTS (Concept) VALUES ('CAT')");
+        db::Database other = db::Database::open(c.other == Other::HoldsTheOntology ? OntologyPath : path);
+        std::thread meanwhile;
+        switch (c.other) {
+        case Other::AddsFoxMeanwhile:
+            other.execute("BEGIN IMMEDIATE");
+            other.execute("INSERT INTO CONCEPTS (Concept) VALUES ('FOX')");
+            meanwhile = std::thread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                other.execute("COMMIT");
+            });
+            break;
+        case Other::HoldsTheTermbase:
+            other.execute("BEGIN IMMEDIATE");
+            break;
+        case Other::HoldsTheOntology:
+            other.execute("BEGIN EXCLUSIVE");
+            OntologyDB.execute("PRAGMA busy_timeout = 0");  // refused at once rather than after the wait
+            break;
+        }
+        boxes.expect(c.told.front());
+        files.answer(path);
+        QTest::mouseClick(editor->ToolBar1->widgetForAction(editor->ToolBar1->button("open")), Qt::LeftButton);
+        if (meanwhile.joinable())
+            meanwhile.join();
+        if (c.other != Other::AddsFoxMeanwhile)
+            other.execute("ROLLBACK");
+        OntologyDB.execute("PRAGMA busy_timeout = 5000");
+        ASSERT_EQ(TermbasePath, path) << "the termbase opens";
+        const ui::MessageBoxRequest &asked = boxes.asked().back();
+        for (const QString &part : c.told)
+            EXPECT_TRUE(asked.prompt.contains(part)) << part.toStdString() << " in " << asked.prompt.toStdString();
+        for (const QString &part : c.notTold)
+            EXPECT_FALSE(asked.prompt.contains(part)) << part.toStdString() << " in " << asked.prompt.toStdString();
+        EXPECT_EQ(asked.icon, c.icon);
+        EXPECT_EQ(column(TermbaseDB, "SELECT Concept FROM CONCEPTS"), c.broughtInStep ? inStep : outOfStep);
+        editor->mnuFileClose_Click();
+    }
 }
