@@ -265,33 +265,54 @@ QModelIndex ElementTreeModel::childByKey(const QModelIndex &index, const QString
     return {};
 }
 
-QModelIndex ElementTreeModel::findKey(const QString &key) const
+template <class NodeType, class Visit>
+void ElementTreeModel::walk(NodeType *top, Visit visit)
 {
-    std::vector<const Node *> stack{m_root.get()};
-    while (!stack.empty()) {
-        const Node *node = stack.back();
-        stack.pop_back();
-        if (node != m_root.get() && !node->placeholder && node->key == key)
-            return indexOf(node);
+    // Depth first in the order the tree shows its nodes, on a stack of its own, so that a
+    // branch of any depth is no danger; the children are pushed after the visit, which
+    // may have removed the node.
+    std::vector<NodeType *> stack;
+    const auto pushChildren = [&](NodeType *node) {
         for (auto it = node->children.rbegin(); it != node->children.rend(); ++it)
             stack.push_back(it->get());
+    };
+    pushChildren(top);
+    while (!stack.empty()) {
+        NodeType *node = stack.back();
+        stack.pop_back();
+        switch (visit(node)) {
+        case Walk::Into:
+            pushChildren(node);
+            break;
+        case Walk::Past:
+            break;
+        case Walk::Stop:
+            return;
+        }
     }
-    return {};
+}
+
+QModelIndex ElementTreeModel::findKey(const QString &key) const
+{
+    const Node *found = nullptr;
+    walk(static_cast<const Node *>(m_root.get()), [&](const Node *node) {
+        if (node->placeholder || node->key != key)
+            return Walk::Into;
+        found = node;
+        return Walk::Stop;
+    });
+    return indexOf(found);
 }
 
 std::vector<qint64> ElementTreeModel::elementsRead() const
 {
     std::vector<qint64> out;
-    std::vector<const Node *> stack{m_root.get()};
-    while (!stack.empty()) {
-        const Node *node = stack.back();
-        stack.pop_back();
-        for (const auto &child : node->children)
-            if (!child->placeholder) {
-                out.push_back(child->element.elemID);
-                stack.push_back(child.get());
-            }
-    }
+    walk(static_cast<const Node *>(m_root.get()), [&](const Node *node) {
+        if (node->placeholder)
+            return Walk::Past;
+        out.push_back(node->element.elemID);
+        return Walk::Into;
+    });
     return out;
 }
 
@@ -299,37 +320,30 @@ void ElementTreeModel::removeElements(const QSet<qint64> &elemIDs)
 {
     if (elemIDs.isEmpty())
         return;
-    std::vector<Node *> stack{m_root.get()};
-    while (!stack.empty()) {
-        Node *node = stack.back();
-        stack.pop_back();
-        for (int row = int(node->children.size()) - 1; row >= 0; --row) {
-            Node *child = node->children[size_t(row)].get();
-            if (child->placeholder)
-                continue;
-            if (!elemIDs.contains(child->element.elemID)) {
-                stack.push_back(child);
-                continue;
-            }
-            beginRemoveRows(indexOf(node), row, row);
-            node->children.erase(node->children.begin() + row);
-            renumber(node, size_t(row));
-            endRemoveRows();
-        }
-    }
+    walk(m_root.get(), [&](Node *node) {
+        if (node->placeholder)
+            return Walk::Past;
+        if (!elemIDs.contains(node->element.elemID))
+            return Walk::Into;
+        // The node's later siblings wait on the stack; they keep their place in memory,
+        // only their rows change.
+        Node *parent = node->parent;
+        const int row = node->row;
+        beginRemoveRows(indexOf(parent), row, row);
+        parent->children.erase(parent->children.begin() + row);
+        renumber(parent, size_t(row));
+        endRemoveRows();
+        return Walk::Past;
+    });
 }
 
 int ElementTreeModel::nodeCount() const
 {
     int count = 0;
-    std::vector<const Node *> stack{m_root.get()};
-    while (!stack.empty()) {
-        const Node *node = stack.back();
-        stack.pop_back();
-        count += int(node->children.size());
-        for (const auto &child : node->children)
-            stack.push_back(child.get());
-    }
+    walk(static_cast<const Node *>(m_root.get()), [&](const Node *) {
+        ++count;
+        return Walk::Into;
+    });
     return count;
 }
 
@@ -421,16 +435,13 @@ bool ElementTreeModel::hasMore(const QModelIndex &parent) const
 std::vector<QModelIndex> ElementTreeModel::nodesWithMore() const
 {
     std::vector<QModelIndex> out;
-    std::vector<const Node *> stack{m_root.get()};
-    while (!stack.empty()) {
-        const Node *node = stack.back();
-        stack.pop_back();
-        if (node->moreAfter && !node->children.empty())
+    walk(static_cast<const Node *>(m_root.get()), [&](const Node *node) {
+        if (node->children.empty())
+            return Walk::Past;
+        if (node->moreAfter)
             out.push_back(indexOf(node));
-        for (const auto &child : node->children)
-            if (!child->children.empty())
-                stack.push_back(child.get());
-    }
+        return Walk::Into;
+    });
     return out;
 }
 

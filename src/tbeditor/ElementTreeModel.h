@@ -92,6 +92,10 @@ private:
     void append(Node *node, std::vector<ElementNodeRow> rows);
     void removeAllChildren(Node *node);
     static void renumber(Node *node, size_t from);
+    // The one walk of the nodes read: visit says whether to go into a node's children.
+    enum class Walk { Into, Past, Stop };
+    template <class NodeType, class Visit>
+    static void walk(NodeType *top, Visit visit);
     void readOthers(Node *node);
 
     const ImageList &m_images;
