@@ -340,27 +340,27 @@ void Importer::conceptPhase()
     };
 
     pass(QStringLiteral("Importing CONCEPT slots..."), OxpSlotKind::Concept, [&](qint64 n, const OxpLine &line) {
-             int child = m_concepts.find(line.conceptId);
-             if (child >= 0 && node(child).type == rootType) {
-                 m_conceptLines.add(n, refusal(n, QStringLiteral("%1 is the root and can have no parent").arg(node(child).id)));
-                 return;
-             }
-             if (child < 0) {
-                 child = addConcept(line.conceptId, line.type, n);
-             } else if (node(child).typeGuessed) {
-                 node(child).type = line.type;
-                 node(child).typeGuessed = false;
-             }
-             int parent = m_concepts.find(line.value);
-             if (parent < 0) {
-                 parent = addConcept(line.value, line.type, n);
-                 node(parent).typeGuessed = true;
-             }
-             if (links.contains(pairKey(child, parent)))
-                 return;
-             links.insert(pairKey(child, parent), 0);
-             m_newLinks.push_back({child, parent, n});
-         });
+        int child = m_concepts.find(line.conceptId);
+        if (child >= 0 && node(child).type == rootType) {
+            m_conceptLines.add(n, refusal(n, QStringLiteral("%1 is the root and can have no parent").arg(node(child).id)));
+            return;
+        }
+        if (child < 0) {
+            child = addConcept(line.conceptId, line.type, n);
+        } else if (node(child).typeGuessed) {
+            node(child).type = line.type;
+            node(child).typeGuessed = false;
+        }
+        int parent = m_concepts.find(line.value);
+        if (parent < 0) {
+            parent = addConcept(line.value, line.type, n);
+            node(parent).typeGuessed = true;
+        }
+        if (links.contains(pairKey(child, parent)))
+            return;
+        links.insert(pairKey(child, parent), 0);
+        m_newLinks.push_back({child, parent, n});
+    });
 
     // The links are judged once all of them are known; their messages, in the file's
     // order, are merged with those of the lines.
@@ -396,7 +396,8 @@ void Importer::warnUnplaced()
     // concepts stand in the order they were first named, which is the file's.
     for (const Concepts::Node &n : m_concepts.nodes)
         if (n.added && !n.hasParent)
-            m_unplaced.add(n.line, warning(n.line, QStringLiteral("%1 is added without a parent: no tree shows it").arg(n.id)));
+            m_unplaced.add(n.line,
+                           warning(n.line, QStringLiteral("%1 is added without a parent: no tree shows it").arg(n.id)));
 }
 
 void Importer::writeConcept(Concepts::Node &target, const QVariant &definition, qint64 line)
@@ -496,38 +497,38 @@ void Importer::definitionPhase()
     m_result.ranDefinitions = true;
     db::Statement setDefinition(OntologyDB, QStringLiteral("UPDATE CONCEPTS SET Definition = ? WHERE Concept = ?"));
     pass(QStringLiteral("Importing DEFINITION slots..."), OxpSlotKind::Definition, [&](qint64 n, const OxpLine &line) {
-             const int at = m_concepts.find(line.conceptId);
-             if (at < 0) {
-                 m_definitions.add(n, refusal(n, QStringLiteral("the concept %1 is not in the ontology").arg(line.conceptId)));
-                 return;
-             }
-             Concepts::Node &target = m_concepts.nodes[size_t(at)];
-             // "Undefined" in the file is no definition: it never takes the place of one.
-             if (line.nullDefinition)
-                 return;
-             const quint64 key = textKey(line.value);
-             if (target.hasText && target.textKey == key)
-                 return;  // the concept has this definition already
-             if (target.defined && !m_dryRun) {
-                 if (m_options.overwrite == OxpOverwrite::No)
-                     return;
-                 if (m_options.overwrite == OxpOverwrite::Ask) {
-                     const ui::Answer answer =
-                         m_options.askOverwrite ? m_options.askOverwrite(target.id) : ui::Answer::Yes;
-                     if (answer == ui::Answer::Cancel)
-                         throw Cancelled();
-                     if (answer != ui::Answer::Yes)
-                         return;
-                 }
-             }
-             if (target.written)
-                 writeRow(n, [&] { setDefinition.bindAll({line.value, target.id}).run(); });
-             else
-                 writeConcept(target, line.value, n);
-             target.defined = target.hasText = true;
-             target.textKey = key;
-             ++m_result.definitionsSet;
-         });
+        const int at = m_concepts.find(line.conceptId);
+        if (at < 0) {
+            m_definitions.add(n, refusal(n, QStringLiteral("the concept %1 is not in the ontology").arg(line.conceptId)));
+            return;
+        }
+        Concepts::Node &target = m_concepts.nodes[size_t(at)];
+        // "Undefined" in the file is no definition: it never takes the place of one.
+        if (line.nullDefinition)
+            return;
+        const quint64 key = textKey(line.value);
+        if (target.hasText && target.textKey == key)
+            return;  // the concept has this definition already
+        if (target.defined && !m_dryRun) {
+            if (m_options.overwrite == OxpOverwrite::No)
+                return;
+            if (m_options.overwrite == OxpOverwrite::Ask) {
+                const ui::Answer answer =
+                    m_options.askOverwrite ? m_options.askOverwrite(target.id) : ui::Answer::Yes;
+                if (answer == ui::Answer::Cancel)
+                    throw Cancelled();
+                if (answer != ui::Answer::Yes)
+                    return;
+            }
+        }
+        if (target.written)
+            writeRow(n, [&] { setDefinition.bindAll({line.value, target.id}).run(); });
+        else
+            writeConcept(target, line.value, n);
+        target.defined = target.hasText = true;
+        target.textKey = key;
+        ++m_result.definitionsSet;
+    });
 }
 
 void Importer::domainPhase()
@@ -543,28 +544,28 @@ void Importer::domainPhase()
     db::Statement addDomain(OntologyDB, QStringLiteral("INSERT INTO RELATIONS (Concept1, Rel, \"Default\", Concept2) "
                                                        "VALUES (?, ?, ?, ?)"));
     pass(QStringLiteral("Importing DOMAIN slots..."), OxpSlotKind::Domain, [&](qint64 n, const OxpLine &line) {
-             const int owner = m_concepts.find(line.conceptId);
-             const int domain = m_concepts.find(line.value);
-             if (owner < 0 || domain < 0) {
-                 m_domains.add(n, refusal(n, QStringLiteral("the concept %1 or the domain %2 is not in the ontology")
-                                                 .arg(line.conceptId, line.value)));
-                 return;
-             }
-             if (domains.contains(pairKey(owner, domain))) {
-                 // Its default flag stays as it is in the ontology.
-                 if (!m_dryRun)
-                     m_domains.add(n, warning(n, QStringLiteral("the domain %1 exists for the concept %2: not added again")
-                                                     .arg(line.value, line.conceptId)));
-                 return;
-             }
-             domains.insert(pairKey(owner, domain), 0);
-             writeRow(n, [&] {
-                 addDomain.bindAll({m_concepts.nodes[size_t(owner)].id, DomainSlot, line.isDefault,
-                                    m_concepts.nodes[size_t(domain)].id})
-                     .run();
-             });
-             ++m_result.domainsAdded;
-         });
+        const int owner = m_concepts.find(line.conceptId);
+        const int domain = m_concepts.find(line.value);
+        if (owner < 0 || domain < 0) {
+            m_domains.add(n, refusal(n, QStringLiteral("the concept %1 or the domain %2 is not in the ontology")
+                                            .arg(line.conceptId, line.value)));
+            return;
+        }
+        if (domains.contains(pairKey(owner, domain))) {
+            // Its default flag stays as it is in the ontology.
+            if (!m_dryRun)
+                m_domains.add(n, warning(n, QStringLiteral("the domain %1 exists for the concept %2: not added again")
+                                                .arg(line.value, line.conceptId)));
+            return;
+        }
+        domains.insert(pairKey(owner, domain), 0);
+        writeRow(n, [&] {
+            addDomain.bindAll({m_concepts.nodes[size_t(owner)].id, DomainSlot, line.isDefault,
+                               m_concepts.nodes[size_t(domain)].id})
+                .run();
+        });
+        ++m_result.domainsAdded;
+    });
 }
 
 OxpImportResult Importer::run()

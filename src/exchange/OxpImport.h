@@ -83,8 +83,9 @@ struct OxpImportResult {
     bool cancelled = false;     // Cancel on an overwrite question: nothing was written
 };
 
-// Imports the checked file. The phases write their lines into log as they run. A
-// failure writes its line into log, rolls back and throws db::DbError.
+// Imports the checked file, writing its lines into log, in the order of the file's
+// lines, when it ends. A failure writes them and its own line into log, rolls back and
+// throws db::DbError.
 OxpImportResult ImportOxpFile(const OxpCheckResult &checked, const OxpImportOptions &options, OxpLog &log,
                               const OxpProgress &progress = {});
 

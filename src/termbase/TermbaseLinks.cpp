@@ -252,7 +252,8 @@ QString TermbaseRepairSentence(const TermbaseRepair &repair, const QString &path
         return names;
     };
     const auto concepts = [](const QStringList &ids) {
-        return QString::number(ids.size()) + (ids.size() == 1 ? QStringLiteral(" concept") : QStringLiteral(" concepts"));
+        return QString::number(ids.size()) +
+               (ids.size() == 1 ? QStringLiteral(" concept") : QStringLiteral(" concepts"));
     };
     const QString termbase = QStringLiteral("TermBase ") + path;
     if (!repair.failure.isEmpty() && repair.added.isEmpty() && repair.deleted.isEmpty())
