@@ -4,6 +4,7 @@
 #include "ontology/ConceptTree.h"
 #include "ui/CommandBoundary.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
@@ -226,6 +227,11 @@ void ConceptTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)
         return;
     fitColumn();
     updateGeometries();  // the scroll bar's range follows the new width now, not later
+    // A horizontal scroll bar that the new width brings in takes its height from the
+    // viewport only when the scroll area next lays itself out, queued; laid out now, the
+    // row is scrolled to again so that it does not end under the bar.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    QTreeView::scrollTo(index, hint);
     const QRect item = visualRect(index);  // right of the node's indentation
     if (item.isEmpty())
         return;

@@ -418,6 +418,12 @@ TEST_F(TreeWindowsTest, ADeepMatchIsScrolledIntoViewBothWays)
             return item.left() >= 0 && item.left() + textWidth <= w->Tree1->viewport()->width();
         };
         EXPECT_TRUE(textShown());
+        // Wholly, above the horizontal scroll bar that revealing it brought in.
+        QApplication::processEvents();
+        const QRect row = w->Tree1->visualRect(found);
+        EXPECT_TRUE(w->Tree1->horizontalScrollBar()->isVisible());
+        EXPECT_GE(row.top(), 0);
+        EXPECT_LE(row.bottom(), w->Tree1->viewport()->height() - 1) << row.bottom() << " " << w->Tree1->viewport()->height();
         // The scroll bar reaches it again after the user scrolled back to the left.
         QScrollBar *bar = w->Tree1->horizontalScrollBar();
         ASSERT_GT(bar->maximum(), 0);
