@@ -1,14 +1,23 @@
 #include "PageView.h"
 
 #include "PageFileNames.h"
+#include "PageSetOut.h"
 #include "ui/CommandBoundary.h"
-#include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
 #include "ui/OpenOutside.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QSemaphore>
 #include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
 
 namespace {
 
@@ -27,7 +36,116 @@ bool opensOutside(const QString &scheme)
     return scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto");
 }
 
+// A page file of this size or less is read and parsed on the spot, well within a tenth of
+// a second; a longer one on a thread of its own.
+constexpr qint64 ReadOnTheSpotBytes = 64 * 1024;
+// The parts (PageSetOut.h) of the first piece, a screen and more of a long list, and of
+// each piece after it: a piece is parsed while the one before it is added and laid out,
+// which takes some 30 ms for 300 lines.
+constexpr qsizetype FirstPieceParts = 150, PieceParts = 300;
+// The blocks a page no longer shown loses at each step of taking it apart.
+constexpr int DisposalStepBlocks = 5000;
+
+// Read as a browser reads a page: by the charset it names, else as UTF-8.
+QString readPage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    return decoder.decode(bytes);
+}
+
+bool holdsAnchor(const QTextDocument &document, const QString &name)
+{
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorNames().contains(name))
+                return true;
+    return false;
+}
+
+// Deleting a document of a hundred thousand blocks at once holds the thread for a third
+// of a second; so a page no longer shown loses its layout, then its blocks from the end a
+// step at a time, between which the windows go on.
+void disposeStepwise(QTextDocument *document)
+{
+    const int blocks = document->blockCount();
+    if (blocks <= DisposalStepBlocks) {
+        delete document;
+        return;
+    }
+    document->setDocumentLayout(nullptr);
+    QTextCursor cursor(document);
+    cursor.setPosition(document->findBlockByNumber(blocks - DisposalStepBlocks).position());
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    if (document->blockCount() >= blocks) {  // the blocks of one table: they go at once
+        delete document;
+        return;
+    }
+    QTimer::singleShot(0, document, [document] { disposeStepwise(document); });
+}
+
 }  // namespace
+
+// What a page on its way needs: read on the loader's thread, it is set out and parsed
+// there, a piece at a time, into documents that live on the window's thread once handed
+// over. `room` lets a piece be handed over only when the one before it is taken, so the
+// window's event loop turns between pieces and the pieces parsed ahead stay few.
+struct PageView::Coming {
+    QString path, anchor;
+    QUrl base;
+    QFont font;
+    QString styleSheet;
+    std::atomic<bool> dropped{false};
+    QSemaphore room{1};
+    bool first = true;     // on the window's thread: the next piece taken is the first
+    bool anchorFound = false;
+
+    std::unique_ptr<QTextDocument> parsed(const QString &html) const
+    {
+        auto document = std::make_unique<QTextDocument>();
+        document->setUndoRedoEnabled(false);
+        document->setDefaultFont(font);
+        document->setDefaultStyleSheet(styleSheet);
+        document->setBaseUrl(base);
+        document->setHtml(html);
+        return document;
+    }
+    // Hands each piece to `deliver` in order, the last one marked; ends early when dropped.
+    void produce(const std::function<void(std::unique_ptr<QTextDocument>, bool last)> &deliver) const
+    {
+        const QStringList parts = SetOutLongLists(WithBreakOpportunities(readPage(path)));
+        qsizetype at = 0;
+        qsizetype take = FirstPieceParts;
+        while (!dropped) {
+            const qsizetype end = std::min(parts.size(), at + take);
+            QString html;
+            for (; at < end; ++at)
+                html += parts.at(at);
+            deliver(parsed(html), at == parts.size());
+            if (at == parts.size())
+                return;
+            take = PieceParts;
+        }
+    }
+};
+
+// A piece handed over: the document is deleted with it unless the view takes it.
+struct PageView::Piece {
+    QTextDocument *document = nullptr;
+    bool last = false;
+    ~Piece() { delete document; }
+};
+
+struct PageView::Loader {
+    std::shared_ptr<Coming> coming;
+    std::unique_ptr<QThread> thread;
+};
 
 QString WithBreakOpportunities(const QString &html)
 {
@@ -100,27 +218,150 @@ bool PageView::isFolderPage(const QString &path) const
     return cleanFolder(info.absolutePath()) == folder;
 }
 
-bool PageView::load(const Target &target, bool force)
+PageView::~PageView()
+{
+    dropComing();
+    for (const auto &loader : m_loaders) {
+        loader->coming->dropped = true;
+        loader->coming->room.release();
+        loader->thread->wait();
+    }
+}
+
+bool PageView::load(const Target &target, bool /*force: every page is read anew*/)
 {
     if (m_beforeNavigate && !m_beforeNavigate(target))
         return false;
-    QUrl url = QUrl::fromLocalFile(target.path);
-    if (!target.anchor.isEmpty())
-        url.setFragment(target.anchor);
-    const bool samePage = source().adjusted(QUrl::RemoveFragment) == url.adjusted(QUrl::RemoveFragment);
-    {
-        // A long page takes a while to lay out. The hook may have asked something, so
-        // the pointer changes only now.
-        const ui::MousePointerGuard hourglass(ui::MousePointer::Hourglass);
-        if (force && samePage)
-            QTextBrowser::reload();
-        else
-            setSource(url);
-        if (samePage && !target.anchor.isEmpty())
-            scrollToAnchor(target.anchor);
-    }
+    startLoading(target);
     emit pageShown(target);
     return true;
+}
+
+void PageView::startLoading(const Target &target)
+{
+    dropComing();
+    std::erase_if(m_loaders, [](const std::unique_ptr<Loader> &l) { return l->thread->isFinished(); });
+    m_source = QUrl::fromLocalFile(target.path);
+    if (!target.anchor.isEmpty())
+        m_source.setFragment(target.anchor);
+    // The hook may have asked something, so the pointer changes only now; it stays until
+    // the first screen of the page is painted.
+    m_hourglass.emplace(ui::MousePointer::Hourglass);
+    auto coming = std::make_shared<Coming>();
+    coming->path = target.path;
+    coming->anchor = target.anchor;
+    coming->base = m_source.adjusted(QUrl::RemoveFragment);
+    coming->font = font();
+    coming->styleSheet = document()->defaultStyleSheet();
+    m_coming = coming;
+    if (QFileInfo(target.path).size() <= ReadOnTheSpotBytes) {
+        coming->produce([&](std::unique_ptr<QTextDocument> document, bool last) {
+            auto piece = std::make_shared<Piece>();
+            piece->document = document.release();
+            piece->last = last;
+            coming->room.acquire();
+            takePiece(coming, piece);
+        });
+        return;
+    }
+    auto loader = std::make_unique<Loader>();
+    loader->coming = coming;
+    loader->thread.reset(QThread::create([this, coming] {
+        coming->produce([&](std::unique_ptr<QTextDocument> document, bool last) {
+            coming->room.acquire();
+            if (coming->dropped)
+                return;
+            document->moveToThread(QCoreApplication::instance()->thread());
+            auto piece = std::make_shared<Piece>();
+            piece->document = document.release();
+            piece->last = last;
+            QMetaObject::invokeMethod(this, [this, coming, piece] { takePiece(coming, piece); }, Qt::QueuedConnection);
+        });
+    }));
+    loader->thread->start();
+    m_loaders.push_back(std::move(loader));
+}
+
+void PageView::takePiece(const std::shared_ptr<Coming> &coming, const std::shared_ptr<Piece> &piece)
+{
+    coming->room.release();
+    if (coming != m_coming)
+        return;  // a page asked for later dropped it
+    QTextDocument *document = std::exchange(piece->document, nullptr);
+    const bool holdsTheAnchor = !coming->anchor.isEmpty() && !coming->anchorFound && holdsAnchor(*document, coming->anchor);
+    if (coming->first) {
+        coming->first = false;
+        document->setParent(this);  // images and the background are loaded through the view
+        setPageDocument(document);
+    } else {
+        QTextCursor end(this->document());
+        end.movePosition(QTextCursor::End);
+        if (end.block().length() > 1)
+            end.insertBlock();
+        end.insertFragment(QTextDocumentFragment(document));
+        delete document;
+    }
+    if (holdsTheAnchor) {
+        coming->anchorFound = true;
+        scrollToAnchor(coming->anchor);
+    }
+    if (m_hourglass) {
+        if (isVisible())
+            viewport()->repaint();
+        m_hourglass.reset();
+    }
+    if (piece->last) {
+        m_coming.reset();
+        emit pageComplete();
+    }
+}
+
+void PageView::dropComing()
+{
+    if (m_coming) {
+        m_coming->dropped = true;
+        m_coming->room.release();
+        m_coming.reset();
+    }
+    m_hourglass.reset();
+}
+
+void PageView::setPageDocument(QTextDocument *document)
+{
+    // The document the browser made is deleted with the change; the pages are ours.
+    QTextDocument *shown = this->document();
+    const bool ours = shown && shown != document && shown->parent() == this;
+    setDocument(document);
+    if (ours)
+        disposeStepwise(shown);
+}
+
+void PageView::setHtml(const QString &html)
+{
+    dropComing();
+    auto *document = new QTextDocument(this);
+    document->setUndoRedoEnabled(false);
+    document->setDefaultFont(font());
+    setPageDocument(document);
+    QTextBrowser::setHtml(html);
+}
+
+void PageView::setPlainText(const QString &text)
+{
+    setHtml({});
+    QTextBrowser::setPlainText(text);
+}
+
+void PageView::clear() { setHtml({}); }
+
+QMimeData *PageView::createMimeDataFromSelection() const
+{
+    const QChar breakOpportunity{ZeroWidthSpace};
+    const QTextDocumentFragment selection = textCursor().selection();
+    auto *data = new QMimeData;
+    data->setText(selection.toPlainText().remove(breakOpportunity));
+    data->setHtml(selection.toHtml().remove(breakOpportunity));
+    return data;
 }
 
 void PageView::showPage(const QString &path, const QString &anchor)
@@ -142,8 +383,8 @@ void PageView::showIdentifier(const QString &identifier)
 void PageView::followLink(const QUrl &link)
 {
     QUrl url = link;
-    if (url.isRelative() && !source().isEmpty())
-        url = source().resolved(url);
+    if (url.isRelative() && !m_source.isEmpty())
+        url = m_source.resolved(url);
     const QString scheme = url.scheme().toLower();
     if (opensOutside(scheme)) {
         ui::openOutside(url);
@@ -206,16 +447,8 @@ void PageView::reloadPage()
 
 QVariant PageView::loadResource(int type, const QUrl &name)
 {
-    const QVariant resource = QTextBrowser::loadResource(type, name);
-    if (type != QTextDocument::HtmlResource || resource.typeId() != QMetaType::QByteArray)
-        return resource;
-    // Read as the text browser reads a page: by the charset it names, else as UTF-8.
-    const QByteArray bytes = resource.toByteArray();
-    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
-    if (!decoder.isValid())
-        decoder = QStringDecoder(QStringDecoder::Utf8);
-    const QString html = decoder.decode(bytes);
-    return WithBreakOpportunities(html);
+    // The browser's own idea of the page shown stays empty: the page's images resolve here.
+    return QTextBrowser::loadResource(type, name.isRelative() && !m_source.isEmpty() ? m_source.resolved(name) : name);
 }
 
 PageView::Target PageView::currentPage() const

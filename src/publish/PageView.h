@@ -14,10 +14,18 @@
 // The identifier of a page comes from the file-name mapping (PageFileNames.h); a window
 // whose identifiers may be long enough to be shortened installs a resolver that looks
 // them up (IdentifierForPageFile).
+//
+// A page is read, set out (PageSetOut.h) and parsed off the window's thread when it is
+// long, a piece at a time: its first screen is shown under the hourglass, the rest follows
+// while the windows go on working. A page asked for later drops the one still coming.
+
+#include "ui/MousePointer.h"
 
 #include <QTextBrowser>
 #include <QUrl>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // A page's HTML as the view lays it out: every run of more than LongRunLength characters
@@ -66,19 +74,40 @@ public:
     // The page shown; empty before the first.
     Target currentPage() const;
 
+    // Whether the page asked for last is still coming in.
+    bool pageComing() const { return m_coming != nullptr; }
+
+    // Text of the program's own in place of a page; a page still coming is dropped.
+    void setHtml(const QString &html);
+    void setPlainText(const QString &text);
+    void clear();
+
     // Keyboard back and forward of the text browser go through our own history.
     void backward() override { goBack(); }
     void forward() override { goForward(); }
     void reload() override { reloadPage(); }
 
+    ~PageView() override;
+
 protected:
     QVariant loadResource(int type, const QUrl &name) override;
+    // Copy and drag give the text as stored, without the break opportunities.
+    QMimeData *createMimeDataFromSelection() const override;
 
 signals:
     void pageShown(const PageView::Target &target);
+    // The page asked for last is whole.
+    void pageComplete();
     void historyChanged(bool canGoBack, bool canGoForward);
 
 private:
+    struct Coming;
+    struct Piece;
+    void startLoading(const Target &target);
+    void takePiece(const std::shared_ptr<Coming> &coming, const std::shared_ptr<Piece> &piece);
+    void dropComing();
+    void setPageDocument(QTextDocument *document);
+
     Target targetFor(const QString &path, const QString &anchor) const;
     bool isFolderPage(const QString &path) const;
     bool load(const Target &target, bool force);
@@ -89,4 +118,9 @@ private:
     IdentifierResolver m_resolver;
     std::vector<Target> m_history;
     qsizetype m_position = -1;
+    QUrl m_source;  // of the page shown or coming; relative links and images resolve against it
+    std::shared_ptr<Coming> m_coming;
+    struct Loader;
+    std::vector<std::unique_ptr<Loader>> m_loaders;  // threads not yet ended, the dropped too
+    std::optional<ui::MousePointerGuard> m_hourglass;  // until the first screen is painted
 };

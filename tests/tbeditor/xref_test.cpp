@@ -3,9 +3,12 @@
 
 #include "ElementsFixture.h"
 #include "support/ScriptedPopupMenus.h"
+#include "support/UserKeys.h"
 #include "ui/Toolbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -265,8 +268,16 @@ TEST_F(CrossReferenceTest, BrowseModeShowsAVeryLongTermWhole)
     editor->Tree1->scrollTo(entryNode);
     QTest::mouseClick(editor->Tree1->viewport(), Qt::LeftButton, {}, editor->Tree1->visualRect(entryNode).center());
     ASSERT_EQ(QFileInfo(editor->Browser->currentPage().path).fileName(), "DOG.html");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !editor->Browser->pageComing(); }, 60000));
     // The view may break the term anywhere; what it shows is the term, whole.
     EXPECT_TRUE(editor->Browser->toPlainText().remove(QChar(0x200B)).contains(longTerm));
+    // And what the user copies of it is the term as stored.
+    QTest::mouseClick(editor->Browser->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(QApplication::focusWidget(), editor->Browser);
+    keys::press(Qt::Key_A, Qt::ControlModifier);
+    keys::press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QString(longTerm)));
+    EXPECT_FALSE(QApplication::clipboard()->text().contains(QChar(0x200B)));
     QFile page(editor->Browser->currentPage().path);
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString written = QString::fromUtf8(page.readAll());
