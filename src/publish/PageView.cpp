@@ -41,8 +41,8 @@ bool opensOutside(const QString &scheme)
 constexpr qint64 ReadOnTheSpotBytes = 64 * 1024;
 // The parts (PageSetOut.h) of the first piece, a screen and more of a long list, and of
 // each piece after it: a piece is parsed while the one before it is added and laid out,
-// which takes some 30 ms for 300 lines.
-constexpr qsizetype FirstPieceParts = 150, PieceParts = 300;
+// which takes some 20 ms for 200 lines.
+constexpr qsizetype FirstPieceParts = 150, PieceParts = 200;
 // The blocks a page no longer shown loses at each step of taking it apart.
 constexpr int DisposalStepBlocks = 5000;
 

@@ -8,6 +8,7 @@
 #include "publish/OutputFolder.h"
 #include "publish/frmOntoNav.h"
 #include "ui/App.h"
+#include "ui/MousePointer.h"
 #include "ui/Settings.h"
 #include "ui/StatusBar.h"
 #include "ui/Toolbar.h"
@@ -180,6 +181,42 @@ TEST_F(NavigatorTest, HandedOverConceptsAreSelectedExactlyAndShown)
     boxes.expect(QStringLiteral("String not found"));
     nav->lblGoTo_Change(QStringLiteral("GONE"));
     EXPECT_EQ(selectedPath(*nav), (QStringList{"ALL", "OBJECT", "CARGO", "VAN"}));
+}
+
+TEST_F(NavigatorTest, AClickOnAnotherNodeWhileALongPageComesShowsThatNodesPage)
+{
+    std::vector<std::pair<QString, QString>> links{{"BROAD", "OBJECT"}};
+    for (int k = 0; k < 3000; ++k)
+        links.emplace_back(QStringLiteral("B-%1").arg(k), QStringLiteral("BROAD"));
+    addIsA(links);
+    open();
+    activate(*nav);
+    clickExpander(*nav, nav->RootNode);
+    Node *object = nav->TreeModel->findChild(nav->RootNode, QStringLiteral("OBJECT"));
+    ASSERT_TRUE(object);
+    clickExpander(*nav, object);
+    const Node *broad = nav->TreeModel->findChild(object, QStringLiteral("BROAD"));
+    const Node *car = nav->TreeModel->findChild(object, QStringLiteral("CAR"));
+    ASSERT_TRUE(broad && car);
+
+    clickNode(*nav, broad);
+    EXPECT_EQ(nav->Browser->currentPage().identifier, QStringLiteral("BROAD"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return nav->Browser->toPlainText().contains(QStringLiteral("B-0 ")); }));
+    clickNode(*nav, car);
+    EXPECT_EQ(nav->Browser->currentPage().identifier, QStringLiteral("CAR"));
+    // Long enough for the page dropped to have come whole.
+    QTest::qWait(3000);
+    EXPECT_EQ(nav->Browser->currentPage().identifier, QStringLiteral("CAR"));
+    EXPECT_TRUE(nav->Browser->toPlainText().contains(QStringLiteral("car-part")));
+    EXPECT_FALSE(nav->Browser->toPlainText().contains(QStringLiteral("B-0 ")));
+
+    // Shown again, it comes whole, its descendants set out below the table.
+    clickNode(*nav, broad);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !nav->Browser->pageComing(); }, 60000));
+    const QString text = nav->Browser->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("(3000 lines, set out below the table)")));
+    EXPECT_TRUE(text.contains(QStringLiteral("B-999 ")));
+    EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Default);
 }
 
 TEST_F(NavigatorTest, TheFindBoxTakesIdentifierKeysAndSearchesFromThreeCharacters)
