@@ -2,8 +2,14 @@
 
 #include "db/Error.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
 
 namespace {
 
@@ -16,17 +22,52 @@ constexpr size_t pendingMessages = 4096;
                       QStringLiteral("Cannot write the log file %1: %2").arg(file.fileName(), file.errorString()));
 }
 
+const QString LogPattern = QStringLiteral("lexvarin-import-*.log");
+
+// A run holds a lock on each of its log files while it lives; the system lets it go when
+// the run ends, however it ends. Where there are no such locks, a file another run holds
+// open cannot be removed either.
+bool lockExclusive(int handle)
+{
+#ifdef Q_OS_UNIX
+    return flock(handle, LOCK_EX | LOCK_NB) == 0;
+#else
+    Q_UNUSED(handle);
+    return true;
+#endif
+}
+
 QTemporaryFile *openTemporary(QTemporaryFile &file)
 {
     file.setFileTemplate(QDir::tempPath() + QStringLiteral("/lexvarin-import-XXXXXX.log"));
-    if (!file.open())
+    if (!file.open() || !lockExclusive(file.handle()))
         cannot(file);
     return &file;
 }
 
+// The log files of runs that are no longer running: a run killed keeps no lock. A file
+// made this very moment may not be locked yet, so a young one is left for a later run.
+void removeLogsOfEndedRuns()
+{
+    const QDir temp(QDir::tempPath());
+    const QDateTime young = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (const QFileInfo &f : temp.entryInfoList({LogPattern}, QDir::Files | QDir::Hidden)) {
+        if (f.isSymLink() || !f.isFile() || f.lastModified().toUTC() > young)
+            continue;
+        QFile log(f.filePath());
+        // Removed while the lock is held, so no run can take it up meanwhile.
+        if (log.open(QIODevice::ReadOnly) && lockExclusive(log.handle()))
+            QFile::remove(f.filePath());
+    }
+}
+
 }  // namespace
 
-OxpLog::OxpLog() { openTemporary(m_file); }
+OxpLog::OxpLog()
+{
+    removeLogsOfEndedRuns();
+    openTemporary(m_file);
+}
 
 void OxpLog::write(const QString &text)
 {

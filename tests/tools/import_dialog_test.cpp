@@ -1,6 +1,7 @@
 #include "tbeditor/TBEditorFixture.h"
 #include "ontology/Lookups.h"
 #include "termbase/LinkedFiles.h"
+#include "exchange/OxpLog.h"
 #include "tools/frmImport.h"
 #include "ui/DataList.h"
 #include "ui/StatusBar.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -259,4 +261,38 @@ TEST_F(ImportDialogTest, CheckFileAndTheImportListTheSameLinesInTheFileOrder)
     EXPECT_TRUE(OntologyDB.scalar("SELECT count(*) FROM ISA WHERE Concept IN ('LONELY', 'CY2')").toInt() == 0)
         << "the warnings name what the ontology now holds";
     EXPECT_EQ(OntologyDB.scalar("SELECT ISA FROM ISA WHERE Concept = 'CY1'").toString(), "CY2");
+}
+
+TEST_F(ImportDialogTest, AnImportRemovesTheLogsOfRunsNoLongerRunningAndNoneOfARunStillGoing)
+{
+    // The temporary folder of this test alone: other programs' files are not its business.
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    const QString temp = dir.file("temp");
+    QDir().mkpath(temp);
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", oldTemp); });
+    const QDateTime anHourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    const auto age = [&](const QString &path) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(anHourAgo, QFileDevice::FileModificationTime));
+    };
+    // What a killed run left, and the log of a run that is still going.
+    const QString killed = dir.write("temp/lexvarin-import-Ab12Cd.log", "a killed run's log");
+    age(killed);
+    const QString young = dir.write("temp/lexvarin-import-Ef34Gh.log", "a log made this moment");
+    auto going = std::make_unique<OxpLog>();
+    going->text("a run still going");
+    age(going->fileName());
+    const QString elsewhere = dir.write("outside.log", "not a log of ours");
+    const QString link = temp + "/lexvarin-import-Ij56Kl.log";
+    ASSERT_TRUE(QFile::link(elsewhere, link));
+    age(elsewhere);
+
+    runImport([&](frmImport &d) { d.cmdClose->click(); });
+    EXPECT_FALSE(QFile::exists(killed));
+    EXPECT_TRUE(QFile::exists(young)) << "it may not be locked yet";
+    EXPECT_TRUE(QFile::exists(going->fileName()));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(fileBytes(elsewhere), "not a log of ours");
 }
