@@ -162,7 +162,6 @@ void frmOntoNav::Form_Load()
     w->resize(ui::twipsToPixels(g[2]), ui::twipsToPixels(g[3]));
     SizeControls(g[2] / 3);
 
-    Browser->setPageFolder(OntologyPublishFolder());
     const bool hasChildren = !IsLeafConcept(RootConcept);
     setTopConcept(RootConcept, hasChildren);
     RootNode = TreeModel->top();
@@ -173,7 +172,13 @@ void frmOntoNav::Form_Load()
     CountOntologyConcepts();
     setCaption(caption() + QStringLiteral(" - ") + OntologyInfo.Name);
     StatusBar1->setPanelText(2, QString::number(ConceptCount) + QStringLiteral(" Concepts"));
-    ShowConceptPage(RootConcept);
+    try {
+        ShowConceptPage(RootConcept);
+    } catch (const db::DbError &e) {
+        // A Name that names no folder (from an older file, say) leaves the window without
+        // pages; it opens all the same, and each command that writes pages says why.
+        ui::msgBox(e.description());
+    }
 }
 
 void frmOntoNav::Form_Unload(bool &)
@@ -200,7 +205,9 @@ void frmOntoNav::CountOntologyConcepts() { ConceptCount = CountAllConcepts(); }
 
 void frmOntoNav::ShowConceptPage(const QString &conceptId)
 {
-    // The ontology's Name, and with it the publish folder, may have changed since the last page.
+    // The ontology's Name, and with it the publish folder, may have changed since the last
+    // page. Without a folder nothing is shown, so nothing is written elsewhere.
+    Browser->setPageFolder({});
     Browser->setPageFolder(OntologyPublishFolder());
     Browser->showIdentifier(conceptId);
 }

@@ -313,3 +313,36 @@ TEST_F(NavigatorTest, KeepsItsGeometryWithDefaultsWhenAbsent)
     EXPECT_EQ(ui::GetSetting(ui::appTitle(), frmOntoNav::SettingsSection, QStringLiteral("MainWidth")),
               QString::number(ui::pixelsToTwips(600)));
 }
+
+TEST_F(NavigatorTest, ANameThatCannotNameAFolderOpensTheWindowAndEachCommandThatWritesPagesSaysWhy)
+{
+    OntologyInfo.Name = QStringLiteral("Trees: old");  // as an older file may hold it
+    const QString refused = QStringLiteral("\"Trees: old\" cannot be part of a folder name");
+    const QDir beside = QFileInfo(OntologyPath).dir();
+    const QStringList before = beside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList here = QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    boxes.expect(refused);
+    open();
+    EXPECT_FALSE(boxes.pending());
+    EXPECT_TRUE(nav->isShown());
+    nav->show();
+    QApplication::setActiveWindow(nav->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(nav->window()));
+    struct Case {
+        const char *what;
+        std::function<void()> command;
+    } cases[] = {
+        {"publishing the whole ontology", [&] { nav->mnuPublishWhole->trigger(); }},
+        {"writing the selected concept's page again", [&] { nav->ToolBar1->button(QStringLiteral("refresh"))->trigger(); }},
+        {"showing a concept's page", [&] { clickNode(*nav, nav->TreeModel->top()); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        boxes.expect(refused);
+        c.command();
+        EXPECT_FALSE(boxes.pending());
+    }
+    EXPECT_EQ(beside.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    EXPECT_EQ(QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), here);
+    OntologyInfo.Name = QStringLiteral("Trees");
+}
