@@ -106,8 +106,8 @@ int main(int argc, char **argv)
     OntologyFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
     main->OpenOntology(path);
     bench::size() = QString::number(main->TotalCount);
-    QDir(OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish")).removeRecursively();
-    QDir().mkpath(OntologyFolder + OntologyInfo.Name + QStringLiteral("-publish"));
+    QDir(OntologyPublishFolder()).removeRecursively();
+    QDir().mkpath(OntologyPublishFolder());
 
     // Opening, up to the root's page shown and painted.
     QElapsedTimer t;

@@ -60,10 +60,10 @@ QString frmOntoEdit::initialFolder() const
 
 void frmOntoEdit::createPublishFolder(const QString &name)
 {
-    const QString folder = OntologyFolder + name + QStringLiteral("-publish");
     // A name from a file made elsewhere may hold what a folder name cannot: such a name
-    // would put the folder somewhere else.
-    if (!IsValidFolderName(name) || !QDir().mkpath(folder))
+    // would put the folder somewhere else, and is refused.
+    const QString folder = FolderBesideFile(OntologyFolder, name, QStringLiteral("-publish"));
+    if (!QDir().mkpath(folder))
         throw db::DbError(db::err::PathFileAccess,
                           QStringLiteral("Path/File access error: the folder %1 cannot be made.").arg(folder));
 }

@@ -2,7 +2,6 @@
 
 #include "ontology/FolderName.h"
 #include "ontology/Global.h"
-#include "termbase/Global.h"
 #include "ui/MsgBox.h"
 
 #include <QDir>
@@ -10,8 +9,6 @@
 #include <QTemporaryFile>
 
 QString OntologyPublishFolder() { return FolderBesideFile(OntologyFolder, OntologyInfo.Name, QStringLiteral("-publish")); }
-
-QString TermbasePublishFolder() { return FolderBesideFile(TermbaseFolder, TermbaseInfo.Name, QStringLiteral("-publish")); }
 
 bool EnsureOutputFolder(const QString &folder, const QString &title)
 {

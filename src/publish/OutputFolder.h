@@ -5,11 +5,10 @@
 
 #include <QString>
 
-// "<ontology's folder><Name>-publish" and the termbase's, without a trailing separator
-// (the dialogs show them with one). A Name that would put the folder elsewhere gives a
-// db::DbError.
+// "<ontology's folder><Name>-publish", without a trailing separator (the dialogs show it
+// with one); the termbase's is TermbasePublishFolder. A Name that would put the folder
+// elsewhere gives a db::DbError.
 QString OntologyPublishFolder();
-QString TermbasePublishFolder();
 
 // True when pages can be written into the folder, after asking to create it when it is
 // missing; otherwise the user has been told why (the run must not start).

@@ -1,15 +1,11 @@
 #include "PageText.h"
 
 #include "HTMLStuff.h"
-#include "db/Error.h"
+#include "ontology/FileBeside.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QUrl>
-#include <filesystem>
 
 namespace {
 
@@ -17,11 +13,6 @@ QDate &fixedDate()
 {
     static QDate date;
     return date;
-}
-
-[[noreturn]] void failWrite(const QString &path)
-{
-    throw db::DbError(db::err::PathFileAccess, QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path));
 }
 
 // Control characters but the line breaks, which are written as CR LF, and the tab.
@@ -111,50 +102,4 @@ void PageBuffer::writeHead(const QString &title)
 
 QString pagePath(const QString &folder, const QString &fileName) { return QDir(folder).filePath(fileName); }
 
-void savePage(const QString &path, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    const auto writeAll = [&bytes](QFile &file) { return file.write(bytes) == bytes.size() && file.flush(); };
-    // A page that is not there yet has no old version to keep: it is written in place (a
-    // third less work for the file system when a whole folder is published), and removed
-    // again when the write fails. Opening it only if new also tells whether it was there.
-    {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            const bool written = writeAll(file);
-            file.close();
-            if (!written) {
-                file.remove();
-                failWrite(path);
-            }
-            return;
-        }
-        if (!QFileInfo(path).absoluteDir().exists())
-            failWrite(path);
-        // There already, or not makeable: the careful way below decides.
-    }
-    // Written beside the page and renamed over it: the old page stays whole until the
-    // new one is complete. No flush to the disk per page: a page is made again from the
-    // database at any time, and publishing writes a great many. The file beside it is made
-    // new under a name no one can guess, so that nothing planted in the folder (a link to
-    // a file elsewhere) is followed or overwritten; its name stays within the file
-    // system's limit however long the page's own is.
-    const QFileInfo page(path);
-    const QString unguessable = QString::number(QRandomGenerator::system()->generate64(), 16);
-    QFile file(pagePath(page.absolutePath(), QStringLiteral(".~%1.%2").arg(page.fileName().left(200), unguessable)));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        failWrite(path);
-    if (!writeAll(file)) {
-        file.close();
-        file.remove();
-        failWrite(path);
-    }
-    file.close();
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(file.fileName()).toStdString()),
-                            std::filesystem::path(QFile::encodeName(path).toStdString()), error);
-    if (error) {
-        file.remove();
-        failWrite(path);
-    }
-}
+void savePage(const QString &path, const QString &text) { WriteFileInPlace(path, text.toUtf8()); }

@@ -5,6 +5,7 @@
 #include "termbase/ElementStore.h"
 
 #include <QString>
+#include <optional>
 
 struct PersonFields {
     QString alias, name, role, email, phone, remarks;
@@ -29,3 +30,28 @@ struct PersonStored {
 // committed, so a record that fails leaves no page behind.
 PersonStored StorePersonWithPage(qint64 containerID, const PersonFields &person, const QString &backFolder,
                                  qint64 &lastElemID);
+
+// The alias and fields of a stored person record.
+PersonFields ReadPersonFields(qint64 recordID);
+
+// The stored person, other than exceptID, whose page would be the alias's page: on a disk
+// that ignores letter case "jdoe" and "JDoe" are one page file, and so one alias.
+std::optional<BackMatterRecord> PersonWithPageOf(const QString &alias, qint64 exceptID = 0);
+
+struct PersonRenamed {
+    bool renamed = false;  // false: the record has no text row, nothing changed
+    QString pageError;     // not empty: renamed, its new page could not be put in place
+};
+// Gives the person record the alias and its page the new name: the page of the new alias
+// is written beside its place before anything is stored (a page that cannot be written
+// renames nothing), and the old alias's page goes once the rename is stored.
+PersonRenamed RenamePersonWithPage(qint64 recordID, const QString &alias, const QString &backFolder);
+
+// Writes the page of every stored person that has none in the back folder, as a stop
+// between a person's commit and its page leaves it. DbError 75 when one cannot be written.
+void WriteMissingPersonPages(const QString &backFolder);
+
+// What a deletion took that the folders keep files for: the copies of a file record, in
+// the back and publish folders, and a person's page. Each goes when no record left names
+// it; a Name that names no folder of the termbase's own has none to remove.
+void RemoveFilesOfDeleted(const ElementDeleted &deleted);

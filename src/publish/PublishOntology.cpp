@@ -4,12 +4,12 @@
 #include "PageFileNames.h"
 #include "PageText.h"
 #include "db/Error.h"
+#include "ontology/FileBeside.h"
 #include "ontology/FolderName.h"
 #include "ontology/Global.h"
 #include "ontology/SelectionLists.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace {
 
@@ -18,14 +18,10 @@ QString baseName(const QString &ontologyName) { return ontologyName.trimmed().to
 const QString Q = QStringLiteral("\"");
 
 // The index grows one line per concept while the pages are written: it goes to the file
-// as it grows and takes the old index's place only once it is complete.
+// beside it as it grows and takes the old index's place only once it is complete.
 class IndexPage {
 public:
-    IndexPage(const QString &path) : m_file(path)
-    {
-        if (!m_file.open(QIODevice::WriteOnly))
-            fail();
-    }
+    IndexPage(const QString &path) : m_file(path) {}
     void write(const QString &piece)
     {
         m_buffer += piece;
@@ -36,25 +32,17 @@ public:
     void commit()
     {
         flush();
-        if (!m_file.commit())
-            fail();
+        m_file.place();
     }
 
 private:
     void flush()
     {
-        const QByteArray bytes = m_buffer.toUtf8();
-        if (m_file.write(bytes) != bytes.size())
-            fail();
+        m_file.write(m_buffer.toUtf8());
         m_buffer.clear();
     }
-    [[noreturn]] void fail() const
-    {
-        throw db::DbError(db::err::PathFileAccess,
-                          QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(m_file.fileName()));
-    }
 
-    QSaveFile m_file;
+    FileBeside m_file;
     QString m_buffer;
 };
 
@@ -69,6 +57,8 @@ void PublishOntology(const QString &folder, const std::function<void(qsizetype, 
     // The index and frame pages take their names from the Name as the folder does: a Name
     // that leads out of a folder would put them beside it.
     FolderBesideFile(folder, OntologyInfo.Name, QStringLiteral("-publish"));
+    // What a run stopped half-way left beside its pages would stay for good otherwise.
+    RemoveLeftoverFilesBeside(folder);
     const QString n = baseName(OntologyInfo.Name);
     const HierarchySnapshot snapshot = HierarchySnapshot::read(OntologyDB, RootConcept);
     // The table's own order, the order the concepts were stored in, as the index lists them.

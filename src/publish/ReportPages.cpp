@@ -1,6 +1,7 @@
 #include "ReportPages.h"
 
 #include "HTMLStuff.h"
+#include "ontology/FileBeside.h"
 #include "ontology/Global.h"
 #include "termbase/EntryConcepts.h"
 
@@ -15,6 +16,8 @@ constexpr qsizetype snapshotFromPages = 500;
 ReportPages::ReportPages(bool entries, const QString &folder, const Include &include, qsizetype pageCount)
     : m_entries(entries), m_folder(folder), m_include(include)
 {
+    // What a run stopped half-way left beside its pages would stay for good otherwise.
+    RemoveLeftoverFilesBeside(m_folder);
     if (m_entries)
         m_entryElemIDs = EntryElemIDs();
     const bool readsHierarchy = !m_entries || m_include.structures;

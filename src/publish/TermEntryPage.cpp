@@ -6,6 +6,7 @@
 #include "PageText.h"
 #include "db/Text.h"
 #include "termbase/DataCategories.h"
+#include "termbase/ElementTree.h"
 #include "termbase/Elements.h"
 #include "termbase/Global.h"
 #include "ui/MsgBox.h"
@@ -55,15 +56,8 @@ class LoadEntryTree {
 public:
     explicit LoadEntryTree(qint64 entry)
     {
-        // UNION drops rows met again, so a damaged tree whose parents run in a circle ends.
-        db::Statement st(TermbaseDB, QStringLiteral(
-                                         "WITH RECURSIVE t(elemID, categoryID, parentID) AS ("
-                                         "SELECT elemID, categoryID, parentID FROM elements WHERE parentID = ? UNION "
-                                         "SELECT e.elemID, e.categoryID, e.parentID FROM elements e JOIN t ON e.parentID = t.elemID) "
-                                         "SELECT elemID, categoryID, parentID FROM t ORDER BY elemID"));
-        st.bind(1, entry);
-        while (st.step())
-            m_tree[st.column(2).toLongLong()].push_back({st.column(0).toLongLong(), st.column(1).toString()});
+        for (SubtreeElement &e : ReadSubtree(entry))
+            m_tree[e.parentID].push_back({e.elemID, std::move(e.categoryID)});
         loadedTree = &m_tree;
     }
     ~LoadEntryTree() { loadedTree = nullptr; }

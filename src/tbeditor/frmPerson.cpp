@@ -4,6 +4,7 @@
 #include "termbase/AttachedFiles.h"
 #include "termbase/ElementStore.h"
 #include "termbase/Global.h"
+#include "termbase/TermbasePaths.h"
 #include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
 
@@ -48,11 +49,13 @@ QLineEdit *RecordDialog::box(const QString &label, const QString &toolTip)
     return edit;
 }
 
-bool AliasRefusedTold(const QString &alias)
+bool AliasRefusedTold(const QString &alias, qint64 exceptID)
 {
-    // Each person has a page of its own, named by the alias.
-    if (PersonAliasInUse(alias)) {
-        ui::msgBox(QStringLiteral("Another person has the alias ") + alias + QStringLiteral(" already. Aliases are unique."),
+    // Each person has a page of its own, named by the alias; a disk that ignores letter
+    // case would give aliases that differ only so one page.
+    if (const auto other = PersonWithPageOf(alias, exceptID)) {
+        ui::msgBox(QStringLiteral("Another person has the alias ") + other->text +
+                       QStringLiteral(" already. Aliases are unique."),
                    ui::Buttons::Ok, ui::Icon::Exclamation);
         return true;
     }
@@ -86,7 +89,7 @@ void frmPerson::cmdOK_Click()
     }
     if (AliasRefusedTold(alias))
         return;
-    const QString page = QDir(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back")).filePath(PersonPageFileName(alias));
+    const QString page = QDir(TermbaseBackFolder()).filePath(PersonPageFileName(alias));
     if (QFileInfo::exists(page) &&
         ui::msgBox(QStringLiteral("Person definition (") + alias + QStringLiteral(")") + QStringLiteral(" exists. Overwrite?"),
                    ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes) {

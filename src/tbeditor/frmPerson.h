@@ -37,9 +37,9 @@ public:
     void cmdCancel_Click() override;
 };
 
-// Whether the alias cannot name a person (another person has it, or its page would take
-// the place of an attached file); the user is told why.
-bool AliasRefusedTold(const QString &alias);
+// Whether the alias cannot name a person (another person than exceptID has it, in any
+// letter case, or its page would take the place of an attached file); the user is told why.
+bool AliasRefusedTold(const QString &alias, qint64 exceptID = 0);
 
 class frmBiblio : public RecordDialog {
 public:

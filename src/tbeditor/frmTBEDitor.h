@@ -195,6 +195,8 @@ public:
     void AddUrl();
     void AddFpi();
     void AddResponsible();
+    // Renames the person record in place with its page; false when nothing was stored.
+    bool renamePerson(qint64 recordID, const QString &alias);
     void AddBibliographicRecord();
     void AddFileElement(const QString &categoryID);
 
@@ -232,6 +234,8 @@ private:
     void resetWindow();
     void createTermbase();
     void makeFolders();
+    // The pages of persons a stop left without one, written as the termbase opens.
+    void writeMissingPersonPages();
     QString initialFolder() const;
     void buildValueEditor(QWidget *parent);
     void addTextRecord(const QString &categoryID, const QString &prompt, const QString &title);

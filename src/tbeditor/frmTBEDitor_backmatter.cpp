@@ -8,6 +8,7 @@
 #include "publish/PersonPage.h"
 #include "termbase/ElementStore.h"
 #include "termbase/Global.h"
+#include "termbase/TermbasePaths.h"
 #include "ui/Forms.h"
 #include "ui/InputBox.h"
 #include "ui/MsgBox.h"
@@ -46,6 +47,8 @@ void frmTBEDitor::AddFpi() { addTextRecord(QStringLiteral("x10.21.2"), QStringLi
 
 void frmTBEDitor::AddResponsible()
 {
+    // Before anything is typed: a Name that names no folder of the termbase's own says so.
+    const QString back = TermbaseBackFolder();
     const auto person = ui::loadedOrNew<frmPerson>();
     person->load();
     person->showModal(*this);
@@ -54,13 +57,24 @@ void frmTBEDitor::AddResponsible()
         return;
     const PersonFields fields{person->txtAlias->text(), person->txtName->text(),  person->txtRole->text(),
                               person->txtEmail->text(), person->txtPhone->text(), person->txtRemarks->text()};
-    const PersonStored stored = StorePersonWithPage(
-        Tree1Nodes->elemID(selectedNode()), fields, TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back"), LastElemID);
+    const PersonStored stored = StorePersonWithPage(Tree1Nodes->elemID(selectedNode()), fields, back, LastElemID);
     person->unload();
     if (!stored.pageError.isEmpty())
         ui::msgBox(QStringLiteral("The person ") + fields.alias +
                        QStringLiteral(" is stored, but the page could not be written: ") + stored.pageError,
                    ui::Buttons::Ok, ui::Icon::Exclamation);
+}
+
+bool frmTBEDitor::renamePerson(qint64 recordID, const QString &alias)
+{
+    if (AliasRefusedTold(alias, recordID))
+        return false;
+    const PersonRenamed renamed = RenamePersonWithPage(recordID, alias, TermbaseBackFolder());
+    if (!renamed.pageError.isEmpty())
+        ui::msgBox(QStringLiteral("The person ") + alias +
+                       QStringLiteral(" is renamed, but the page could not be written: ") + renamed.pageError,
+                   ui::Buttons::Ok, ui::Icon::Exclamation);
+    return renamed.renamed;
 }
 
 void frmTBEDitor::AddBibliographicRecord()

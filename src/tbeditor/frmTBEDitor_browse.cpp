@@ -11,6 +11,7 @@
 #include "publish/PageFileNames.h"
 #include "publish/PageView.h"
 #include "termbase/Global.h"
+#include "termbase/TermbasePaths.h"
 
 #include <QDir>
 #include <QUrl>

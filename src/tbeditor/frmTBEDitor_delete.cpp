@@ -3,6 +3,7 @@
 
 #include "frmTBEDitor.h"
 
+#include "publish/PersonPage.h"
 #include "termbase/ElementStore.h"
 #include "termbase/ElementTree.h"
 #include "termbase/Global.h"
@@ -28,6 +29,7 @@ void frmTBEDitor::mnuElemDelete_Click()
     const ElementDeleted deleted = DeleteElement(id);
     if (!deleted.deleted)
         return;
+    RemoveFilesOfDeleted(deleted);
     EntryCount = CountElements(QStringLiteral("0.3"));
     TermCount = CountElements(QStringLiteral("1"));
     UpdateStatusCounts();

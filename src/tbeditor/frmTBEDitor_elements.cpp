@@ -194,10 +194,9 @@ void frmTBEDitor::Tree1_AfterLabelEdit(bool &Cancel, const QString &NewString)
     bool stored = false;
     if (image == QLatin1String("term"))
         stored = RenameTerm(id, NewString);
-    else if (image == QLatin1String("responsible") && AliasRefusedTold(NewString))
-        return;
-    else if (image == QLatin1String("url") || image == QLatin1String("pub") || image == QLatin1String("responsible") ||
-             image == QLatin1String("subjectfield"))
+    else if (image == QLatin1String("responsible"))
+        stored = renamePerson(id, NewString);
+    else if (image == QLatin1String("url") || image == QLatin1String("pub") || image == QLatin1String("subjectfield"))
         stored = RenameTextValue(id, NewString);
     if (stored)
         Tree1Nodes->setText(node, NewString);

@@ -8,6 +8,7 @@
 #include "termbase/AttachedFiles.h"
 #include "termbase/DataCategories.h"
 #include "termbase/Global.h"
+#include "termbase/TermbasePaths.h"
 #include "ui/App.h"
 #include "ui/MsgBox.h"
 
@@ -35,6 +36,8 @@ void frmTBEDitor::AddFileElement(const QString &categoryID)
 {
     if (categoryID != QLatin1String("x5.5") && categoryID != QLatin1String("x11.1"))
         return;
+    // Before the file is picked: a Name that names no folder of the termbase's own says so.
+    const QString back = TermbaseBackFolder(), publish = TermbasePublishFolder();
     dlgCommonDialog.cancelError = true;
     dlgCommonDialog.filter = dialogFilter(categoryID);
     dlgCommonDialog.filterIndex = 1;
@@ -92,9 +95,8 @@ void frmTBEDitor::AddFileElement(const QString &categoryID)
                    ui::Buttons::Ok, ui::Icon::Exclamation);
         return;
     }
-    const QString back = TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back");
     const QString kept = QDir(back).filePath(name);
-    if (QFileInfo::exists(kept) && QFileInfo(kept).canonicalFilePath() != QFileInfo(source).canonicalFilePath() &&
+    if (QFileInfo::exists(kept) && !IsOwnCopy(kept, source) &&
         !SameContents(kept, source)) {
         const QStringList entries = known ? EntriesReferringTo(known->elemID) : QStringList();
         const QString referring = entries.isEmpty()
@@ -106,6 +108,5 @@ void frmTBEDitor::AddFileElement(const QString &categoryID)
                        ui::Buttons::YesNo, ui::Icon::Exclamation, QStringLiteral("Confirm overwrite")) != ui::Answer::Yes)
             return;
     }
-    AttachFile(categoryID, container, source, back, TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"),
-               LastElemID);
+    AttachFile(categoryID, container, source, back, publish, LastElemID);
 }

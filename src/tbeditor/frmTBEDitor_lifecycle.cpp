@@ -5,6 +5,7 @@
 
 #include "app/frmProperties.h"
 #include "ontology/DataFolders.h"
+#include "ontology/FolderName.h"
 #include "ontology/Global.h"
 #include "ontology/Properties.h"
 #include "termbase/Global.h"
@@ -25,6 +26,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include "publish/PageView.h"
+#include "publish/PersonPage.h"
 #include <QTreeWidget>
 
 namespace {
@@ -186,6 +188,16 @@ void frmTBEDitor::makeFolders()
     }
 }
 
+void frmTBEDitor::writeMissingPersonPages()
+{
+    try {
+        WriteMissingPersonPages(TermbaseBackFolder());
+    } catch (const db::DbError &e) {
+        // The pages serve publishing only: the termbase itself is sound and stays open.
+        ui::msgBox(e.description());
+    }
+}
+
 void frmTBEDitor::OpenTermbase(QString &path)
 {
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
@@ -206,7 +218,12 @@ void frmTBEDitor::OpenTermbase(QString &path)
         RSConcepts = std::move(opened.RSConcepts);
         RSTerms = std::move(opened.RSTerms);
 
-        Browser->setPageFolder(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"));
+        // A Name that names no folder of the file's own gives the pages no folder: the
+        // commands that write one say why when they are used.
+        const bool ownFolders = IsValidFolderName(TermbaseInfo.Name);
+        Browser->setPageFolder(ownFolders ? TermbasePublishFolder() : QString());
+        if (ownFolders)
+            writeMissingPersonPages();
         showCatalogue();
         SetTermbaseOpenState();
         RequeryConceptList();

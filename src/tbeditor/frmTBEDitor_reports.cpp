@@ -11,6 +11,7 @@
 #include "publish/frmGenHTML.h"
 #include "termbase/EntryConcepts.h"
 #include "termbase/Global.h"
+#include "termbase/TermbasePaths.h"
 #include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
 #include "ui/Toolbar.h"

@@ -3,13 +3,14 @@
 #include "ElementStore.h"
 #include "Elements.h"
 #include "Global.h"
+#include "ontology/FileBeside.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -32,16 +33,6 @@ void announce(AttachStep step)
 {
     if (AttachStepObserver)
         AttachStepObserver(step);
-}
-
-// Renames over an existing file in one step, so the old file stays whole until the new
-// one is in its place.
-bool replaceFile(const QString &from, const QString &to)
-{
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
-                            std::filesystem::path(QFile::encodeName(to).toStdString()), error);
-    return !error;
 }
 
 // A copy beside its destination, under its partial name while it is made and its ready
@@ -95,6 +86,13 @@ QStringList EntriesReferringTo(qint64 recordID)
     return out;
 }
 
+bool IsOwnCopy(const QString &kept, const QString &source)
+{
+    // A link planted at the copy's name is no copy, wherever it points.
+    const QFileInfo copy(kept);
+    return copy.isFile() && !copy.isSymLink() && copy.canonicalFilePath() == QFileInfo(source).canonicalFilePath();
+}
+
 bool SameContents(const QString &a, const QString &b)
 {
     return QFileInfo(a).size() == QFileInfo(b).size() && digest(a) == digest(b);
@@ -104,17 +102,13 @@ qint64 AttachFile(const QString &categoryID, qint64 containerID, const QString &
                   const QString &publishFolder, qint64 &lastElemID)
 {
     const QString name = QFileInfo(source).fileName();
-    std::vector<PendingCopy> copies;
-    const auto dropCopies = [&] {
-        for (const PendingCopy &c : copies) {
-            QFile::remove(c.partial());
-            QFile::remove(c.ready());
-        }
-    };
+    // Dropped with their files unless they took their places or wait, ready, for the next open.
+    std::vector<std::unique_ptr<FileBeside>> copies;
+    std::vector<AttachStep> placing;
     std::optional<FileRecord> known;
     qint64 record = 0;
     qint64 last = lastElemID;
-    try {
+    {
         const std::pair<QString, AttachStep> folders[] = {{backFolder, AttachStep::CopyToBack},
                                                           {publishFolder, AttachStep::CopyToPublish}};
         for (const auto &[folder, copying] : folders) {
@@ -123,50 +117,60 @@ qint64 AttachFile(const QString &categoryID, qint64 containerID, const QString &
             const PendingCopy copy{QDir(folder).filePath(name),
                                    copying == AttachStep::CopyToBack ? AttachStep::PlaceInBack : AttachStep::PlaceInPublish};
             // The back folder's own copy picked again is left where it is.
-            if (QFileInfo(copy.destination).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
+            if (IsOwnCopy(copy.destination, source))
                 continue;
             announce(copying);
             QFile::remove(copy.partial());
             QFile::remove(copy.ready());
-            copies.push_back(copy);
-            if (!QFile::copy(source, copy.partial()))
+            try {
+                copies.push_back(std::make_unique<FileBeside>(copy.destination, copy.partial()));
+                placing.push_back(copy.placing);
+                copies.back()->copyFrom(source);
+                copies.back()->close();
+            } catch (const db::DbError &) {
                 fail(QStringLiteral("The file could not be copied to"), folder);
+            }
         }
         // Only complete copies are ever put in place, after a kill too.
         announce(AttachStep::MarkReady);
-        for (const PendingCopy &c : copies)
-            if (!QFile::rename(c.partial(), c.ready()))
-                fail(QStringLiteral("The file could not be copied to"), QFileInfo(c.destination).absolutePath());
+        for (const auto &c : copies)
+            try {
+                c->renameBeside(c->path() + ReadyCopySuffix);
+            } catch (const db::DbError &) {
+                fail(QStringLiteral("The file could not be copied to"), QFileInfo(c->path()).absolutePath());
+            }
         db::Transaction tx(TermbaseDB);
         announce(AttachStep::Record);
         known = FileRecordNamed(name);
         record = known ? known->elemID : StoreFileRecord(containerID, categoryID, name, last);
         announce(AttachStep::Commit);
         tx.commit();
-    } catch (...) {
-        dropCopies();
-        throw;
     }
     lastElemID = last;
     std::vector<QString> placed;
     try {
-        for (const PendingCopy &c : copies) {
-            announce(c.placing);
-            if (!replaceFile(c.ready(), c.destination))
-                fail(QStringLiteral("The file could not be put in"), QFileInfo(c.destination).absolutePath());
-            placed.push_back(c.destination);
+        for (size_t i = 0; i < copies.size(); ++i) {
+            announce(placing[i]);
+            try {
+                copies[i]->place();
+            } catch (const db::DbError &) {
+                fail(QStringLiteral("The file could not be put in"), QFileInfo(copies[i]->path()).absolutePath());
+            }
+            placed.push_back(copies[i]->path());
         }
     } catch (...) {
         // A file recorded before keeps its row and its old copies; the new ones stay ready
         // and take their places when the termbase is opened again. A new record goes
         // again with the copies it brought, so no row is left without its file.
-        if (!known) {
+        if (known) {
+            for (const auto &c : copies)
+                c->keep();
+        } else {
             db::Transaction undo(TermbaseDB);
             TermbaseDB.execute(QStringLiteral("DELETE FROM elements WHERE elemID = ?"), {record});
             undo.commit();
             for (const QString &p : placed)
                 QFile::remove(p);
-            dropCopies();
         }
         throw;
     }
@@ -203,7 +207,7 @@ void FinishInterruptedAttaches(const QString &backFolder, const QString &publish
             }
             // A copy that cannot be put in place now stays ready for the next open; the
             // termbase opens all the same, its old copy, if any, still in its place.
-            replaceFile(r, r.left(r.size() - ReadyCopySuffix.size()));
+            RenameOver(r, r.left(r.size() - ReadyCopySuffix.size()));
         }
     }
 }

@@ -22,6 +22,8 @@ qint64 FileContainer(const QString &categoryID);
 std::optional<FileRecord> FileRecordNamed(const QString &fileName);
 // The concepts of the entries whose elements refer to a file record.
 QStringList EntriesReferringTo(qint64 recordID);
+// Whether the file kept in a folder is the source itself (a link there never is).
+bool IsOwnCopy(const QString &kept, const QString &source);
 // Whether two files have the same contents.
 bool SameContents(const QString &a, const QString &b);
 

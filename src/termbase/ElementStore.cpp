@@ -1,8 +1,12 @@
 #include "ElementStore.h"
 
 #include "DataCategories.h"
+#include "ElementTree.h"
 #include "Global.h"
 #include "ui/Like.h"
+
+#include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -392,19 +396,49 @@ ElementDeleted DeleteElement(qint64 elemID)
     // Elements outside the subtree that point into it would be left without their target,
     // and so would those pointing into the subtree of such an element, to any depth: they
     // are all found before anything is deleted, while their pointers are still there.
+    QHash<qint64, QString> doomed{{elemID, category}};  // with their categories
+    QSet<qint64> subtree{elemID};
+    for (const SubtreeElement &e : ReadSubtree(elemID)) {
+        doomed.insert(e.elemID, e.categoryID);
+        subtree.insert(e.elemID);
+    }
     std::vector<qint64> referrers;
-    db::Statement found(TermbaseDB,
-                        QStringLiteral("WITH RECURSIVE "
-                                       "subtree(id) AS (SELECT ?1 UNION "
-                                       "SELECT e.elemID FROM elements e JOIN subtree s ON e.parentID = s.id), "
-                                       "doomed(id) AS (SELECT ?1 "
-                                       "UNION SELECT e.elemID FROM elements e JOIN doomed d ON e.parentID = d.id "
-                                       "UNION SELECT p.elemID FROM pointers p JOIN doomed d ON p.targetID = d.id) "
-                                       "SELECT DISTINCT p.elemID FROM pointers p WHERE p.targetID IN (SELECT id FROM doomed) "
-                                       "AND p.elemID NOT IN (SELECT id FROM subtree)"));
-    found.bind(1, elemID);
-    while (found.step())
-        referrers.push_back(found.column(0).toLongLong());
+    std::vector<qint64> unasked(subtree.cbegin(), subtree.cend());
+    QSet<qint64> referring;
+    db::Statement pointing(TermbaseDB, QStringLiteral("SELECT elemID FROM pointers WHERE targetID = ?"));
+    while (!unasked.empty()) {
+        const qint64 target = unasked.back();
+        unasked.pop_back();
+        pointing.reset();
+        pointing.bind(1, target);
+        while (pointing.step()) {
+            const qint64 referrer = pointing.column(0).toLongLong();
+            if (!subtree.contains(referrer) && !referring.contains(referrer)) {
+                referring.insert(referrer);
+                referrers.push_back(referrer);
+            }
+            if (doomed.contains(referrer))
+                continue;
+            doomed.insert(referrer, QString());
+            unasked.push_back(referrer);
+            for (const SubtreeElement &e : ReadSubtree(referrer)) {
+                if (doomed.contains(e.elemID))
+                    continue;
+                doomed.insert(e.elemID, e.categoryID);
+                unasked.push_back(e.elemID);
+            }
+        }
+    }
+    // The files kept for records that go: their copies may have to go too.
+    for (auto it = doomed.cbegin(); it != doomed.cend(); ++it) {
+        if (it.value() == QLatin1String("x5.5") || it.value() == QLatin1String("x11.1")) {
+            if (const auto name = RefValueOf(it.key()))
+                out.fileNames << *name;
+        } else if (it.value() == QLatin1String("x10.2.2")) {
+            out.personAliases << TermbaseDB.scalar(QStringLiteral("SELECT value FROM text_values WHERE elemID = ?"),
+                                                   {it.key()}).toString();
+        }
+    }
     TermbaseDB.execute(QStringLiteral("DELETE FROM elements WHERE elemID = ?"), {elemID});
     out.deleted = TermbaseDB.changes() > 0;
     // A referrer below another referrer has already gone with it.
@@ -444,15 +478,6 @@ qint64 StoreBackMatterRecord(qint64 containerID, const QString &categoryID, cons
         store.commit();
         return record;
     });
-}
-
-bool PersonAliasInUse(const QString &alias)
-{
-    return TermbaseDB
-               .scalar(QStringLiteral("SELECT count(*) FROM elements INNER JOIN text_values ON elements.elemID = "
-                                      "text_values.elemID WHERE categoryID = 'x10.2.2' AND value = ? COLLATE BINARY"),
-                       {alias})
-               .toLongLong() > 0;
 }
 
 qint64 StoreFileRecord(qint64 containerID, const QString &categoryID, const QString &fileName, qint64 &lastElemID)

@@ -128,6 +128,8 @@ struct ElementDeleted {
     qint64 parentID = 0;         // the parent of the element deleted
     qint64 sectionDeleted = 0;   // a language section emptied by the deletion, deleted too
     qint64 referencesDeleted = 0;  // elements elsewhere that pointed into what was deleted
+    QStringList fileNames;       // of the file records (attached and context files) deleted
+    QStringList personAliases;   // of the person records deleted
 };
 // Deletes the element with its subtree and every element that points at anything in it
 // (cross-references, references to a back-matter record), then those pointing into what
@@ -146,7 +148,5 @@ struct RecordField {
 // non-empty field, in the order given. One transaction; returns the record's elemID.
 qint64 StoreBackMatterRecord(qint64 containerID, const QString &categoryID, const QString &text,
                              const std::vector<RecordField> &fields, qint64 &lastElemID);
-// Whether a stored person record has this alias.
-bool PersonAliasInUse(const QString &alias);
 // A file record (attached or context file) under its container, by its bare file name.
 qint64 StoreFileRecord(qint64 containerID, const QString &categoryID, const QString &fileName, qint64 &lastElemID);

@@ -317,6 +317,21 @@ std::optional<ElementNodeRow> ReadElementNode(qint64 elemID)
     return row;
 }
 
+std::vector<SubtreeElement> ReadSubtree(qint64 root)
+{
+    std::vector<SubtreeElement> out;
+    // UNION drops rows met again, so parents that run in a circle end the climb down.
+    db::Statement st(TermbaseDB, QStringLiteral("WITH RECURSIVE t(elemID, categoryID, parentID) AS ("
+                                                "SELECT elemID, categoryID, parentID FROM elements WHERE parentID = ? UNION "
+                                                "SELECT e.elemID, e.categoryID, e.parentID FROM elements e "
+                                                "JOIN t ON e.parentID = t.elemID) "
+                                                "SELECT elemID, categoryID, parentID FROM t ORDER BY elemID"));
+    st.bind(1, root);
+    while (st.step())
+        out.push_back({st.column(0).toLongLong(), st.column(1).toString(), st.column(2).toLongLong()});
+    return out;
+}
+
 QSet<qint64> MissingElements(const std::vector<qint64> &elemIDs)
 {
     QSet<qint64> missing;

@@ -89,6 +89,16 @@ std::vector<ElementNodeRow> ReadChildElements(qint64 parentID, ChildOrder order,
 // The element as a child row of its parent; nullopt when there is no such element.
 std::optional<ElementNodeRow> ReadElementNode(qint64 elemID);
 
+// An element below another, as ReadSubtree lists it.
+struct SubtreeElement {
+    qint64 elemID = 0;
+    QString categoryID;
+    qint64 parentID = 0;
+};
+// Every element below root, to any depth, in elemID order, read in one query. A damaged
+// tree whose parents run in a circle ends.
+std::vector<SubtreeElement> ReadSubtree(qint64 root);
+
 // Those of the elements that are no longer stored.
 QSet<qint64> MissingElements(const std::vector<qint64> &elemIDs);
 

@@ -5,6 +5,8 @@
 #include "MetaData.h"
 #include "TermbasePaths.h"
 #include "TermbaseSchema.h"
+#include "ontology/FileBeside.h"
+#include "ontology/FolderName.h"
 
 namespace {
 
@@ -73,8 +75,12 @@ OpenedTermbase OpenTermbaseFile(QString path)
         TermbasePath = path;
         TermbaseFolder = TermbaseFolderOf(path);
         TermbaseInfo.Modified = QDate::currentDate();
-        FinishInterruptedAttaches(TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-back"),
-                                  TermbaseFolder + TermbaseInfo.Name + QStringLiteral("-publish"));
+        // A Name that names no folder of the file's own leaves nothing to finish: nothing
+        // outside the file's folder is scanned or deleted.
+        if (IsValidFolderName(TermbaseInfo.Name)) {
+            FinishInterruptedAttaches(TermbaseBackFolder(), TermbasePublishFolder());
+            RemoveLeftoverFilesBeside(TermbaseBackFolder());
+        }
         opened.LastElemID = OpenElementsTable();
         opened.RSConcepts.emplace(OpenConceptTables());
         opened.RSTerms.emplace(OpenTermsTable());

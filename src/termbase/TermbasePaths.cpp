@@ -1,5 +1,6 @@
 #include "TermbasePaths.h"
 
+#include "Global.h"
 #include "db/Error.h"
 #include "ontology/FolderName.h"
 #include "ontology/Global.h"
@@ -46,6 +47,10 @@ QString TermbaseFolderOf(const QString &path)
 {
     return QFileInfo(path).absolutePath() + QLatin1Char('/');
 }
+
+QString TermbaseBackFolder() { return FolderBesideFile(TermbaseFolder, TermbaseInfo.Name, QStringLiteral("-back")); }
+
+QString TermbasePublishFolder() { return FolderBesideFile(TermbaseFolder, TermbaseInfo.Name, QStringLiteral("-publish")); }
 
 QStringList MakeTermbaseFolders(const QString &folder, const QString &name)
 {

@@ -8,6 +8,12 @@
 // The folder of a file, ending in a separator (what "<folder><Name>-publish" needs).
 QString TermbaseFolderOf(const QString &path);
 
+// The open termbase's folders beside its file, "<folder><Name>-back" and "-publish",
+// without a trailing separator. A Name that would lead out of the folder, or that a folder
+// name cannot hold, is a db::DbError (75) that says so: nothing is written elsewhere.
+QString TermbaseBackFolder();
+QString TermbasePublishFolder();
+
 // Makes "<folder><name>-publish" and "<folder><name>-back" where they are missing and
 // returns the folders it made. A name that cannot be part of a folder name is error 75
 // at once; a folder that cannot be made is tried a few times, then error 75, after the

@@ -499,7 +499,7 @@ TEST_F(LifecycleTest, AStoredNameThatCannotNameAFolderMakesNoFolderElsewhere)
     newOntology("Zoo", "zoo.ont");
     main->mnuFileClose_Click();
     setMetaData(ontologies("zoo.ont"), "Name", "../Zoo");
-    boxes.expect("cannot be made");
+    boxes.expect("\"../Zoo\" cannot be part of a folder name");
     openOntology(ontologies("zoo.ont"));
     EXPECT_TRUE(publishFolders(dir.path()).isEmpty()) << "nothing beside the Ontologies folder";
     EXPECT_EQ(OntologyInfo.Name, "../Zoo") << "the ontology itself opens";

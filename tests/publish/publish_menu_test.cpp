@@ -9,6 +9,7 @@
 #include "publish/PageFileNames.h"
 #include "publish/frmGenHTML.h"
 #include "publish/frmOntoNav.h"
+#include "support/TestFolder.h"
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
 #include "ui/StatusBar.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -143,4 +145,78 @@ TEST_F(PublishMenuTest, SelectConceptsOpensTheSharedReportsDialog)
     EXPECT_EQ(dialogs.front()->caption(), "Generate HTML Reports (Ontology)");
     EXPECT_EQ(dialogs.front()->txtPath->text(), folder() + QDir::separator());
     EXPECT_EQ(dialogs.front()->lstConcepts->count(), conceptCount().toInt());
+}
+
+TEST_F(PublishMenuTest, ALinkPlantedAtAPageIsReplacedNeverWrittenThrough)
+{
+    QTemporaryDir elsewhere;
+    struct Case {
+        const char *page;
+        const char *written;  // what the page holds afterwards
+    } cases[] = {
+        {"TOP.html", "<TITLE>TOP</TITLE>"},
+        {"trees-index.html", " index </title>"},
+        {"trees-publish.html", "<frameset"},
+    };
+    for (const Case &c : cases) {
+        const QString target = elsewhere.filePath(c.page);
+        QFile outside(target);
+        ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+        outside.write("outside");
+        outside.close();
+        ASSERT_TRUE(QFile::link(target, QDir(folder()).filePath(c.page)));
+    }
+    boxes.expect("Proceed?", ui::Answer::Yes);
+    boxes.expect("You can now use your web browser");
+    nav->mnuPublishWhole->trigger();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.page);
+        EXPECT_EQ(fileBytes(elsewhere.filePath(c.page)), "outside");
+        const QString page = QDir(folder()).filePath(c.page);
+        EXPECT_FALSE(QFileInfo(page).isSymLink());
+        EXPECT_TRUE(fileBytes(page).contains(c.written));
+    }
+}
+
+TEST_F(PublishMenuTest, PublishingRemovesThePagesAStoppedRunLeftBesideTheirPlacesAndNothingElse)
+{
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath("kept.html");
+    QFile f(outside);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("outside");
+    f.close();
+    const QDir dir(folder());
+    struct Case {
+        const char *name;
+        enum { File, Link, Folder } kind;
+        bool removed;
+    } cases[] = {
+        {".~CAR.html.3fa9c0d2e1b4a5f6", Case::File, true},
+        {".~trees-index.html.9", Case::File, true},
+        {".~VAN.html.ab12", Case::Link, false},      // a link: neither it nor what it names
+        {".~RUN.html.cd", Case::Folder, false},
+        {".~notes.txt", Case::File, false},          // not a name the program gives
+        {"CAR.html.3fa9", Case::File, false},
+    };
+    for (const Case &c : cases) {
+        const QString path = dir.filePath(c.name);
+        if (c.kind == Case::Link) {
+            ASSERT_TRUE(QFile::link(outside, path));
+        } else if (c.kind == Case::Folder) {
+            ASSERT_TRUE(dir.mkdir(c.name));
+        } else {
+            QFile leftover(path);
+            ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+        }
+    }
+    boxes.expect("Proceed?", ui::Answer::Yes);
+    boxes.expect("You can now use your web browser");
+    nav->mnuPublishWhole->trigger();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(c.name)) || QFileInfo(dir.filePath(c.name)).isSymLink(), !c.removed);
+    }
+    EXPECT_EQ(fileBytes(outside), "outside");
+    EXPECT_TRUE(dir.entryList({".~*"}, QDir::Files | QDir::Hidden).size() == 2) << "none of the run's own is left";
 }

@@ -106,6 +106,27 @@ protected:
         return n;
     }
 
+    // Renames the element in place as the user does: F2 where the tree has the focus;
+    // where the value editor took it, a click on the selected node once the double-click
+    // time has passed. The new text typed over the old, then Enter.
+    void editLabel(qint64 elemID, const QString &text)
+    {
+        activate();  // as the user's click into it makes it, after a dialog say
+        const QModelIndex n = click(elemID);
+        if (QApplication::focusWidget() == editor->Tree1) {
+            press(Qt::Key_F2);
+        } else {
+            clickNode(n);
+            EXPECT_TRUE(QTest::qWaitFor([] { return qobject_cast<QLineEdit *>(QApplication::focusWidget()) != nullptr; }));
+        }
+        ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr)
+            << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "no focus");
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(text);
+        press(Qt::Key_Return);
+        QCoreApplication::processEvents();  // the edit ends once the event loop runs
+    }
+
     QTreeWidget &categories() const { return editor->ListView1->isVisible() ? *editor->ListView1 : *editor->Tree2; }
     QTreeWidgetItem *category(const QString &categoryID) const { return findNode(categories(), "n" + categoryID); }
     // Clicks the category, its branch opened first as the user would.

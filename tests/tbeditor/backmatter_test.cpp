@@ -230,3 +230,82 @@ TEST_F(BackMatterTest, ABibliographicalRecordPutsPagesBeforeThePublishingHouse)
     chooseCategory("x10.20");
     EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x10.20'"), 1);
 }
+
+class PersonPagesTest : public BackMatterTest {
+protected:
+    void addPerson(const QString &alias, const char *refusal = nullptr)
+    {
+        click(3);
+        click(Persons);
+        modals.expect<frmPerson>([&](frmPerson &d) {
+            d.txtAlias->setText(alias);
+            if (refusal)
+                boxes.expect(refusal);
+            d.cmdOK->click();
+            if (d.isShown())
+                d.cmdCancel->click();
+        });
+        chooseCategory("x10.2.2");
+        EXPECT_FALSE(boxes.pending());
+    }
+    void rename(qint64 elemID, const QString &alias, const char *refusal = nullptr)
+    {
+        if (refusal)
+            boxes.expect(refusal);
+        editLabel(elemID, alias);
+        EXPECT_FALSE(boxes.pending());
+    }
+    QStringList pages() const { return QDir(back()).entryList({"per-*"}, QDir::Files | QDir::Hidden, QDir::Name); }
+    qint64 person(const QString &alias) const
+    {
+        return count("SELECT elemID FROM text_values t JOIN elements e USING (elemID) WHERE categoryID = 'x10.2.2' "
+                     "AND value = ?",
+                     {alias});
+    }
+};
+
+TEST_F(PersonPagesTest, ARenamedPersonHasThePageOfItsNewAliasAloneAndLetterCaseNamesNoOtherPerson)
+{
+    addPerson("jdoe");
+    addPerson("mm");
+    struct Case {
+        const char *what;
+        std::function<void()> act;
+        QStringList pages;  // the back folder's person pages afterwards
+    } cases[] = {
+        {"a rename", [&] { rename(person("jdoe"), "jsmith"); }, {"per-jsmith.html", "per-mm.html"}},
+        {"its own alias in other letters", [&] { rename(person("jsmith"), "JSmith"); }, {"per-JSmith.html", "per-mm.html"}},
+        {"another's alias in other letters, renamed",
+         [&] { rename(person("mm"), "jSMITH", "Another person has the alias JSmith already."); },
+         {"per-JSmith.html", "per-mm.html"}},
+        {"another's alias in other letters, added",
+         [&] { addPerson("JSMITH", "Another person has the alias JSmith already."); },
+         {"per-JSmith.html", "per-mm.html"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.act();
+        EXPECT_EQ(pages(), c.pages);
+    }
+    EXPECT_TRUE(contents(back() + "per-JSmith.html").contains("<strong>Alias:</strong> JSmith\r\n"));
+    EXPECT_EQ(count("SELECT count(*) FROM elements WHERE categoryID = 'x10.2.2'"), 2);
+}
+
+TEST_F(PersonPagesTest, APersonAStopLeftWithoutItsPageGetsItWhenTheTermbaseOpens)
+{
+    // The record committed, the page still beside its place under its own name.
+    const qint64 p1 = record("x10.2.2", Persons, "P1");
+    record("x10.2.2.3", p1, "checker");
+    writeFile(back() + ".~per-P1.html.9f3a", "half a page");
+    writeFile(back() + "per-mm.html", "kept as it is");
+    record("x10.2.2", Persons, "mm");
+    const QString path = TermbasePath;
+    editor->mnuFileClose->trigger();
+    files.answer(path);
+    editor->mnuFileOPen->trigger();
+    ASSERT_EQ(TermbasePath, path);
+    EXPECT_EQ(pages(), (QStringList{"per-P1.html", "per-mm.html"}));
+    EXPECT_TRUE(contents(back() + "per-P1.html").contains("<strong>Role: </strong>checker\r\n"));
+    EXPECT_EQ(contents(back() + "per-mm.html"), "kept as it is") << "a page there is not written again";
+    EXPECT_FALSE(QFile::exists(back() + ".~per-P1.html.9f3a"));
+}

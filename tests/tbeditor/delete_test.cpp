@@ -1,6 +1,6 @@
 // Deleting elements with what goes with them, and Modify by kind of node.
 
-#include "ElementsFixture.h"
+#include "BackFolders.h"
 #include "support/ScriptedPopupMenus.h"
 #include "ui/CommandBoundary.h"
 #include "ui/StatusBar.h"
@@ -11,18 +11,18 @@
 
 namespace {
 
-constexpr qint64 Persons = 7, Urls = 9;
+constexpr qint64 Files = 6, Persons = 7, Urls = 9;
 
 }  // namespace
 
-class DeleteTest : public ElementsTest {
+class DeleteTest : public BackFoldersTest {
 protected:
     qint64 dog = 0, en = 0, dogTerm = 0, houndTerm = 0, es = 0, perro = 0, cat = 0, catTerm = 0, xref = 0, person = 0,
            byPerson = 0;
 
     void SetUp() override
     {
-        ElementsTest::SetUp();
+        BackFoldersTest::SetUp();
         dog = entry("DOG");
         en = section(dog, "en");
         dogTerm = term(en, "dog", "en");
@@ -234,4 +234,45 @@ TEST_F(DeleteTest, ModifyOnAnEntryBringsTheOntologyEditorBackFromTheTaskbar)
     click(dog, Qt::RightButton);
     EXPECT_FALSE(main->window()->isMinimized());
     EXPECT_EQ(main->txtCptSearch->text(), "DOG");
+}
+
+TEST_F(DeleteTest, ARecordsCopiesAndPageGoWithItUnlessAnotherRecordNamesThem)
+{
+    const auto fileRecord = [&](const QString &name) {
+        const qint64 id = element("x5.5", Files);
+        row("ref_values", id, name);
+        return id;
+    };
+    const qint64 dogPicture = fileRecord("dog.png");
+    const qint64 catPicture = fileRecord("cat.png");
+    fileRecord("cat.png");  // a file recorded twice, as an older file may hold it
+    const qint64 figure = element("5.5.1", dog);
+    pointer(figure, dogPicture);
+    for (const QString &f : {back() + "dog.png", publish() + "dog.png", back() + "cat.png", publish() + "cat.png",
+                             back() + "per-jdoe.html", back() + "per-mm.html"})
+        writeFile(f, "kept");
+    struct Case {
+        const char *what;
+        qint64 element;
+        QStringList gone, kept;  // in the back and publish folders, "b/" and "p/"
+    } cases[] = {
+        {"an attached file entries refer to", dogPicture, {"b/dog.png", "p/dog.png"}, {"b/cat.png", "p/cat.png"}},
+        {"a file another record names too", catPicture, {}, {"b/cat.png", "p/cat.png"}},
+        {"a person", person, {"b/per-jdoe.html"}, {"b/per-mm.html"}},
+    };
+    const auto path = [&](const QString &f) { return (f.startsWith("b/") ? back() : publish()) + f.mid(2); };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        editor->RevealElement(c.element);
+        ScriptedPopupMenus menus;
+        menus.choose("Delete");
+        boxes.expect("Are You sure you want to delete this element?", ui::Answer::Yes);
+        clickNode(node(c.element), Qt::RightButton);
+        EXPECT_FALSE(exists(c.element));
+        for (const QString &f : c.gone)
+            EXPECT_FALSE(QFile::exists(path(f))) << f.toStdString();
+        for (const QString &f : c.kept)
+            EXPECT_TRUE(QFile::exists(path(f))) << f.toStdString();
+    }
+    EXPECT_FALSE(exists(figure)) << "it referred to the file deleted";
 }

@@ -355,7 +355,9 @@ TEST_F(ElementTreeTest, RenamingInPlaceStoresTermsAndBackMatterItemsOnly)
         {url, true, "http://b", "http://b", texts, nullptr},
         // Aliases are unique, as when a person is added.
         {mm, true, "jdoe", "mm", texts, "Another person has the alias jdoe already. Aliases are unique."},
-        {mm, true, "JDoe", "JDoe", texts, nullptr},
+        // Whatever their letter case: a disk that ignores it would give both one page.
+        {mm, true, "JDoe", "mm", texts, "Another person has the alias jdoe already."},
+        {mm, true, "MM", "MM", texts, nullptr},  // its own alias in other letters
         {reference, false, "", "", nullptr, nullptr},
         {dog, false, "", "", nullptr, nullptr},
     };
