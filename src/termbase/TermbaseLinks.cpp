@@ -57,31 +57,36 @@ void step(const LinkProgress &p, qsizetype value)
 
 void applyChange(db::Database &termbase, const QString &identifier, const QString &previous, ConceptChange change)
 {
-    db::TableCursor concepts(termbase, QStringLiteral("CONCEPTS"), conceptField);
-    switch (change) {
-    case ConceptChange::Added:
-        concepts.seek(identifier);
-        if (concepts.noMatch()) {
-            concepts.addNew();
-            concepts.setField(conceptField, identifier);
-            concepts.update();
+    // What the seek finds stays so until the change is written.
+    db::Transaction tx(termbase, db::Transaction::Kind::Write);
+    {
+        db::TableCursor concepts(termbase, QStringLiteral("CONCEPTS"), conceptField);
+        switch (change) {
+        case ConceptChange::Added:
+            concepts.seek(identifier);
+            if (concepts.noMatch()) {
+                concepts.addNew();
+                concepts.setField(conceptField, identifier);
+                concepts.update();
+            }
+            break;
+        case ConceptChange::Deleted:
+            concepts.seek(identifier);
+            if (!concepts.noMatch())
+                concepts.deleteRow();
+            break;
+        case ConceptChange::Renamed:
+            // A termbase without the old identifier gets nothing.
+            concepts.seek(previous);
+            if (!concepts.noMatch()) {
+                concepts.edit();
+                concepts.setField(conceptField, identifier);
+                concepts.update();
+            }
+            break;
         }
-        break;
-    case ConceptChange::Deleted:
-        concepts.seek(identifier);
-        if (!concepts.noMatch())
-            concepts.deleteRow();
-        break;
-    case ConceptChange::Renamed:
-        // A termbase without the old identifier gets nothing.
-        concepts.seek(previous);
-        if (!concepts.noMatch()) {
-            concepts.edit();
-            concepts.setField(conceptField, identifier);
-            concepts.update();
-        }
-        break;
     }
+    tx.commit();
 }
 
 QString failureSentence(const QString &path, const QString &identifier, const QString &previous,
@@ -356,8 +361,10 @@ ConceptChangeFindings AddConceptsToLinkedTermbases(const QStringList &identifier
 {
     return changeEachLinkedTermbase(
         [&](db::Database &termbase) {
+            // Read under the write lock: another instance adding one of them between the
+            // read and the writes would make the whole addition fail.
+            db::Transaction tx(termbase, db::Transaction::Kind::Write);
             const IdentifierSet own = identifiersOf(termbase);
-            db::Transaction tx(termbase);
             db::Statement add(termbase, QStringLiteral("INSERT INTO CONCEPTS (Concept) VALUES (?)"));
             for (const QString &id : identifiers)
                 if (!own.count(id))

@@ -2,6 +2,7 @@
 
 #include "TBEditorFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/WriterMeanwhile.h"
 #include "termbase/DataCategories.h"
 #include "ui/DataList.h"
 #include "ui/StatusBar.h"
@@ -13,8 +14,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTreeWidget>
-#include <chrono>
-#include <thread>
+#include <optional>
 
 namespace {
 
@@ -452,32 +452,30 @@ TEST_F(TBLifecycleTest, OpenComparesUnderTheWriteLockAndOpensATermbaseItCannotBr
         SCOPED_TRACE(c.what);
         editFile(path, "DELETE FROM CONCEPTS WHERE Concept = 'FOX'");
         editFile(path, "INSERT OR IGNORE INTO CONCEPTS (Concept) VALUES ('CAT')");
-        db::Database other = db::Database::open(c.other == Other::HoldsTheOntology ? OntologyPath : path);
-        std::thread meanwhile;
+        std::optional<WriterMeanwhile> writer;
+        std::optional<db::Database> holder;
         switch (c.other) {
         case Other::AddsFoxMeanwhile:
-            other.execute("BEGIN IMMEDIATE");
-            other.execute("INSERT INTO CONCEPTS (Concept) VALUES ('FOX')");
-            meanwhile = std::thread([&] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                other.execute("COMMIT");
-            });
+            writer.emplace(path, QStringList{"INSERT INTO CONCEPTS (Concept) VALUES ('FOX')"});
             break;
         case Other::HoldsTheTermbase:
-            other.execute("BEGIN IMMEDIATE");
+            holder = db::Database::open(path);
+            holder->execute("BEGIN IMMEDIATE");
             break;
         case Other::HoldsTheOntology:
-            other.execute("BEGIN EXCLUSIVE");
+            holder = db::Database::open(OntologyPath);
+            holder->execute("BEGIN EXCLUSIVE");
             OntologyDB.execute("PRAGMA busy_timeout = 0");  // refused at once rather than after the wait
             break;
         }
         boxes.expect(c.told.front());
         files.answer(path);
         QTest::mouseClick(editor->ToolBar1->widgetForAction(editor->ToolBar1->button("open")), Qt::LeftButton);
-        if (meanwhile.joinable())
-            meanwhile.join();
-        if (c.other != Other::AddsFoxMeanwhile)
-            other.execute("ROLLBACK");
+        if (writer) {
+            EXPECT_TRUE(writer->finish());
+        }
+        if (holder)
+            holder->execute("ROLLBACK");
         OntologyDB.execute("PRAGMA busy_timeout = 5000");
         ASSERT_EQ(TermbasePath, path) << "the termbase opens";
         const ui::MessageBoxRequest &asked = boxes.asked().back();

@@ -1,6 +1,7 @@
 #include "LinkedFiles.h"
 #include "TermbaseFixture.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/WriterMeanwhile.h"
 #include "termbase/TermbaseLinks.h"
 
 #include <QFile>
@@ -202,6 +203,20 @@ TEST(SyncConcepts, ManyAdditionsReachEveryTermbaseInOneWriteEach)
 
     OntologyDB.execute("DELETE FROM TermBases");
     EXPECT_FALSE(AddConceptsToLinkedTermbases({"FOAL"}).linked) << "without links nobody needs telling";
+}
+
+TEST(SyncConcepts, AdditionsLookAtTheTermbaseUnderItsWriteLock)
+{
+    WorkingOntology w;
+    const QString path = w.create("shared.lxb", "Shared");
+    // Another instance adds one of them meanwhile: read before the lock, it would be
+    // added twice and none of the additions would stay.
+    WriterMeanwhile other(path, {"INSERT INTO CONCEPTS VALUES ('PUPPY')"});
+    const ConceptChangeFindings findings = AddConceptsToLinkedTermbases({"PUPPY", "KITTEN"});
+    EXPECT_TRUE(other.finish());
+    EXPECT_TRUE(findings.notChanged.empty()) << findings.notChanged.front().sentence.toStdString();
+    EXPECT_EQ(conceptsOf(path).filter("PUPPY"), QStringList{"PUPPY"});
+    EXPECT_TRUE(conceptsOf(path).contains("KITTEN"));
 }
 
 TEST(TermbaseLinkFindings, ManyDeletionsReachEachTermbaseWhollyOrNotAtAll)
