@@ -4,12 +4,13 @@
 
 namespace {
 
-// A tag of the page: where it starts and ends (one past its '>'), its name in lower case
-// and whether it closes.
+// A tag of the page: where it starts and ends (one past its '>'), its name and whether it
+// closes. A long page has hundreds of thousands of tags: the name is looked at in place.
 struct Tag {
     qsizetype start = 0, end = 0;
-    QString name;
+    QStringView name;
     bool closing = false;
+    bool is(const char *n) const { return name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0; }
 };
 
 // The next tag at or after `from`; a tag whose '>' is missing runs to the end.
@@ -29,17 +30,18 @@ bool nextTag(const QString &html, qsizetype from, Tag &tag)
         ++nameEnd;
     tag.start = start;
     tag.end = end;
-    tag.name = html.mid(i, nameEnd - i).toLower();
+    tag.name = QStringView(html).mid(i, nameEnd - i);
     return true;
 }
 
 struct LongCell {
     qsizetype start, end;  // the cell's content
     QString label;         // the content of the first cell of its row, if it is not that cell
-    QStringList lines;
+    QStringList lines;     // each a block of its own
 };
 
-// The lines of a cell's content, parted at its line breaks; blank lines are left out.
+// The lines of a cell's content, parted at its line breaks, each a block of its own;
+// blank lines are left out.
 QStringList cellLines(const QString &html, qsizetype start, qsizetype end, qsizetype &breaks)
 {
     QStringList lines;
@@ -47,12 +49,18 @@ QStringList cellLines(const QString &html, qsizetype start, qsizetype end, qsize
     qsizetype lineStart = start;
     Tag tag;
     const auto addLine = [&](qsizetype lineEnd) {
-        const QString line = html.mid(lineStart, lineEnd - lineStart).trimmed();
-        if (!line.isEmpty())
-            lines << line;
+        const QStringView line = QStringView(html).mid(lineStart, lineEnd - lineStart).trimmed();
+        if (line.isEmpty())
+            return;
+        QString block;
+        block.reserve(line.size() + 11);
+        block += QLatin1String("<div>");
+        block += line;
+        block += QLatin1String("</div>");
+        lines << block;
     };
     for (qsizetype at = start; nextTag(html, at, tag) && tag.start < end; at = tag.end) {
-        if (tag.name != QLatin1String("br"))
+        if (!tag.is("br"))
             continue;
         ++breaks;
         addLine(tag.start);
@@ -95,7 +103,7 @@ QStringList SetOutLongLists(const QString &html)
     };
     Tag tag;
     for (qsizetype at = 0; nextTag(html, at, tag); at = tag.end) {
-        if (tag.name == QLatin1String("table")) {
+        if (tag.is("table")) {
             if (!tag.closing) {
                 ++depth;
                 continue;
@@ -117,18 +125,17 @@ QStringList SetOutLongLists(const QString &html)
             for (LongCell &c : cells) {
                 if (!c.label.isEmpty())
                     parts << QStringLiteral("<p>") + c.label + QStringLiteral("</p>");
-                for (const QString &line : c.lines)
-                    parts << QStringLiteral("<div>") + line + QStringLiteral("</div>");
+                parts += c.lines;
             }
             cells.clear();
-        } else if (depth > 0 && (tag.name == QLatin1String("td") || tag.name == QLatin1String("th"))) {
+        } else if (depth > 0 && (tag.is("td") || tag.is("th"))) {
             // The cells of nested tables are measured too; their lines go below the outermost one.
             endCell(tag.start);
             if (!tag.closing) {
                 ++cellOfRow;
                 cellStart = tag.end;
             }
-        } else if (depth > 0 && tag.name == QLatin1String("tr")) {
+        } else if (depth > 0 && tag.is("tr")) {
             endCell(tag.start);
             cellOfRow = 0;
             rowLabel.clear();

@@ -69,25 +69,26 @@ bool holdsAnchor(const QTextDocument &document, const QString &name)
 }
 
 // Deleting a document of a hundred thousand blocks at once holds the thread for a third
-// of a second; so a page no longer shown loses its layout, then its blocks from the end a
-// step at a time, between which the windows go on.
+// of a second; so a page no longer shown loses its blocks from the end a step at a time,
+// from the next turn of the event loop on, with nothing laid out as they go.
 void disposeStepwise(QTextDocument *document)
 {
-    const int blocks = document->blockCount();
-    if (blocks <= DisposalStepBlocks) {
-        delete document;
-        return;
-    }
-    document->setDocumentLayout(nullptr);
-    QTextCursor cursor(document);
-    cursor.setPosition(document->findBlockByNumber(blocks - DisposalStepBlocks).position());
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    if (document->blockCount() >= blocks) {  // the blocks of one table: they go at once
-        delete document;
-        return;
-    }
-    QTimer::singleShot(0, document, [document] { disposeStepwise(document); });
+    QTimer::singleShot(0, document, [document] {
+        const int blocks = document->blockCount();
+        if (blocks <= DisposalStepBlocks) {
+            delete document;
+            return;
+        }
+        document->setPageSize(QSizeF(0, 0));  // null: the layout does nothing as blocks go
+        QTextCursor cursor(document);
+        cursor.setPosition(document->findBlockByNumber(blocks - DisposalStepBlocks).position());
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        if (document->blockCount() >= blocks)  // the blocks of one table: they go at once
+            delete document;
+        else
+            disposeStepwise(document);
+    });
 }
 
 }  // namespace
@@ -156,7 +157,7 @@ QString WithBreakOpportunities(const QString &html)
         const QChar c = html.at(i);
         if (c == QLatin1Char('<')) {
             // A tag is copied whole; the title's text with it, since it is not laid out.
-            const bool title = html.mid(i, 6).compare(QLatin1String("<title"), Qt::CaseInsensitive) == 0;
+            const bool title = QStringView(html).mid(i, 6).compare(QLatin1String("<title"), Qt::CaseInsensitive) == 0;
             qsizetype end = title ? html.indexOf(QLatin1String("</title"), i, Qt::CaseInsensitive) : i;
             end = html.indexOf(QLatin1Char('>'), end < 0 ? i : end);
             if (end < 0)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 #include <QDir>
 #include <QTest>
@@ -259,6 +260,13 @@ TEST(PageView, APageAskedForWhileAnotherComesDropsIt)
     f.view.goBack();
     ASSERT_TRUE(waitForWholePage(f.view));
     EXPECT_TRUE(f.view.toPlainText().contains(QStringLiteral("C-5999 ")));
+
+    // The long page, left, is taken apart and gone; the page shown stays whole.
+    const QPointer<QTextDocument> left = f.view.document();
+    ASSERT_GT(left->blockCount(), 6000);
+    f.view.goForward();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return left.isNull(); }));
+    EXPECT_EQ(f.view.toPlainText().trimmed(), QStringLiteral("Written on demand"));
 }
 
 TEST(PageView, CopyGivesTheTextAsStored)
