@@ -205,13 +205,16 @@ void frmTBEDitor::buildPanes()
         ui::runCommand(window(), [&] { Tree1_NodeClick(node); });
     };
     Tree1->onMouseUp = [this](Qt::MouseButton button, const QModelIndex &pointed) {
+        // Over no node the press moved nothing: like a left click there, it leaves the
+        // current element and an open value editor, with what was typed into it, alone.
+        if (!pointed.isValid())
+            return;
         ui::runCommand(window(), [&] {
             // The press moved the selection: the node pointed at becomes the current
             // element, as a click makes it, before any pop-up acts on it. During the pick
             // of a cross-reference's target that is the pick, and no pop-up follows.
             const bool picking = XRefMode;
-            if (pointed.isValid() || !picking)
-                Tree1_NodeClick(selectedNode());
+            Tree1_NodeClick(selectedNode());
             if (!picking)
                 Tree1_MouseUp(button);
         });

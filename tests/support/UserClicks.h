@@ -38,11 +38,15 @@ inline void doubleClickRow(QAbstractItemView *view, const QModelIndex &index)
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
 }
 
-// A right click on the empty part of the view, below its rows.
-inline void rightClickBelowRows(QAbstractItemView *view)
+// A click on the empty part of the view, below its rows.
+inline void clickBelowRows(QAbstractItemView *view, Qt::MouseButton button)
 {
     const QPoint at(view->viewport()->width() / 2, view->viewport()->height() - 2);
-    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at);
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view->viewport(), &menu);
+    QTest::mouseClick(view->viewport(), button, {}, at);
+    if (button == Qt::RightButton) {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &menu);
+    }
 }
+
+inline void rightClickBelowRows(QAbstractItemView *view) { clickBelowRows(view, Qt::RightButton); }

@@ -5,6 +5,8 @@
 
 #include "ElementsFixture.h"
 #include "support/ScriptedPopupMenus.h"
+#include "support/UserClicks.h"
+#include "support/UserKeys.h"
 #include "termbase/ElementStore.h"
 #include "ui/Toolbar.h"
 
@@ -329,6 +331,35 @@ TEST_F(ElementTreeTest, ARightClickMakesTheNodePointedAtCurrentBeforeAnyCommand)
     EXPECT_EQ(editor->txtElem->text(), "DOG");
     EXPECT_FALSE(editor->fraEdit->isVisible());
     EXPECT_EQ(nodeImage(category("2.1")), "inactive");
+}
+
+TEST_F(ElementTreeTest, AClickOnNoNodeLeavesTheValueEditorAndWhatWasTypedInIt)
+{
+    const qint64 dog = entry("DOG");
+    const qint64 cat = entry("CAT");
+    ScriptedPopupMenus menus;
+    editor->window()->resize(editor->window()->width(), 900);  // room below the rows beside the value editor
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(button);
+        click(cat);
+        click(dog);
+        chooseCategory("8");
+        ASSERT_TRUE(editor->fraEdit->isVisible());
+        keys::focusBox(editor->txtData);
+        keys::type("a draft");
+        const QWidget *tree = editor->Tree1->viewport();
+        ASSERT_FALSE(editor->Tree1->indexAt(QPoint(tree->width() / 2, tree->height() - 2)).isValid()) << "room below the rows";
+        clickBelowRows(editor->Tree1, button);
+        EXPECT_EQ(editor->CurrentElemID, dog);
+        EXPECT_TRUE(editor->fraEdit->isVisible()) << "the value editor stays open";
+        EXPECT_EQ(editor->txtData->toPlainText(), "a draft");
+        EXPECT_TRUE(menus.shown().empty()) << "no pop-up for no node";
+        const qint64 id = editor->LastElemID + 1;
+        chooseLanguage("en");
+        editor->cmdAssert->click();
+        EXPECT_EQ(TermbaseDB.scalar("SELECT value FROM text_values WHERE elemID = ?", {id}).toString(), "a draft");
+        EXPECT_EQ(count("SELECT parentID FROM elements WHERE elemID = ?", {id}), dog);
+    }
 }
 
 TEST_F(ElementTreeTest, RenamingInPlaceStoresTermsAndBackMatterItemsOnly)
