@@ -76,7 +76,7 @@ frmBatchNaming::frmBatchNaming() : ui::Form(new QDialog)
     languages->addWidget(Frame2);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), w);
-    cmdOK->setEnabled(false);  // while no language is highlighted
+    cmdOK->setEnabled(false);  // while no language is checked
     cmdCancel = new QPushButton(QStringLiteral("&Close"), w);
     setCancelButton(cmdCancel);
     ProgressBar1 = new QProgressBar(w);
@@ -103,8 +103,13 @@ frmBatchNaming::frmBatchNaming() : ui::Form(new QDialog)
                      ui::command(w, [this](int column) { lvwLangs_ColumnClick(column); }));
     QObject::connect(lvwLangs, &QTreeWidget::itemClicked, w,
                      ui::command(w, [this](QTreeWidgetItem *item, int) { lvwLangs_ItemClick(item); }));
-    QObject::connect(lvwLangs, &QTreeWidget::itemSelectionChanged, w,
-                     ui::command(w, [this] { cmdOK->setEnabled(!chosenLanguage().isEmpty()); }));
+    // The highlight and the check are one choice: moving the highlight, by the mouse or
+    // by the keys, checks the language it moves to.
+    QObject::connect(lvwLangs, &QTreeWidget::currentItemChanged, w,
+                     ui::command(w, [this](QTreeWidgetItem *item, QTreeWidgetItem *) {
+                         if (!m_checking && item)
+                             checkOnly(item);
+                     }));
     QObject::connect(lvwLangs, &QTreeWidget::itemChanged, w,
                      ui::command(w, [this](QTreeWidgetItem *item, int) { lvwLangs_ItemCheck(item); }));
 }
@@ -124,23 +129,27 @@ void frmBatchNaming::fillLanguages()
 {
     m_checking = true;
     lvwLangs->clear();
+    QTreeWidgetItem *defaultLanguage = nullptr;
     for (const LanguageRow &l : GetLanguages()) {
         auto *item = new QTreeWidgetItem(lvwLangs, {l.name, l.id});
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, Qt::Unchecked);
-        // The default language is highlighted, not checked, and is the language of an
-        // action until the user clicks another.
         if (l.id == OntologyInfo.DefLang)
-            lvwLangs->setCurrentItem(item);
+            defaultLanguage = item;
     }
     m_checking = false;
+    // The default language is the language of an action until the user chooses another.
+    if (defaultLanguage)
+        checkOnly(defaultLanguage);
     cmdOK->setEnabled(!chosenLanguage().isEmpty());
 }
 
 QString frmBatchNaming::chosenLanguage() const
 {
-    const QTreeWidgetItem *item = lvwLangs->currentItem();
-    return item && item->isSelected() ? item->text(1) : QString();
+    for (int i = 0; i < lvwLangs->topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem *item = lvwLangs->topLevelItem(i); item->checkState(0) == Qt::Checked)
+            return item->text(1);
+    return {};
 }
 
 void frmBatchNaming::checkOnly(QTreeWidgetItem *item)
@@ -152,6 +161,7 @@ void frmBatchNaming::checkOnly(QTreeWidgetItem *item)
     }
     lvwLangs->setCurrentItem(item);
     m_checking = false;
+    cmdOK->setEnabled(true);
 }
 
 void frmBatchNaming::lvwLangs_ItemClick(QTreeWidgetItem *item)

@@ -26,7 +26,7 @@ public:
 
     ConceptSelectionPanel *Panel;
     ConceptSelectionList *lstConcepts;  // the panel's list
-    QTreeWidget *lvwLangs;              // the languages; the highlighted one is the action's, and the checked one once checked
+    QTreeWidget *lvwLangs;              // the languages; the one checked, which is the one highlighted, is the action's
     QGroupBox *Frame1;
     QRadioButton *optAsIs;
     QRadioButton *optConvert;
@@ -41,7 +41,7 @@ public:
     // What ShowConceptNames refreshes: the names pane of the window that opened the dialog.
     std::function<void()> showConceptNames;
 
-    // The Lang_ID of the highlighted language, "" while none is.
+    // The Lang_ID of the checked language, "" while none is.
     QString chosenLanguage() const;
 
     void cmdOK_Click();

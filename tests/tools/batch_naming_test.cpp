@@ -113,7 +113,7 @@ TEST_F(BatchNamingTest, NamesComeAsIdentifiersOrLabelsAndGoLanguageByLanguage)
     ASSERT_EQ(main->CurrentConcept, "PHYSICAL-OBJECT");
     batchNaming([&](frmBatchNaming &d) {
         EXPECT_EQ(d.caption(), "Batch Naming");
-        EXPECT_TRUE(checkedLanguages(d).isEmpty()) << "the default language is offered, not chosen";
+        EXPECT_EQ(checkedLanguages(d), QStringList{"en"}) << "the default language is chosen until the user picks another";
         ASSERT_TRUE(d.lvwLangs->currentItem());
         EXPECT_EQ(d.lvwLangs->currentItem()->text(1), "en");
         EXPECT_TRUE(d.optConvert->isChecked());
@@ -221,7 +221,7 @@ TEST_F(BatchNamingTest, AnOntologyWithoutConceptsIsSaidToBeEmpty)
 TEST_F(BatchNamingTest, TheHighlightedDefaultLanguageIsTheActionsAtOnceInAListWithRoom)
 {
     batchNaming([&](frmBatchNaming &d) {
-        EXPECT_TRUE(checkedLanguages(d).isEmpty());
+        EXPECT_EQ(checkedLanguages(d), QStringList{"en"}) << "highlighted and checked alike";
         ASSERT_TRUE(d.lvwLangs->currentItem());
         EXPECT_TRUE(d.lvwLangs->currentItem()->isSelected());
         EXPECT_EQ(d.lvwLangs->currentItem()->text(1), "en");
@@ -254,5 +254,59 @@ TEST_F(BatchNamingTest, AClickOnAHeaderSortsTheLanguagesAndKeepsTheChosenOneInVi
             EXPECT_TRUE(d.lvwLangs->viewport()->rect().contains(d.lvwLangs->visualItemRect(d.lvwLangs->currentItem())));
         }
         EXPECT_EQ(checkedLanguages(d), QStringList{"es"});
+    });
+}
+
+// Whatever moves the highlight, the language highlighted is the one checked, alone, and the
+// one the action writes in or removes from.
+TEST_F(BatchNamingTest, TheLanguageTheHighlightMovesToIsCheckedAndActedOn)
+{
+    batchNaming([&](frmBatchNaming &d) {
+        QTreeWidgetItem *spanish = language(d, "es");
+        const int at = d.lvwLangs->indexOfTopLevelItem(spanish);
+        ASSERT_GT(at, 0);
+        ASSERT_LT(at + 1, d.lvwLangs->topLevelItemCount());
+        const QString before = d.lvwLangs->topLevelItem(at - 1)->text(1);
+        const QString after = d.lvwLangs->topLevelItem(at + 1)->text(1);
+        struct Case {
+            const char *what;
+            Qt::Key key;  // pressed after the click on Spanish; 0: none
+            QString chosen;
+        } cases[] = {
+            {"a click", Qt::Key(0), "es"},
+            {"Down after the click", Qt::Key_Down, after},
+            {"Up after the click", Qt::Key_Up, before},
+        };
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.what);
+            OntologyDB.execute("DELETE FROM Names");
+            for (const QString &lang : {before, QStringLiteral("es"), after})
+                OntologyDB.execute("INSERT INTO Names (Concept, Lang_ID, Name) VALUES ('PHYSICAL-OBJECT', ?, 'n')", {lang});
+            keys::focusBox(d.lvwLangs);
+            checkLanguage(d, "es");
+            ASSERT_EQ(keys::focus(), d.lvwLangs);
+            if (c.key)
+                keys::press(c.key);
+            ASSERT_TRUE(d.lvwLangs->currentItem());
+            EXPECT_EQ(d.lvwLangs->currentItem()->text(1), c.chosen);
+            EXPECT_EQ(checkedLanguages(d), QStringList{c.chosen}) << "the highlighted language is the checked one";
+
+            d.optRemove->click();
+            pick(d, {"PHYSICAL-OBJECT"});
+            d.cmdOK->click();
+            QStringList kept;
+            for (const QString &lang : {before, QStringLiteral("es"), after})
+                if (lang != c.chosen)
+                    kept << lang + ":n";
+            kept.sort();
+            EXPECT_EQ(StoredNames("PHYSICAL-OBJECT"), kept) << "names go from the checked language only";
+
+            d.optAdd->click();
+            d.optAsIs->click();
+            pick(d, {"MENTAL-OBJECT"});
+            d.cmdOK->click();
+            EXPECT_EQ(StoredNames("MENTAL-OBJECT"), QStringList{c.chosen + ":MENTAL-OBJECT"});
+            OntologyDB.execute("DELETE FROM Names WHERE Concept = 'MENTAL-OBJECT'");
+        }
     });
 }
