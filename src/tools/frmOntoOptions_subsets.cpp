@@ -148,7 +148,7 @@ void frmOntoOptions::cmdTransfer_Click()
 {
     const auto transfer = ui::loadedOrNew<frmTransfer>();
     if (transfer->isLoaded())
-        transfer->FillSubsetCombos();  // subsets may have come and gone since it was last shown
+        transfer->FillSubsetCombos();  // subsets and concepts may have come and gone since it was last shown
     else
         transfer->load();
     transfer->showModal(*this);

@@ -84,13 +84,12 @@ void frmTransfer::FillSubsetCombos()
     offer(cbxTo, names, to);
     m_filling = false;
     m_target = subsetNamed(cbxTo->currentText());
-    // The same source lists the same concepts (nothing else changes them while this
-    // dialog waits hidden): the list and its checks stay as the user left them.
+    // Concepts come and go while the dialog waits hidden: the list is read again, and the
+    // same source keeps the checks of the concepts it still holds.
     const int source = subsetNamed(cbxFrom->currentText());
-    if (source == m_source && cbxFrom->currentText() == m_listed)
-        return;
+    const bool sameSource = source == m_source && cbxFrom->currentText() == m_listed;
     m_source = source;
-    FillTransferList();
+    FillTransferList(sameSource ? Checks::Kept : Checks::Cleared);
 }
 
 void frmTransfer::cbxFrom_Change()
@@ -116,14 +115,17 @@ void frmTransfer::cbxTo_Change()
 
 void frmTransfer::cbxTo_Click() { cbxTo_Change(); }
 
-void frmTransfer::FillTransferList()
+void frmTransfer::FillTransferList(Checks checks)
 {
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
     m_listed = cbxFrom->currentText();
     std::shared_ptr<ConceptList> concepts;
     if (m_source != 0)
         concepts = std::make_shared<ConceptList>(OntologyDB, QStringLiteral("Subset_ID = ?"), QVariantList{m_source});
-    ListView1->bind(concepts);
+    if (checks == Checks::Kept)
+        ListView1->rebindKeepingChecks(concepts);
+    else
+        ListView1->bind(concepts);
     ListView1->setHeaderText(QString::number(ListView1->rowCount()) + QStringLiteral(" Concepts in ") + m_listed +
                              QStringLiteral(" subset"));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // "Subset Transfer": moves the checked concepts of one subset into another. Shown
 // modally over the options dialog; Close only hides it, so the next Transfer finds the
-// subsets, the list and its checks as they were left, with the subsets offered read again.
+// subsets chosen and the checks as they were left, with the subsets offered and the
+// source's concepts read again.
 
 #include "ui/Form.h"
 
@@ -31,7 +32,9 @@ public:
     // Offers the subsets as they are now, keeping the source and target chosen when they
     // are still subsets (else the first subset), and fills the list for the source.
     void FillSubsetCombos();
-    void FillTransferList();
+    enum class Checks { Cleared, Kept };
+    // Reads the source subset's concepts as they are now.
+    void FillTransferList(Checks checks = Checks::Cleared);
 
     void cbxFrom_Change();
     void cbxFrom_Click();

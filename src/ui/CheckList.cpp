@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
+#include <QSet>
 
 namespace ui {
 
@@ -74,6 +75,20 @@ void CheckList::bind(std::shared_ptr<RowSource> source)
     m_source = std::move(source);
     m_checked.assign(size_t(rowCount()), false);
     m_model->resetRows();
+}
+
+void CheckList::rebindKeepingChecks(std::shared_ptr<RowSource> source)
+{
+    const QStringList kept = checkedTexts();
+    bind(std::move(source));
+    if (kept.isEmpty())
+        return;
+    // One pass in row order reads each page of a large source once.
+    const QSet<QString> marks(kept.begin(), kept.end());
+    for (int row = 0; row < rowCount(); ++row)
+        if (marks.contains(text(row)))
+            m_checked[size_t(row)] = true;
+    m_model->checksChanged();
 }
 
 void CheckList::setHeaderText(const QString &text)

@@ -17,6 +17,8 @@ public:
     ~CheckList() override;
 
     void bind(std::shared_ptr<RowSource> source);
+    // Binds the source read again, keeping the checks of the rows whose texts it still has.
+    void rebindKeepingChecks(std::shared_ptr<RowSource> source);
     void setHeaderText(const QString &text);
     QString headerText() const { return m_header; }
 
