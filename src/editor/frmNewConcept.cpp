@@ -197,9 +197,7 @@ void frmNewConcept::cmdAdd_Click()
         ui::errorBox(e.description());
         if (main) {
             try {
-                main->CountConcepts();
                 main->InitRSListConcepts();
-                main->ShowConceptCounts();
             } catch (const db::DbError &) {
                 // The message above already tells what went wrong with the file.
             }

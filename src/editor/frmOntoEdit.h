@@ -169,11 +169,14 @@ public:
     QAction *mnuNameEdit;
     QAction *mnuNameDelete;
 
+    // Counts the concepts listed and those in the file and shows both in the status bar.
+    // The list runs it whenever it is read or follows a change, so every command that
+    // adds or removes concepts leaves both figures current.
     void CountConcepts();
     void InitRSListConcepts();
     // After concepts were added, renamed or deleted: the list takes in the change without
     // being read again (or is read again when it cannot tell which rows it showed), and,
-    // as a list read anew does, shows its first concept.
+    // as a list read anew does, shows its first concept and counts again.
     void FollowConceptChanges(const QStringList &removed, const QStringList &added);
     void FollowConceptRenamed(const QString &from, const QString &to);
     void ShowConceptCounts();

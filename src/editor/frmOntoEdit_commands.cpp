@@ -59,11 +59,8 @@ void frmOntoEdit::lblNewCpt_Change()
     CurrentConcept = added;
     FillNamesList();
     FollowConceptChanges({}, {added});
-    ShowConceptCounts();
     WriteSearch(added);
-    CountConcepts();
     SyncConceptToTermbases(added, added, 1);
-    ShowConceptCounts();
 }
 
 void frmOntoEdit::mnuConceptEditDef_Click()
@@ -129,7 +126,6 @@ void frmOntoEdit::mnuConceptEdit_Click()
     try {
         SyncConceptToTermbases(renamed, old, 3);
         FollowConceptRenamed(old, renamed);
-        ShowConceptCounts();
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());
     }
@@ -181,12 +177,10 @@ void frmOntoEdit::mnuConceptDelete_Click()
         // The list is left without the deleted concepts, so the current concept is the
         // first listed one, or the root when none is listed: never a deleted one.
         FollowConceptChanges(deleted, {});
-        CountConcepts();
     } catch (const db::DbError &e) {
         ui::errorBox(e.description());
     }
     dblConcepts->setFocus();
-    ShowConceptCounts();
 }
 
 void frmOntoEdit::SignalConceptDeleted()

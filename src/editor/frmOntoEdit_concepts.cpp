@@ -149,6 +149,8 @@ void frmOntoEdit::wireConceptPanes()
 void frmOntoEdit::CountConcepts()
 {
     TotalCount = CountAllConcepts();
+    ListedCount = RSListConcepts ? RSListConcepts->rowCount() : 0;
+    ShowConceptCounts();
 }
 
 void frmOntoEdit::InitRSListConcepts()
@@ -156,6 +158,7 @@ void frmOntoEdit::InitRSListConcepts()
     RSListConcepts = ConceptList::listView(OntologyDB, OntologyInfo.ListTop, OntologyInfo.ActiveSet);
     dblConcepts->bind(RSListConcepts);
     showFirstListed();
+    CountConcepts();
 }
 
 void frmOntoEdit::FollowConceptChanges(const QStringList &removed, const QStringList &added)
@@ -177,6 +180,7 @@ void frmOntoEdit::FollowConceptChanges(const QStringList &removed, const QString
             dblConcepts->rowInserted(row);
     }
     showFirstListed();
+    CountConcepts();
 }
 
 void frmOntoEdit::FollowConceptRenamed(const QString &from, const QString &to)
@@ -191,8 +195,7 @@ void frmOntoEdit::FollowConceptRenamed(const QString &from, const QString &to)
 
 void frmOntoEdit::showFirstListed()
 {
-    ListedCount = RSListConcepts->rowCount();
-    if (ListedCount < 1) {
+    if (RSListConcepts->rowCount() < 1) {
         CurrentConcept = RootConcept;
         ClearConceptPanes();
         return;

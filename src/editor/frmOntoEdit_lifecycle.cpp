@@ -198,9 +198,7 @@ void frmOntoEdit::OpenOntology(QString &path)
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
     try {
         OpenOntologyDatabase(path);
-        CountConcepts();
         InitRSListConcepts();
-        ShowConceptCounts();
         OpenInversesTable();
         OpenInheritTable();
         RootConcept = FindRootConcept();

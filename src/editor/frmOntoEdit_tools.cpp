@@ -16,9 +16,9 @@ void frmOntoEdit::mnuToolsOptions_Click()
         SignalConceptDeleted();
     });
     // Whatever the answer: the caller that asked for the options relies on a list built
-    // under the options now in force.
+    // under the options now in force, and the counts follow subsets removed and concepts
+    // moved between subsets.
     InitRSListConcepts();
-    ShowConceptCounts();
 }
 
 void frmOntoEdit::mnuFileImport_Click()
@@ -29,9 +29,7 @@ void frmOntoEdit::mnuFileImport_Click()
     import->showModal(*this);
     import->unload();
     // The import may have added concepts: the list and both counts show them at once.
-    CountConcepts();
     InitRSListConcepts();
-    ShowConceptCounts();
 }
 
 void frmOntoEdit::mnuToolsBatchNaming_Click()
