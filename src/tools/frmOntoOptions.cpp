@@ -4,6 +4,7 @@
 #include "ontology/Global.h"
 #include "termbase/TermbaseLinks.h"
 #include "ui/CommandBoundary.h"
+#include "ui/EnterPresses.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
@@ -127,6 +128,7 @@ void frmOntoOptions::buildSubsetsTab(QWidget *tab)
     txtNewSubset = new QLineEdit(tab);
     txtNewSubset->setToolTip(QStringLiteral("New Subset Definition"));
     cmdAdd = new QPushButton(QStringLiteral("&Add"), tab);
+    ui::enterPresses(txtNewSubset, cmdAdd);
     cmdRemove = new QPushButton(QStringLiteral("&Remove"), tab);
     cmdActivate = new QPushButton(QStringLiteral("&Activate"), tab);
     cmdTransfer = new QPushButton(QStringLiteral("&Transfer..."), tab);

@@ -37,12 +37,18 @@ protected:
                 m_form.markHidden();
             return false;
         case QEvent::KeyPress:
-            // Reached here, Esc was left by the control that has the focus. It presses the
-            // window's cancel button; a dialog without one would hide itself, which its
-            // caller would read as confirmed, so there it does nothing.
+            // Reached here, Esc was left by the control that has the focus. In a dialog it
+            // does what the frame's close box does: the cancel button's click, or the
+            // dialog unloaded when it has none (left to itself, QDialog would hide, which
+            // its caller would read as confirmed). Other windows answer it with their
+            // cancel button only: Esc does not close a main window.
             if (!static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel))
                 return false;
-            return m_form.pressCancel() || qobject_cast<QDialog *>(m_form.window());
+            if (qobject_cast<QDialog *>(m_form.window())) {
+                m_form.closeByFrame();
+                return true;
+            }
+            return m_form.pressCancel();
         default:
             return false;
         }

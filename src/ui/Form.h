@@ -3,7 +3,8 @@
 // modeless or modal, hidden (stays loaded, its controls keep their values) and unloaded
 // (runs Form_Unload, which may cancel; leaves the open forms). A window with a Cancel (or
 // Close) button names it as its cancel button: Escape presses it, and so does closing the
-// window by its frame. A window without one is unloaded by its frame.
+// window by its frame. A window without one is unloaded by its frame, and a dialog without
+// one by Escape too.
 //
 // Forms are created with std::make_shared: the open forms hold them while loaded, and an
 // unloaded form stays alive until the event loop runs again, because a handler of the form

@@ -2,11 +2,14 @@
 // what its Cancel (or Close) button does. Tab in a multi-line box or a list moves the focus
 // to the next control, as in every other box.
 
+#include "app/frmAbout.h"
+#include "app/frmProperties.h"
 #include "editor/frmEditRel.h"
 #include "editor/frmNames.h"
 #include "editor/frmNewConcept.h"
 #include "editor/frmNote.h"
 #include "editor/frmNoteList.h"
+#include "ontology/Lookups.h"
 #include "publish/frmGenHTML.h"
 #include "tbeditor/TBEditorFixture.h"
 #include "tbeditor/frmFind.h"
@@ -16,6 +19,7 @@
 #include "tools/frmImport.h"
 #include "tools/frmOntoOptions.h"
 #include "tools/frmTransfer.h"
+#include "support/UserKeys.h"
 #include "ui/DataList.h"
 
 #include <QAction>
@@ -26,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -287,6 +292,41 @@ const LeaveCase leaveCases[] = {
          EXPECT_EQ(TermbaseInfo.DCList, before.DCList);
          EXPECT_EQ(TermbaseInfo.CSBrowser, before.CSBrowser);
      }},
+    // Without a Cancel: leaving confirms nothing.
+    {"OntologyProperties",
+     [](DialogKeysTest &f, Way way) {
+         const QString name = OntologyInfo.Name;
+         f.modals.expect<frmProperties>([way](frmProperties &d) {
+             d.txtName->setText("Renamed");
+             leave(d, way);
+             EXPECT_FALSE(d.isLoaded());
+             EXPECT_FALSE(d.confirmed());
+         });
+         f.main->mnuFileProperties->trigger();
+         EXPECT_FALSE(f.modals.pending());
+         EXPECT_EQ(OntologyInfo.Name, name);
+         EXPECT_FALSE(f.main->caption().contains("Renamed"));
+     }},
+    {"TermbaseProperties",
+     [](DialogKeysTest &f, Way way) {
+         f.newTermbase("Kin");
+         f.modals.expect<frmProperties>([way](frmProperties &d) {
+             d.txtName->setText("Renamed");
+             leave(d, way);
+             EXPECT_FALSE(d.isLoaded());
+         });
+         f.editor->mnuFileProperties->trigger();
+         EXPECT_FALSE(f.modals.pending());
+         EXPECT_EQ(TermbaseInfo.Name, "Kin");
+     }},
+    {"About",
+     [](DialogKeysTest &f, Way way) {
+         f.main->mnuHelpAbout->trigger();
+         const auto d = ui::forms().first<frmAbout>();
+         ASSERT_TRUE(d);
+         leave(*d, way);
+         EXPECT_FALSE(d->isLoaded());
+     }},
 };
 
 }  // namespace
@@ -343,4 +383,40 @@ TEST_F(DialogKeysTest, TabLeavesTheMultiLineBoxesAndTheConceptList)
     tabOutAndBack(main->dblConcepts);
     EXPECT_EQ(main->dblConcepts->currentRow(), row) << "Tab walks no rows";
     EXPECT_EQ(main->CurrentConcept, "DOG");
+}
+
+// Enter typed in a box with an Add button of its own beside it runs that Add, and the
+// dialog stays for the next one.
+TEST_F(DialogKeysTest, EnterInABoxBesideItsAddButtonRunsAdd)
+{
+    struct Case {
+        const char *box;
+        std::function<void()> open;  // the dialog shown, Enter typed in the box, and left
+        std::function<bool()> added;
+    } cases[] = {
+        {"the new subset's name",
+         [&] {
+             modals.expect<frmOntoOptions>([](frmOntoOptions &d) {
+                 keys::focusBox(d.txtNewSubset);
+                 keys::type("Mammals");
+                 keys::press(Qt::Key_Return);
+                 EXPECT_TRUE(d.isShown()) << "Enter is not OK here";
+                 EXPECT_EQ(d.ListView1->findItems("Mammals", Qt::MatchExactly).size(), 1);
+                 keys::focusBox(d.txtNewSubset);
+                 d.txtNewSubset->setText("Birds");
+                 keys::pressKeypadEnter();
+                 EXPECT_TRUE(d.isShown());
+                 d.cmdCancel->click();
+             });
+             main->mnuToolsOptions->trigger();
+         },
+         [] { return FindSubsetID("Mammals").has_value() && FindSubsetID("Birds").has_value(); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.box);
+        c.open();
+        EXPECT_FALSE(modals.pending());
+        EXPECT_TRUE(c.added());
+    }
+    EXPECT_FALSE(boxes.pending()) << boxes.prompts().join(" | ").toStdString();
 }

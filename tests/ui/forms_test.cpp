@@ -144,6 +144,7 @@ TEST_F(Forms, ALoopOverTheSnapshotSurvivesFormsUnloadingOthers)
     EXPECT_EQ(captions(ui::forms().snapshot()), (QStringList{"Ontology Editor", "Note"}))
         << "a form that cancels its unload stays";
     EXPECT_TRUE(note->isLoaded());
+    note->cancelUnload = false;  // the next test starts with no form open
 }
 
 TEST_F(Forms, HideKeepsTheFormLoadedAndUnloadKeepsItReadable)
@@ -352,20 +353,29 @@ TEST_F(Forms, AModalShowWithoutItsScriptFailsInsteadOfHanging)
         "was never shown");
 }
 
-TEST_F(Forms, ADialogHiddenByItsOwnCodeEndsTheModalShowButEscDoesNot)
+TEST_F(Forms, ADialogHiddenByItsOwnCodeEndsTheModalShowAndEscUnloadsOneWithoutCancel)
 {
     auto main = std::make_shared<MainForm>();
     main->show();
-    ScriptedModals modals;
-    modals.expect<NamesForm>([](NamesForm &f) {
-        QTest::keyClick(f.txtValue, Qt::Key_Escape);
-        EXPECT_TRUE(f.isShown()) << "Esc is the Cancel button's, where the window gives it one";
-        f.dialog()->accept();
-    });
-    auto names = std::make_shared<NamesForm>();
-    names->showModal(*main);
-    EXPECT_TRUE(names->isLoaded());
-    EXPECT_FALSE(names->isShown());
+    struct Case {
+        const char *name;
+        std::function<void(NamesForm &)> user;
+        bool loadedAfter;  // hidden, and so read as confirmed
+    } cases[] = {
+        {"its own code hides it", [](NamesForm &f) { f.dialog()->accept(); }, true},
+        {"Esc, as the close box does", [](NamesForm &f) { QTest::keyClick(f.txtValue, Qt::Key_Escape); }, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedModals modals;
+        modals.expect<NamesForm>(c.user);
+        auto names = std::make_shared<NamesForm>();
+        names->showModal(*main);
+        EXPECT_FALSE(modals.pending());
+        EXPECT_EQ(names->isLoaded(), c.loadedAfter);
+        EXPECT_FALSE(names->isShown());
+        names->unload();
+    }
 }
 
 TEST_F(Forms, AModalShowNeedsARunner)
