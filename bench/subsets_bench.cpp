@@ -1,7 +1,8 @@
 // Times the subset and batch-naming work on one synthetic ontology (see
 // make_ontology.cpp): moving 100,000 concepts, picked across the ontology in no order,
 // into another subset; naming them in one language and removing those names; and
-// removing the subset that now holds them, with one termbase linked that loses them too.
+// removing the subset that now holds them, with one termbase linked that loses them too;
+// and moving 10,000 rows of a subset's list, checked at random, as the Transfer window does.
 // Prints "<operation> <concepts> <value> <unit>" lines, the ontology's size as <concepts>,
 // and what the operations add to the peak memory, which must not follow the size of the
 // ontology.
@@ -10,6 +11,7 @@
 
 #include "Figures.h"
 #include "ontology/BatchNames.h"
+#include "ontology/ConceptList.h"
 #include "ontology/Global.h"
 #include "ontology/Subsets.h"
 #include "termbase/NewTermbase.h"
@@ -105,6 +107,29 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "removed %lld of %lld concepts\n", qlonglong(removed.size()), qlonglong(chosen.size()));
 
     bench::figure("peak_memory_over_open_ontology", bench::peakMegabytes() - baseline, "MB");
+
+    // The Transfer window's list of the first subset with 10,000 rows checked here and
+    // there: the checked rows are read in list order, then moved.
+    {
+        const ConceptList listed(OntologyDB, QStringLiteral("Subset_ID = ?"), QVariantList{1});
+        std::vector<int> rows(static_cast<size_t>(listed.rowCount()));
+        std::iota(rows.begin(), rows.end(), 0);
+        std::shuffle(rows.begin(), rows.end(), *QRandomGenerator::global());
+        rows.resize(std::min<size_t>(rows.size(), 10000));
+        std::sort(rows.begin(), rows.end());
+        const int scattered = *FreeSubsetID();
+        AddSubset(scattered, QStringLiteral("Scattered"));
+        qsizetype moved = 0;
+        bench::figure("transfer_10k_scattered_rows", timedMs([&] {
+                          QStringList checked;
+                          for (int row : rows)
+                              checked << listed.text(row);
+                          moved = TransferConcepts(checked, 1, scattered);
+                      }),
+                      "ms");
+        if (moved != qsizetype(rows.size()))
+            std::fprintf(stderr, "moved %lld of %lld checked rows\n", qlonglong(moved), qlonglong(rows.size()));
+    }
     OntologyDB.close();
     return 0;
 }

@@ -39,8 +39,8 @@ std::shared_ptr<ConceptList> ConceptList::relatable(const db::Database &db)
 }
 
 ConceptList::ConceptList(const db::Database &db, const QString &filter, const QVariantList &params, Reading reading)
-    : m_db(db), m_filter(filter.isEmpty() ? QString() : QStringLiteral(" AND ") + filter), m_params(params),
-      m_reading(reading)
+    : m_db(db), m_filter(filter.isEmpty() ? QString() : QStringLiteral(" AND ") + filter), m_pageFilter(m_filter),
+      m_params(params), m_reading(reading)
 {
     if (m_reading == Reading::AsShown) {
         fetchMore();  // the first screenful is there when the list is shown
@@ -57,6 +57,16 @@ ConceptList::ConceptList(const db::Database &db, const QString &filter, const QV
         ++n;
     }
     recount();
+    // A page read along the identifier index passes over the concepts the filter leaves
+    // out, about PageSize * all / m_count of them; read by an index on a filtered field
+    // (the subset's), it sorts every listed row from the page's first on. The first is
+    // cheaper once the list holds more than sqrt(PageSize * all) rows: a subset of most
+    // concepts then reads a page in a few milliseconds instead of sorting the subset.
+    if (!m_filter.isEmpty()) {
+        const qint64 all = m_db.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
+        if (qint64(m_count) * m_count >= qint64(PageSize) * all)
+            m_pageFilter = QStringLiteral(" AND +(") + filter + QLatin1Char(')');
+    }
 }
 
 int ConceptList::rowCount() const { return m_reading == Reading::AsShown ? int(m_fetched.size()) : m_count; }
@@ -119,7 +129,7 @@ const std::vector<QString> &ConceptList::page(int index) const
     slot.index = -1;
     slot.rows.clear();
     const Page &p = m_pages.at(size_t(index));
-    db::Statement st(m_db, QStringLiteral("SELECT Concept FROM CONCEPTS WHERE Concept >= ?") + m_filter +
+    db::Statement st(m_db, QStringLiteral("SELECT Concept FROM CONCEPTS WHERE Concept >= ?") + m_pageFilter +
                                QStringLiteral(" ORDER BY Concept LIMIT %1").arg(p.size));
     st.bind(1, p.firstKey);
     for (int i = 0; i < m_params.size(); ++i)

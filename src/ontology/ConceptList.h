@@ -82,6 +82,9 @@ private:
 
     db::Database m_db;
     QString m_filter;  // " AND ..." after the page condition
+    // The same for reading a page: its fields kept from any index ("+(...)") when the
+    // identifier index reads a page quicker.
+    QString m_pageFilter;
     QVariantList m_params;
     Reading m_reading;
 
