@@ -1,12 +1,15 @@
 #include "tbeditor/TBEditorFixture.h"
 #include "termbase/LinkedFiles.h"
 #include "editor/frmNewConcept.h"
+#include "ontology/Lookups.h"
 #include "ontology/Subsets.h"
 #include "support/HeaderClicks.h"
 #include "tools/frmOntoOptions.h"
+#include "tools/frmImport.h"
 #include "tools/frmTransfer.h"
 #include "ui/CheckList.h"
 #include "ui/DataList.h"
+#include "ui/StatusBar.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -366,4 +369,143 @@ TEST_F(SubsetsTest, TransferMovesTheCheckedConceptsAndOffersSubsetsAddedSince)
     EXPECT_EQ(subsetOf("CAT"), GetSubsetID("Wild"));
     EXPECT_EQ(subsetOf("DOG"), 2);
     EXPECT_EQ(subsetOf("COW"), 1);
+}
+
+TEST_F(SubsetsTest, TransferShownAgainListsTheSourceAsItStandsKeepingTheChecksOfWhatIsLeft)
+{
+    subset(2, "Pets");
+    add("COW", 1);
+    const int general = OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 1").toInt();
+    const auto transfer = [&](const std::function<void(frmTransfer &)> &script) {
+        options([&](frmOntoOptions &d) {
+            modals.expect<frmTransfer>(script);
+            d.cmdTransfer->click();
+        });
+    };
+    const auto listedRows = [](const frmTransfer &t) {
+        QStringList out;
+        for (int row = 0; row < t.ListView1->rowCount(); ++row)
+            out << t.ListView1->text(row);
+        return out;
+    };
+    transfer([&](frmTransfer &t) {
+        for (const char *id : {"CAT", "COW", "DOG"})
+            check(*t.ListView1, id);
+        t.cmdCancel->click();
+    });
+
+    // The main window adds one concept to the subset and deletes another.
+    main->mnuConceptAdd->trigger();
+    const auto adding = ui::forms().first<frmNewConcept>();
+    ASSERT_TRUE(adding);
+    ASSERT_TRUE(adding->dblParents->findFirst([](const QString &t) { return t == "OBJECT"; }));
+    adding->txtConcept->setText("HORSE");
+    adding->cmdAdd->click();
+    adding->cmdClose->click();
+    ASSERT_EQ(subsetOf("HORSE"), 1);
+    main->txtCptSearch->setText("CAT");
+    ASSERT_EQ(main->CurrentConcept, "CAT");
+    boxes.expect("Are you sure you want to delete this concept?", Answer::Yes);
+    main->mnuConceptDelete->trigger();
+    ASSERT_FALSE(ConceptExists("CAT"));
+
+    transfer([&](frmTransfer &t) {
+        EXPECT_EQ(t.ListView1->headerText(), QString::number(general) + " Concepts in General subset");
+        EXPECT_TRUE(listedRows(t).contains("HORSE"));
+        EXPECT_FALSE(listedRows(t).contains("CAT"));
+        EXPECT_EQ(t.ListView1->checkedTexts(), (QStringList{"COW", "DOG"})) << "the checks of what is left stay";
+        t.cbxTo->setCurrentIndex(1);
+        boxes.expect("Are you sure you want to transfer", Answer::Yes).expect("2 Concepts transferred.");
+        t.cmdTranfer->click();
+        EXPECT_EQ(t.ListView1->headerText(), QString::number(general - 2) + " Concepts in General subset");
+        t.cmdCancel->click();
+    });
+    EXPECT_EQ(subsetOf("DOG"), 2);
+    EXPECT_EQ(subsetOf("COW"), 2);
+    EXPECT_EQ(subsetOf("HORSE"), 1);
+}
+
+// Whatever command changes the number of concepts, the status bar's two figures are those
+// of the file and of the list as they now stand.
+TEST_F(SubsetsTest, EveryCommandThatChangesTheConceptsCountsThemAgain)
+{
+    subset(2, "Pets");
+    subset(3, "Farm");
+    add("PET-A", 2);
+    add("PET-B", 2);
+    options([&](frmOntoOptions &d) { d.optMy->click(); });  // the list shows the active subset only
+    ASSERT_EQ(OntologyInfo.ListTop, 1);
+    ASSERT_EQ(OntologyInfo.ActiveSet, 1);
+
+    struct Case {
+        const char *command;
+        std::function<void()> run;
+    } cases[] = {
+        {"Add Concept",
+         [&] {
+             main->mnuConceptAdd->trigger();
+             const auto adding = ui::forms().first<frmNewConcept>();
+             ASSERT_TRUE(adding);
+             ASSERT_TRUE(adding->dblParents->findFirst([](const QString &t) { return t == "OBJECT"; }));
+             adding->txtConcept->setText("HORSE");
+             adding->cmdAdd->click();
+             adding->cmdClose->click();
+         }},
+        {"Delete Concept",
+         [&] {
+             main->txtCptSearch->setText("CAT");
+             ASSERT_EQ(main->CurrentConcept, "CAT");
+             boxes.expect("Are you sure you want to delete this concept?", Answer::Yes);
+             main->mnuConceptDelete->trigger();
+         }},
+        {"removing a subset",
+         [&] {
+             options([&](frmOntoOptions &d) {
+                 choose(d, "Pets");
+                 boxes.expect("Are you sure you want to remove subset", Answer::Yes);
+                 d.cmdRemove->click();
+                 choose(d, "General");
+                 d.cmdActivate->click();
+             });
+         }},
+        {"transferring out of the listed subset",
+         [&] {
+             options([&](frmOntoOptions &d) {
+                 modals.expect<frmTransfer>([&](frmTransfer &t) {
+                     t.cbxTo->setCurrentIndex(t.cbxTo->findText("Farm"));
+                     check(*t.ListView1, "DOG");
+                     boxes.expect("Are you sure you want to transfer", Answer::Yes).expect("1 Concepts transferred.");
+                     t.cmdTranfer->click();
+                     t.cmdCancel->click();
+                 });
+                 d.cmdTransfer->click();
+             });
+         }},
+        {"Import",
+         [&] {
+             files.answer(dir.write("more.oxp", "(PUPPY IS-A VALUE OBJECT 1)\r\n(KITTEN IS-A VALUE OBJECT 1)\r\n"));
+             modals.expect<frmImport>([](frmImport &d) {
+                 d.cmdOpenFile->click();
+                 d.cmdCheckFile->click();
+                 d.cmdImport->click();
+                 d.cmdClose->click();
+             });
+             main->mnuFileImport->trigger();
+         }},
+    };
+    // What the status bar must show, from the file.
+    const auto counts = [] {
+        const qint64 listed =
+            OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = ?", {OntologyInfo.ActiveSet}).toLongLong();
+        return QStringList{QString::number(listed) + " listed", QString::number(CountAllConcepts()) + " total"};
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.command);
+        const QStringList before = counts();
+        c.run();
+        EXPECT_FALSE(modals.pending());
+        EXPECT_FALSE(boxes.pending()) << boxes.prompts().join(" | ").toStdString();
+        ASSERT_NE(counts(), before) << "the command changed the concepts";
+        EXPECT_EQ((QStringList{main->StatusBar1->panelText(3), main->StatusBar1->panelText(4)}), counts());
+    }
 }
