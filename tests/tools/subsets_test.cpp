@@ -55,6 +55,24 @@ protected:
     {
         return main->dblConcepts->findFirst([&](const QString &text) { return text == identifier; });
     }
+    // Concept > Add and Concept > Delete, as the user runs them from the main window.
+    void addUnderObject(const QString &id)
+    {
+        main->mnuConceptAdd->trigger();
+        const auto adding = ui::forms().first<frmNewConcept>();
+        ASSERT_TRUE(adding);
+        ASSERT_TRUE(adding->dblParents->findFirst([](const QString &t) { return t == "OBJECT"; }));
+        adding->txtConcept->setText(id);
+        adding->cmdAdd->click();
+        adding->cmdClose->click();
+    }
+    void deleteConcept(const QString &id)
+    {
+        main->txtCptSearch->setText(id);
+        ASSERT_EQ(main->CurrentConcept, id);
+        boxes.expect("Are you sure you want to delete this concept?", Answer::Yes);
+        main->mnuConceptDelete->trigger();
+    }
 };
 
 // The subset list as shown: "name count" per row.
@@ -395,18 +413,9 @@ TEST_F(SubsetsTest, TransferShownAgainListsTheSourceAsItStandsKeepingTheChecksOf
     });
 
     // The main window adds one concept to the subset and deletes another.
-    main->mnuConceptAdd->trigger();
-    const auto adding = ui::forms().first<frmNewConcept>();
-    ASSERT_TRUE(adding);
-    ASSERT_TRUE(adding->dblParents->findFirst([](const QString &t) { return t == "OBJECT"; }));
-    adding->txtConcept->setText("HORSE");
-    adding->cmdAdd->click();
-    adding->cmdClose->click();
+    addUnderObject("HORSE");
     ASSERT_EQ(subsetOf("HORSE"), 1);
-    main->txtCptSearch->setText("CAT");
-    ASSERT_EQ(main->CurrentConcept, "CAT");
-    boxes.expect("Are you sure you want to delete this concept?", Answer::Yes);
-    main->mnuConceptDelete->trigger();
+    deleteConcept("CAT");
     ASSERT_FALSE(ConceptExists("CAT"));
 
     transfer([&](frmTransfer &t) {
@@ -441,23 +450,8 @@ TEST_F(SubsetsTest, EveryCommandThatChangesTheConceptsCountsThemAgain)
         const char *command;
         std::function<void()> run;
     } cases[] = {
-        {"Add Concept",
-         [&] {
-             main->mnuConceptAdd->trigger();
-             const auto adding = ui::forms().first<frmNewConcept>();
-             ASSERT_TRUE(adding);
-             ASSERT_TRUE(adding->dblParents->findFirst([](const QString &t) { return t == "OBJECT"; }));
-             adding->txtConcept->setText("HORSE");
-             adding->cmdAdd->click();
-             adding->cmdClose->click();
-         }},
-        {"Delete Concept",
-         [&] {
-             main->txtCptSearch->setText("CAT");
-             ASSERT_EQ(main->CurrentConcept, "CAT");
-             boxes.expect("Are you sure you want to delete this concept?", Answer::Yes);
-             main->mnuConceptDelete->trigger();
-         }},
+        {"Add Concept", [&] { addUnderObject("HORSE"); }},
+        {"Delete Concept", [&] { deleteConcept("CAT"); }},
         {"removing a subset",
          [&] {
              options([&](frmOntoOptions &d) {
