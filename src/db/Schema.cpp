@@ -64,6 +64,27 @@ const Index *primaryIndex(const Table &t)
 
 QString indexSqlName(const QString &table, const QString &index) { return table + QLatin1Char('.') + index; }
 
+namespace {
+
+QString indexSql(const Table &t, const Index &i, const QString &create)
+{
+    QStringList cols;
+    for (const QString &f : i.fields)
+        cols << quoteIdent(f);
+    return QStringLiteral("%1 %2 ON %3 (%4)")
+        .arg(create, quoteIdent(indexSqlName(t.name, i.name)), quoteIdent(t.name), cols.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
+void createMissingIndexes(Database &db, const Schema &schema)
+{
+    for (const Table &t : schema.tables)
+        for (const Index &i : t.indexes)
+            if (!i.primary && !i.unique)
+                db.execute(indexSql(t, i, QStringLiteral("CREATE INDEX IF NOT EXISTS")));
+}
+
 void createSchema(Database &db, const Schema &schema)
 {
     Transaction tx(db);
@@ -94,13 +115,9 @@ void createSchema(Database &db, const Schema &schema)
 
         QStringList leading;  // first field of every index, to see which keys lack one
         for (const Index &i : t.indexes) {
-            QStringList cols;
-            for (const QString &f : i.fields)
-                cols << quoteIdent(f);
             leading << i.fields.value(0).toLower();
-            db.execute(QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-                           .arg((i.primary || i.unique) ? QStringLiteral("UNIQUE ") : QString(),
-                                quoteIdent(indexSqlName(t.name, i.name)), quoteIdent(t.name), cols.join(QStringLiteral(", "))));
+            db.execute(indexSql(t, i, (i.primary || i.unique) ? QStringLiteral("CREATE UNIQUE INDEX")
+                                                               : QStringLiteral("CREATE INDEX")));
         }
         // A cascade looks up the child rows by the foreign field; without an index that
         // is a scan of the whole child table for every parent row changed.

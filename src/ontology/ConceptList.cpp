@@ -4,6 +4,7 @@
 #include "db/Text.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -21,86 +22,97 @@ std::shared_ptr<ConceptList> ConceptList::listView(const db::Database &db, int l
     return std::make_shared<ConceptList>(db, QString(), QVariantList{});
 }
 
+namespace {
+
+ConceptList::Part typeIs(int type) { return {QStringLiteral("Type = ?"), QVariantList{type}, true}; }
+
+}  // namespace
+
 std::shared_ptr<ConceptList> ConceptList::parentsOfType(const db::Database &db, int type)
 {
-    return std::make_shared<ConceptList>(db, QStringLiteral("(Type = ? OR Type = ?)"), QVariantList{type, RootType},
-                                         Reading::AsShown);
+    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(type), typeIs(RootType)});
 }
 
 std::shared_ptr<ConceptList> ConceptList::ofType(const db::Database &db, int type)
 {
-    return std::make_shared<ConceptList>(db, QStringLiteral("Type = ?"), QVariantList{type}, Reading::AsShown);
+    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(type)});
 }
 
+// Every type a concept is stored with but attributes and relations, each type read from
+// the index by type.
 std::shared_ptr<ConceptList> ConceptList::relatable(const db::Database &db)
 {
-    return std::make_shared<ConceptList>(db, QStringLiteral("Type <> ? AND Type <> ?"),
-                                         QVariantList{AttributeType, RelationType}, Reading::AsShown);
+    return std::make_shared<ConceptList>(
+        db, std::vector<Part>{typeIs(ObjectType), typeIs(EventType), typeIs(HiddenRelationType), typeIs(RootType)});
 }
 
-ConceptList::ConceptList(const db::Database &db, const QString &filter, const QVariantList &params, Reading reading)
-    : m_db(db), m_filter(filter.isEmpty() ? QString() : QStringLiteral(" AND ") + filter), m_pageFilter(m_filter),
-      m_params(params), m_reading(reading)
+ConceptList::ConceptList(const db::Database &db, std::vector<Part> parts) : m_db(db), m_parts(std::move(parts))
 {
-    if (m_reading == Reading::AsShown) {
-        fetchMore();  // the first screenful is there when the list is shown
-        return;
-    }
-    db::Statement all(m_db, QStringLiteral("SELECT Concept FROM CONCEPTS WHERE 1") + m_filter +
-                                QStringLiteral(" ORDER BY Concept"));
-    all.bindAll(m_params);
+    for (Part &part : m_parts)
+        part.pageFilter = part.filter;
     int n = 0;
-    while (all.step()) {
+    readRows(nullptr, -1, [&](const QString &identifier) {
         if (n % PageSize == 0)
-            m_pages.push_back({all.column(0).toString(), 0});
+            m_pages.push_back({identifier, 0});
         ++m_pages.back().size;
         ++n;
-    }
+    });
     recount();
     // A page read along the identifier index passes over the concepts the filter leaves
     // out, about PageSize * all / m_count of them; read by an index on a filtered field
     // (the subset's), it sorts every listed row from the page's first on. The first is
     // cheaper once the list holds more than sqrt(PageSize * all) rows: a subset of most
     // concepts then reads a page in a few milliseconds instead of sorting the subset.
-    if (!m_filter.isEmpty()) {
+    if (m_parts.size() == 1 && !m_parts.front().filter.isEmpty() && !m_parts.front().inIdentifierOrder) {
         const qint64 all = m_db.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
         if (qint64(m_count) * m_count >= qint64(PageSize) * all)
-            m_pageFilter = QStringLiteral(" AND +(") + filter + QLatin1Char(')');
+            m_parts.front().pageFilter = QStringLiteral("+(") + m_parts.front().filter + QLatin1Char(')');
     }
 }
 
-int ConceptList::rowCount() const { return m_reading == Reading::AsShown ? int(m_fetched.size()) : m_count; }
-
-bool ConceptList::canFetchMore() const { return m_reading == Reading::AsShown && !m_exhausted; }
-
-int ConceptList::fetchMore()
+void ConceptList::readRows(const QString *from, int limit, const std::function<void(const QString &)> &row) const
 {
-    if (!canFetchMore())
-        return 0;
-    const bool first = m_fetched.empty();
-    db::Statement st(m_db, QStringLiteral("SELECT Concept FROM CONCEPTS WHERE ") +
-                               (first ? QStringLiteral("1") : QStringLiteral("Concept > ?")) + m_filter +
-                               QStringLiteral(" ORDER BY Concept LIMIT %1").arg(FetchSize));
-    int at = 1;
-    if (!first)
-        st.bind(at++, m_fetched.back());
-    for (const QVariant &p : m_params)
-        st.bind(at++, p);
-    int added = 0;
-    while (st.step()) {
-        m_fetched.push_back(st.column(0).toString());
-        ++added;
+    struct Run {
+        std::unique_ptr<db::Statement> st;
+        QString next;
+        bool more = false;
+    };
+    std::vector<Run> runs;
+    for (const Part &part : m_parts) {
+        QString sql = QStringLiteral("SELECT Concept FROM CONCEPTS WHERE ") +
+                      (from ? QStringLiteral("Concept >= ?") : QStringLiteral("1"));
+        const QString &filter = from ? part.pageFilter : part.filter;
+        if (!filter.isEmpty())
+            sql += QStringLiteral(" AND ") + filter;
+        sql += QStringLiteral(" ORDER BY Concept");
+        if (limit >= 0)
+            sql += QStringLiteral(" LIMIT %1").arg(limit);
+        Run run{std::make_unique<db::Statement>(m_db, sql), {}, false};
+        int at = 1;
+        if (from)
+            run.st->bind(at++, *from);
+        for (const QVariant &p : part.params)
+            run.st->bind(at++, p);
+        run.more = run.st->step();
+        if (run.more)
+            run.next = run.st->column(0).toString();
+        runs.push_back(std::move(run));
     }
-    m_exhausted = added < FetchSize;
-    return added;
+    for (int n = 0; limit < 0 || n < limit; ++n) {
+        Run *least = nullptr;
+        for (Run &r : runs)
+            if (r.more && (!least || below(r.next, least->next)))
+                least = &r;
+        if (!least)
+            return;
+        row(least->next);
+        least->more = least->st->step();
+        if (least->more)
+            least->next = least->st->column(0).toString();
+    }
 }
 
-void ConceptList::fetchUpTo(const QString &key) const
-{
-    auto *self = const_cast<ConceptList *>(this);
-    while (!m_exhausted && (m_fetched.empty() || below(m_fetched.back(), key)))
-        self->fetchMore();
-}
+int ConceptList::rowCount() const { return m_count; }
 
 void ConceptList::recount()
 {
@@ -129,22 +141,14 @@ const std::vector<QString> &ConceptList::page(int index) const
     slot.index = -1;
     slot.rows.clear();
     const Page &p = m_pages.at(size_t(index));
-    db::Statement st(m_db, QStringLiteral("SELECT Concept FROM CONCEPTS WHERE Concept >= ?") + m_pageFilter +
-                               QStringLiteral(" ORDER BY Concept LIMIT %1").arg(p.size));
-    st.bind(1, p.firstKey);
-    for (int i = 0; i < m_params.size(); ++i)
-        st.bind(i + 2, m_params.at(i));
     slot.rows.reserve(size_t(p.size));
-    while (st.step())
-        slot.rows.push_back(st.column(0).toString());
+    readRows(&p.firstKey, p.size, [&](const QString &identifier) { slot.rows.push_back(identifier); });
     slot.index = index;
     return slot.rows;
 }
 
 QString ConceptList::text(int row) const
 {
-    if (m_reading == Reading::AsShown)
-        return row >= 0 && row < int(m_fetched.size()) ? m_fetched[size_t(row)] : QString();
     if (row < 0 || row >= m_count)
         return {};
     const int index = int(std::upper_bound(m_offsets.begin(), m_offsets.end(), row) - m_offsets.begin()) - 1;
@@ -162,10 +166,6 @@ int ConceptList::pageOf(const QString &key) const
 
 int ConceptList::lowerBound(const QString &text) const
 {
-    if (m_reading == Reading::AsShown) {
-        fetchUpTo(text);
-        return int(std::lower_bound(m_fetched.begin(), m_fetched.end(), text, below) - m_fetched.begin());
-    }
     if (m_count == 0)
         return 0;
     // The page the text belongs in holds the answer, or the answer is the first row of
@@ -179,7 +179,7 @@ int ConceptList::lowerBound(const QString &text) const
     return m_count;
 }
 
-int ConceptList::findPrefix(const QString &prefix) const
+int ConceptList::findPrefix(const QString &prefix)
 {
     if (prefix.isEmpty())
         return -1;
@@ -199,18 +199,21 @@ int ConceptList::find(const QString &identifier) const
 
 bool ConceptList::shows(const QString &identifier) const
 {
-    db::Statement st(m_db, QStringLiteral("SELECT 1 FROM CONCEPTS WHERE Concept = ?") + m_filter);
-    st.bind(1, identifier);
-    for (int i = 0; i < m_params.size(); ++i)
-        st.bind(i + 2, m_params.at(i));
-    const bool found = st.step();
-    st.reset();
-    return found;
+    for (const Part &part : m_parts) {
+        db::Statement st(m_db, QStringLiteral("SELECT 1 FROM CONCEPTS WHERE Concept = ?") +
+                                   (part.filter.isEmpty() ? QString() : QStringLiteral(" AND ") + part.filter));
+        st.bind(1, identifier);
+        for (int i = 0; i < part.params.size(); ++i)
+            st.bind(i + 2, part.params.at(i));
+        if (st.step())
+            return true;
+    }
+    return false;
 }
 
 int ConceptList::conceptAdded(const QString &identifier)
 {
-    if (m_reading == Reading::AsShown || !shows(identifier))
+    if (!shows(identifier))
         return -1;
     // The file holds the new row already: the rows read for its page run one further,
     // and the new identifier's place among them is its row.
@@ -241,7 +244,7 @@ int ConceptList::conceptAdded(const QString &identifier)
 
 int ConceptList::conceptRemoved(const QString &identifier)
 {
-    if (m_reading == Reading::AsShown || m_pages.empty())
+    if (m_pages.empty())
         return -1;
     // The file no longer holds the row: the rows read for its page run one further, and
     // the first one not below the identifier stands where it stood.

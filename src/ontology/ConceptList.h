@@ -8,22 +8,22 @@
 // changes one page, so the list follows a change without being read again.
 //
 // The lists of the add dialog and the pickers (parentsOfType, ofType, relatable) choose
-// by Type, which the index does not hold: knowing all their rows would mean reading every
-// concept's row. They read their rows as they are shown instead, a batch at a time from
-// the start, so they open at once and cost what has been scrolled through.
+// by Type. Each type is read in identifier order from the index by type and identifier,
+// and the types are merged: these lists know all their rows at once too, for the same
+// pass over the index, and never read a concept's row.
 
 #include "db/Database.h"
 #include "ui/RowSource.h"
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class ConceptList : public ui::RowSource {
 public:
     static constexpr int PageSize = 1024;
-    static constexpr int FetchSize = 256;
 
     // The concept list under the list-view option. listTop 1: only the concepts of the
     // subset activeSet; 2: relations (Type 4 and 14) hidden; any other value: every concept.
@@ -35,20 +35,31 @@ public:
     // The concepts a relation or a domain or range may point to: neither attributes nor relations.
     static std::shared_ptr<ConceptList> relatable(const db::Database &db);
 
-    enum class Reading { AllRows, AsShown };
-    // filter: conditions joined to the others with AND (bound values in params), or "".
-    ConceptList(const db::Database &db, const QString &filter, const QVariantList &params,
-                Reading reading = Reading::AllRows);
+    // Conditions joined to the others with AND (bound values in params), or "" for every
+    // concept. A list's rows are the union of its parts; no concept meets two of them.
+    struct Part {
+        QString filter;
+        QVariantList params;
+        // True when an index gives the part's rows in identifier order (the index by type
+        // and identifier); otherwise a page may be read along the identifier index.
+        bool inIdentifierOrder = false;
+        // The filter for reading a page: its fields kept from any index ("+(...)") when
+        // the identifier index reads a page quicker.
+        QString pageFilter = {};
+    };
+    ConceptList(const db::Database &db, std::vector<Part> parts);
+    ConceptList(const db::Database &db, const QString &filter, const QVariantList &params)
+        : ConceptList(db, std::vector<Part>{{filter, params}})
+    {
+    }
 
     int rowCount() const override;
     QString text(int row) const override;
-    bool canFetchMore() const override;
-    int fetchMore() override;
 
     // The first row whose identifier begins with prefix, letters compared without regard
     // to case as the file compares them and every other character taken as itself; -1
     // when no identifier begins so, or the prefix is empty.
-    int findPrefix(const QString &prefix) const;
+    int findPrefix(const QString &prefix) override;
     // The row of this identifier (any letter case, as the key compares), -1 when the
     // list does not show it.
     int find(const QString &identifier) const;
@@ -63,7 +74,7 @@ public:
     bool shows(const QString &identifier) const;
     // True when the list shows every concept, so that any concept that leaves the file
     // left the list.
-    bool showsEveryConcept() const { return m_filter.isEmpty(); }
+    bool showsEveryConcept() const { return m_parts.size() == 1 && m_parts.front().filter.isEmpty(); }
 
 private:
     struct Page {
@@ -77,18 +88,14 @@ private:
     int lowerBound(const QString &text) const;
     void recount();
     void forgetPages() const;
-    // Reads rows as shown until one is not below key, or no more are left.
-    void fetchUpTo(const QString &key) const;
+    // Every part's rows from the first not below from, in identifier order, merged; at
+    // most limit of them, or all when limit is negative (a page: from is given, and each
+    // part is read by its page filter). Calls row with each.
+    void readRows(const QString *from, int limit, const std::function<void(const QString &)> &row) const;
 
     db::Database m_db;
-    QString m_filter;  // " AND ..." after the page condition
-    // The same for reading a page: its fields kept from any index ("+(...)") when the
-    // identifier index reads a page quicker.
-    QString m_pageFilter;
-    QVariantList m_params;
-    Reading m_reading;
+    std::vector<Part> m_parts;
 
-    // AllRows
     std::vector<Page> m_pages;
     std::vector<int> m_offsets;  // the first row of every page
     int m_count = 0;
@@ -98,8 +105,4 @@ private:
     };
     mutable std::array<CachedPage, 4> m_cache;
     mutable size_t m_nextSlot = 0;
-
-    // AsShown
-    mutable std::vector<QString> m_fetched;
-    mutable bool m_exhausted = false;
 };

@@ -1,6 +1,8 @@
 #include "OntologyFile.h"
 
 #include "MetaData.h"
+#include "OntologySchema.h"
+#include "db/Schema.h"
 
 OntologyInfoRecord NewOntologyInfo(const PropertiesText &text)
 {
@@ -33,6 +35,12 @@ void OpenOntologyDatabase(const QString &path)
         if (!ReadOntologyMetaData(OntologyInfo))
             throw db::DbError(db::err::ObjectNotFound,
                               QStringLiteral("The file has no properties record (table MetaData is empty)."));
+        try {
+            db::createMissingIndexes(OntologyDB, ontologySchema());
+        } catch (const db::DbError &) {
+            // A file that cannot be written is used without the indexes it lacks: its
+            // lists take longer to open, and nothing else changes.
+        }
         UseSessionInheritTable();
         OntologyInfo.Modified = QDate::currentDate();
     } catch (...) {

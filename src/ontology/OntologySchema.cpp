@@ -21,9 +21,11 @@ db::Schema ontologySchema()
 {
     db::Schema s;
     s.tables = {
+        // The lists that choose by type read each type in identifier order from this
+        // index alone, without the rows.
         {"CONCEPTS",
          {text("Concept", 255), memo("Definition"), of("Type", FieldType::Byte), of("Subset_ID", FieldType::Byte)},
-         {primary("Concept", {"Concept"})}},
+         {primary("Concept", {"Concept"}), plain("Type", {"Type", "Concept"})}},
         {"Names",
          {counter("Name_ID"), text("Concept", 255), text("Lang_ID", 2), text("Name", 255)},
          {primary("Name_ID", {"Name_ID"}), plain("Concept", {"Concept"}), plain("Lang_ID", {"Lang_ID"})}},

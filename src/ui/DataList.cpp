@@ -1,6 +1,7 @@
 #include "DataList.h"
 
 #include <QAbstractListModel>
+#include <QApplication>
 #include <QHeaderView>
 
 namespace ui {
@@ -37,6 +38,7 @@ public:
         if (added > 0)
             rowsAdded(m_count, added);
     }
+    int shownCount() const { return m_count; }
     void rowsAdded(int first, int count)
     {
         beginInsertRows({}, first, first + count - 1);
@@ -157,6 +159,61 @@ bool DataList::findFirst(const std::function<bool(const QString &)> &matches)
         }
     }
     return false;
+}
+
+void DataList::tellRowsRead()
+{
+    const int read = rowCount() - m_model->shownCount();
+    if (read > 0)
+        m_model->rowsAdded(m_model->shownCount(), read);
+}
+
+void DataList::keyboardSearch(const QString &search)
+{
+    if (!m_source || search.isEmpty())
+        return;
+    // Letters typed in quick succession are one prefix; after a pause, or when the
+    // prefix so far leads nowhere, the letter starts a new one.
+    if (!m_sinceTyped.isValid() || m_sinceTyped.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_sinceTyped.start();
+    m_typed += search;
+    int row = -1;
+    try {
+        row = m_source->findPrefix(m_typed);
+        if (row < 0 && m_typed != search) {
+            m_typed = search;
+            row = m_source->findPrefix(m_typed);
+        }
+    } catch (...) {
+        // A key has nobody to tell: the selection stays, and the window's next command
+        // reads the file again and reports.
+    }
+    tellRowsRead();
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+QModelIndex DataList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    // Home and End go to the first and the last row, as in any list; a table would go to
+    // the first and the last column of the row.
+    if (cursorAction == MoveHome || cursorAction == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    if (cursorAction == MoveEnd && m_source && m_source->canFetchMore()) {
+        try {
+            while (m_source->canFetchMore() && m_source->fetchMore() > 0) {
+            }
+        } catch (...) {
+            // As when scrolling: the list ends where reading stopped, and the window's
+            // next command reads the file again and reports.
+        }
+        tellRowsRead();
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
 }
 
 QString DataList::text() const

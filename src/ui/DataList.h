@@ -5,9 +5,14 @@
 // The window moves the selection from code (after a find or a rebuild) without the click
 // handler running; the click handler is for the user's selection only. text() is the
 // selected row's field, also while the list is hidden, and "" when no row is selected.
+//
+// The keys walk the whole list however large it is: letters typed in quick succession go
+// to the first row beginning with them, End to the last row, also of a source that reads
+// its rows as they are shown.
 
 #include "RowSource.h"
 
+#include <QElapsedTimer>
 #include <QTableView>
 #include <functional>
 #include <memory>
@@ -43,9 +48,16 @@ public:
     void onClick(std::function<void()> handler) { m_onClick = std::move(handler); }
     void onDblClick(std::function<void()> handler) { m_onDblClick = std::move(handler); }
 
+    void keyboardSearch(const QString &search) override;
+
+protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
 private:
     class Model;
     void reloadRows();  // not reset(): that is a slot of the view
+    // After the source read more rows than the view was told of.
+    void tellRowsRead();
 
     std::shared_ptr<RowSource> m_source;
     Model *m_model;
@@ -53,6 +65,8 @@ private:
     bool m_settingFromCode = false;
     std::function<void()> m_onClick;
     std::function<void()> m_onDblClick;
+    QString m_typed;
+    QElapsedTimer m_sinceTyped;
 };
 
 }  // namespace ui

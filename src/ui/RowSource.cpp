@@ -4,6 +4,18 @@
 
 namespace ui {
 
+int RowSource::findPrefix(const QString &prefix)
+{
+    if (prefix.isEmpty())
+        return -1;
+    for (int row = 0;; ++row) {
+        if (row >= rowCount() && (!canFetchMore() || fetchMore() == 0))
+            return -1;
+        if (text(row).startsWith(prefix, Qt::CaseInsensitive))
+            return row;
+    }
+}
+
 QueryCursorRows::QueryCursorRows(std::shared_ptr<const db::QueryCursor> cursor, const QString &field)
     : m_cursor(std::move(cursor)), m_column(m_cursor->columns().require(field))
 {

@@ -23,6 +23,10 @@ public:
     virtual bool canFetchMore() const { return false; }
     // Reads the next rows; returns how many were added at the end.
     virtual int fetchMore() { return 0; }
+    // The first row whose text begins with prefix, letters compared without regard to
+    // case; -1 when none does or the prefix is empty. This one reads the rows in turn,
+    // reading on while the source has more; a source that knows its order finds it quicker.
+    virtual int findPrefix(const QString &prefix);
 };
 
 // The rows of a query cursor, showing one field. The cursor is shared, not copied: the

@@ -280,3 +280,45 @@ TEST_F(AddConceptTest, CloseEndsTheDialog)
     dialog->cmdClose->click();
     EXPECT_FALSE(dialog->isLoaded());
 }
+
+// The parents of a type are listed whole at once: the scroll bar covers them all, and the
+// keys reach any of them however many there are.
+TEST_F(AddConceptTest, TheKeysReachEveryParent)
+{
+    for (int i = 0; i < 1500; ++i)
+        addConcept(QStringLiteral("P-%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("OBJECT"));
+    const QString last =
+        OntologyDB.scalar("SELECT Concept FROM CONCEPTS WHERE Type IN (1, 100) ORDER BY Concept DESC LIMIT 1").toString();
+    const auto dialog = addDialog();
+    ui::DataList *parents = dialog->dblParents;
+    EXPECT_EQ(parents->model()->rowCount(), count("SELECT COUNT(*) FROM CONCEPTS WHERE Type IN (1, 100)"))
+        << "every parent is in the list before it is scrolled";
+    struct Case {
+        const char *what;
+        std::function<void()> keys;
+        QString selected;
+    } cases[] = {
+        {"End", [] { keys::press(Qt::Key_End); }, last},
+        {"Home after End", [] { keys::press(Qt::Key_End); keys::press(Qt::Key_Home); }, "ALL"},
+        {"a prefix typed", [] { keys::type("p-12"); }, "P-1200"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        keys::focusBox(parents);
+        parents->setCurrentRow(0);
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        c.keys();
+        EXPECT_EQ(parents->text(), c.selected);
+    }
+    keys::press(Qt::Key_End);
+    keys::press(Qt::Key_PageUp);
+    EXPECT_LT(parents->currentRow(), parents->rowCount() - 1) << "Page Up goes up from the last row";
+    EXPECT_GT(parents->currentRow(), parents->rowCount() - 100) << "by a page, not to the top";
+    // What the list shows chosen is the parent the new concept goes under.
+    keys::focusBox(parents);
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+    keys::type("p-1499");
+    dialog->txtConcept->setText("NEWEST");
+    dialog->cmdAdd->click();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM ISA WHERE Concept = 'NEWEST' AND ISA = 'P-1499'"), 1);
+}

@@ -170,6 +170,7 @@ TEST(OntologySchema, EveryFieldIndexAndRelationIsAsDesigned)
           "Type TINYINT",
           "Subset_ID TINYINT",
           "index Concept UNIQUE (Concept)",
+          "index Type (Type, Concept)",
           "index fk_Subset_ID (Subset_ID)",
           "relation SubsetsConcepts Subset_ID -> Subsets.Subset_ID UPDATE CASCADE DELETE CASCADE"}},
         {"Inherit",

@@ -1,6 +1,7 @@
 #include "db/Cursor.h"
 #include "db/Database.h"
 #include "support/TestFolder.h"
+#include "support/UserKeys.h"
 #include "ui/DataList.h"
 #include "ui/RowSource.h"
 
@@ -255,4 +256,50 @@ TEST(DataList, TabLeavesTheListForTheNextControlAndShiftTabComesBack)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), before);
     EXPECT_EQ(list->text(), "C");
+}
+
+// Every source the lists are built on, walked by the keys the user presses in the list:
+// one that holds its rows and one that reads them as they are shown.
+TEST(DataList, TheKeysWalkTheWholeListOfAnySource)
+{
+    QStringList thousand;
+    for (int i = 0; i < 1000; ++i)
+        thousand << QString::number(i);
+    struct Source {
+        const char *what;
+        std::function<std::shared_ptr<ui::RowSource>()> make;
+    } sources[] = {
+        {"rows held", [&] { return std::make_shared<ui::StringRows>(thousand); }},
+        {"rows read as shown", [] { return std::make_shared<GrowingRows>(); }},
+    };
+    struct Case {
+        const char *what;
+        std::function<void()> keys;
+        const char *selected;
+    } cases[] = {
+        {"End", [] { keys::press(Qt::Key_End); }, "999"},
+        {"Home after End", [] { keys::press(Qt::Key_End); keys::press(Qt::Key_Home); }, "0"},
+        {"a prefix typed", [] { keys::type("99"); }, "99"},
+        {"a prefix past the rows read at first", [] { keys::type("876"); }, "876"},
+        {"a prefix no row has keeps the last one found", [] { keys::type("5x"); }, "5"},
+    };
+    for (const Source &s : sources) {
+        SCOPED_TRACE(s.what);
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.what);
+            ui::DataList list;
+            QStringList clicks;
+            list.onClick([&] { clicks << list.text(); });
+            list.resize(200, 300);
+            list.bind(s.make());
+            keys::focusBox(&list);
+            list.setCurrentRow(1);
+            QTest::qWait(QApplication::keyboardInputInterval() + 50);  // a pause: the next letters start afresh
+            c.keys();
+            EXPECT_EQ(list.text(), c.selected);
+            ASSERT_FALSE(clicks.isEmpty()) << "a key moves the selection as a click does";
+            EXPECT_EQ(clicks.back(), c.selected);
+            EXPECT_EQ(list.model()->rowCount(), list.rowCount()) << "the view knows every row read";
+        }
+    }
 }
