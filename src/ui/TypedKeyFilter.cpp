@@ -60,7 +60,9 @@ protected:
         case QEvent::Drop:
             return watched == m_box && drop(*static_cast<QDropEvent *>(event));
         case QEvent::ContextMenu:
-            return watched == m_box && contextMenu(*static_cast<QContextMenuEvent *>(event));
+            // A combo box shows its line edit's menu itself, past the line edit's filters.
+            return (watched == m_box || watched == m_box->parent()) &&
+                   contextMenu(*static_cast<QWidget *>(watched), *static_cast<QContextMenuEvent *>(event));
         default:
             return false;
         }
@@ -116,15 +118,39 @@ private:
         return true;
     }
 
-    bool contextMenu(const QContextMenuEvent &e)
+    // The box's own menu, built here rather than taken from Qt's: its Paste is this
+    // filter's, whatever Qt's menu is wired to.
+    bool contextMenu(const QWidget &asked, const QContextMenuEvent &e)
     {
-        if (m_box->contextMenuPolicy() != Qt::DefaultContextMenu)
+        if (asked.contextMenuPolicy() != Qt::DefaultContextMenu)
             return false;
-        QMenu *menu = m_box->createStandardContextMenu();
-        for (QAction *a : menu->actions())
-            if (QObject::disconnect(a, SIGNAL(triggered()), m_box, SLOT(paste())))
-                QObject::connect(a, &QAction::triggered, m_box, [this] { paste(QApplication::clipboard()->text()); });
+        auto *menu = new QMenu(m_box);
         menu->setAttribute(Qt::WA_DeleteOnClose);
+        const bool editable = !m_box->isReadOnly();
+        const bool shown = m_box->echoMode() == QLineEdit::Normal;  // a password is neither cut nor copied
+        const bool selected = m_box->hasSelectedText();
+        const auto add = [&](const QString &text, QKeySequence::StandardKey key, bool enabled, auto act) {
+            const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+            QAction *a = menu->addAction(shortcut.isEmpty() ? text : text + QLatin1Char('\t') + shortcut);
+            a->setEnabled(enabled);
+            QObject::connect(a, &QAction::triggered, m_box, act);
+        };
+        QLineEdit *box = m_box;
+        if (editable) {
+            add(QLineEdit::tr("&Undo"), QKeySequence::Undo, box->isUndoAvailable(), [box] { box->undo(); });
+            add(QLineEdit::tr("&Redo"), QKeySequence::Redo, box->isRedoAvailable(), [box] { box->redo(); });
+            menu->addSeparator();
+            add(QLineEdit::tr("Cu&t"), QKeySequence::Cut, selected && shown, [box] { box->cut(); });
+        }
+        add(QLineEdit::tr("&Copy"), QKeySequence::Copy, selected && shown, [box] { box->copy(); });
+        if (editable) {
+            add(QLineEdit::tr("&Paste"), QKeySequence::Paste, !QApplication::clipboard()->text().isEmpty(),
+                [this] { paste(QApplication::clipboard()->text()); });
+            add(QLineEdit::tr("Delete"), QKeySequence::UnknownKey, selected, [box] { box->del(); });
+        }
+        menu->addSeparator();
+        add(QLineEdit::tr("Select All"), QKeySequence::SelectAll, box->selectedText() != box->text(),
+            [box] { box->selectAll(); });
         menu->popup(e.globalPos());
         return true;
     }

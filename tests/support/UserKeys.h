@@ -73,12 +73,13 @@ inline bool pasteMiddleButton(const QString &selection)
     return true;
 }
 
-// Right click, then the menu's Paste. False when the box has no context menu.
+// Right click, then the menu's Paste. False when the box has no context menu (a combo
+// box's line edit leaves its menu to the combo box).
 inline bool pasteFromContextMenu(const QString &clip)
 {
     QApplication::clipboard()->setText(clip);
     QLineEdit *edit = editUnderMouse();
-    if (edit->contextMenuPolicy() != Qt::DefaultContextMenu)
+    if (edit->contextMenuPolicy() != Qt::DefaultContextMenu && focus()->contextMenuPolicy() != Qt::DefaultContextMenu)
         return false;
     QContextMenuEvent click(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
     QCoreApplication::sendEvent(edit, &click);

@@ -5,6 +5,7 @@
 #include "ui/TypedKeyFilter.h"
 
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -93,6 +94,58 @@ TEST_F(TypedKeysTest, AHandlerThatStopsEnterKeepsItFromTheWindow)
     keys::pressKeypadEnter();
     EXPECT_EQ(entered, 2);
     EXPECT_TRUE(reached.keys.empty());
+}
+
+// The box's context menu is the filter's own: each item does what it says, its Paste
+// through the handler, in a line edit and in an editable combo box's line edit.
+TEST_F(TypedKeysTest, EveryItemOfTheContextMenuDoesWhatItSays)
+{
+    // Opens the menu with a right click on the box and chooses the item.
+    const auto choose = [](QLineEdit *line, const QString &item) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, line->rect().center(), line->mapToGlobal(line->rect().center()));
+        QCoreApplication::sendEvent(line, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu) {
+            ADD_FAILURE() << "no context menu";
+            return;
+        }
+        QAction *chosen = nullptr;
+        for (QAction *a : menu->actions())
+            if (a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')) == item)
+                chosen = a;
+        if (!chosen)
+            ADD_FAILURE() << "no item " << item.toStdString();
+        else if (!chosen->isEnabled())
+            ADD_FAILURE() << "item " << item.toStdString() << " is disabled";
+        else
+            chosen->trigger();
+        menu->close();
+    };
+    struct Case {
+        const char *what;
+        QStringList items;  // chosen in turn
+        QString after;
+        QString clipboard;  // after, as the items left it
+    } cases[] = {
+        {"Paste", {"Paste"}, "ABX-Y", "x y!"},
+        {"Undo of a paste", {"Paste", "Undo"}, "AB", "x y!"},
+        {"Select All and Cut", {"Select All", "Cut"}, "", "AB"},
+        {"Select All and Copy", {"Select All", "Copy"}, "AB", "AB"},
+        {"Select All and Delete", {"Select All", "Delete"}, "", "x y!"},
+        {"Select All and Paste over it", {"Select All", "Paste"}, "X-Y", "x y!"},
+    };
+    for (QLineEdit *line : {edit, combo->lineEdit()}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(line == edit ? "line edit: " : "combo box: ") + c.what);
+            keys::focusBox(line == edit ? static_cast<QWidget *>(edit) : combo);
+            line->setText("AB");
+            QApplication::clipboard()->setText("x y!");
+            for (const QString &item : c.items)
+                choose(line, item);
+            EXPECT_EQ(line->text(), c.after);
+            EXPECT_EQ(QApplication::clipboard()->text(), c.clipboard);
+        }
+    }
 }
 
 }  // namespace
