@@ -61,13 +61,6 @@ protected:
             }
             return false;
         }
-        if (event->type() != QEvent::MouseButtonRelease)
-            return false;
-        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
-        if (watched == m_form.dblConcepts->viewport())
-            m_form.dblConcepts_MouseUp(button);
-        else if (watched == m_form.lvwNames->viewport())
-            m_form.lvwNames_MouseUp(button);
         return false;
     }
 
@@ -115,8 +108,8 @@ void frmOntoEdit::wireConceptPanes()
                           {EnterKey::Passes, [this](const QString &text) { txtCptSearch_Paste(text); }});
     txtDef->installEventFilter(events);
     txtDef->viewport()->installEventFilter(events);
-    dblConcepts->viewport()->installEventFilter(events);
-    lvwNames->viewport()->installEventFilter(events);
+    ui::onPopupRequest(dblConcepts, ui::command(w, [this] { dblConcepts_MouseUp(Qt::RightButton); }));
+    ui::onPopupRequest(lvwNames, ui::command(w, [this] { lvwNames_MouseUp(Qt::RightButton); }));
 
     QObject::connect(txtCptSearch, &QLineEdit::textChanged, w, ui::command(w, [this] { txtCptSearch_Change(); }));
     dblConcepts->onClick(ui::command(w, [this] { dblConcepts_Click(); }));

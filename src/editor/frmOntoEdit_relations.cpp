@@ -70,14 +70,10 @@ void frmOntoEdit::buildPropertyCommands()
     mnuInherit->addSeparator();
     mnuInheritCopy = item(mnuInherit, QStringLiteral("&Copy to Clipboard"), &frmOntoEdit::mnuInheritCopy_Click);
 
-    const auto rightClick = [w](QWidget *pane, std::function<void()> handler) {
-        pane->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(pane, &QWidget::customContextMenuRequested, w, ui::command(w, [handler] { handler(); }));
-    };
-    rightClick(lstRels, [this] { lstRels_MouseUp(Qt::RightButton); });
-    rightClick(lstAttrs, [this] { lstAttrs_MouseUp(Qt::RightButton); });
-    rightClick(lstISA, [this] { lstISA_MouseUp(Qt::RightButton); });
-    rightClick(lvwInherit, [this] { lvwInherit_MouseUp(Qt::RightButton); });
+    ui::onPopupRequest(lstRels, ui::command(w, [this] { lstRels_MouseUp(Qt::RightButton); }));
+    ui::onPopupRequest(lstAttrs, ui::command(w, [this] { lstAttrs_MouseUp(Qt::RightButton); }));
+    ui::onPopupRequest(lstISA, ui::command(w, [this] { lstISA_MouseUp(Qt::RightButton); }));
+    ui::onPopupRequest(lvwInherit, ui::command(w, [this] { lvwInherit_MouseUp(Qt::RightButton); }));
     QObject::connect(lstRels, &QListWidget::itemDoubleClicked, w, ui::command(w, [this] { lstRels_DblClick(); }));
 
     // Setting these from code (clearing the panes) runs the same handlers as a click.

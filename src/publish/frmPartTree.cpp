@@ -56,10 +56,6 @@ protected:
             }
             return false;
         }
-        if (watched == m_form.Tree1->viewport() && event->type() == QEvent::MouseButtonRelease) {
-            m_form.Tree1_MouseUp(static_cast<QMouseEvent *>(event)->button());
-            return false;
-        }
         if (watched == m_form.StatusBar1) {
             if (event->type() == QEvent::MouseButtonPress)
                 m_form.StatusBar1_MouseDown(static_cast<QMouseEvent *>(event)->button());
@@ -95,7 +91,7 @@ frmPartTree::frmPartTree() : ConceptTreeWindow(2)
     auto *events = new PartTreeEvents(*this);
     // The combo box, not its line edit, holds the focus and receives the keys.
     cbxFind->installEventFilter(events);
-    Tree1->viewport()->installEventFilter(events);
+    ui::onPopupRequest(Tree1, ui::command(w, [this] { Tree1_MouseUp(Qt::RightButton); }));
     StatusBar1->installEventFilter(events);
     QObject::connect(cbxFind, &QComboBox::activated, w, ui::command(w, [this](int) { cbxFind_Click(); }));
     QObject::connect(lstRels, &QListWidget::itemClicked, w, ui::command(w, [this](auto &&...) { lstRels_Click(); }));

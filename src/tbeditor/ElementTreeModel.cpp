@@ -507,7 +507,7 @@ void ElementTreeView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QModelIndex pointed = indexAt(event->position().toPoint());
     QTreeView::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton && onMouseUp)
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton && onMouseUp)
         onMouseUp(event->button(), pointed);
 }
 

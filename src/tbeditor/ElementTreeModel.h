@@ -118,8 +118,9 @@ public:
     using QTreeView::edit;  // starting an edit from code (Modify)
 
     std::function<void(const QModelIndex &)> onNodeClick;
-    // The press of any button moves the selected node, but only the left one clicks:
-    // pointed is the node under the pointer (invalid over empty space).
+    // The press of any button moves the selected node, but only the left one clicks, and
+    // the right one asks for the pop-up (ui::onPopupRequest): this is the release of any
+    // other. pointed is the node under the pointer (invalid over empty space).
     std::function<void(Qt::MouseButton button, const QModelIndex &pointed)> onMouseUp;
     // False refuses the edit.
     std::function<bool(const QModelIndex &)> beforeLabelEdit;

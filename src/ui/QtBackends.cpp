@@ -8,7 +8,6 @@
 #include "PopupMenu.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -142,7 +141,7 @@ public:
 class QtPopupMenus : public PopupMenuBackend {
 public:
     // QMenu::exec triggers the chosen action before it returns.
-    void popup(QMenu &menu) override { menu.exec(QCursor::pos()); }
+    void popup(QMenu &menu, const QPoint &at) override { menu.exec(at); }
 };
 
 class DesktopOutsideOpens : public OutsideOpenBackend {

@@ -2,6 +2,7 @@
 // concepts and the report on the clipboard.
 
 #include "PanesFixture.h"
+#include "support/PopupRequests.h"
 #include "ontology/LocalSlots.h"
 #include "support/HeaderClicks.h"
 #include "ui/StatusBar.h"
@@ -200,4 +201,13 @@ TEST_F(InheritPaneTest, TheReportOnTheClipboardFollowsTheShownOrder)
     main->chkInhRels->setChecked(false);
     main->mnuInheritCopy_Click();
     EXPECT_EQ(QGuiApplication::clipboard()->text().split("\r\n").at(2), "Include: Attributes");
+}
+
+TEST_F(InheritPaneTest, TheKeysOpenThePopupAtTheCurrentRow)
+{
+    showPane(main->lvwInherit);
+    main->optCumulative->click();
+    ASSERT_GT(main->lvwInherit->topLevelItemCount(), 0);
+    clickRow(main->lvwInherit, main->lvwInherit->model()->index(0, 0));
+    expectPopupByEveryWay(popups, main->lvwInherit, "Inherit");
 }

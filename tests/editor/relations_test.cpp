@@ -2,6 +2,7 @@
 // dialog: adding with the inverse row, the refusals, deleting and following by row key.
 
 #include "PanesFixture.h"
+#include "support/PopupRequests.h"
 #include "ontology/LocalSlots.h"
 #include "ui/Forms.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTreeWidget>
 #include <QPushButton>
 
 namespace {
@@ -379,5 +381,28 @@ TEST_F(PanesTest, EachModeOfTheRelationDialogShowsItsControls)
         EXPECT_EQ(d->Label3->text(), c.label3);
         EXPECT_TRUE(d->txtConcept1->isReadOnly());
         d->unload();
+    }
+}
+
+// Every pane with a pop-up opens it by the keys as by the right button, at its current
+// row, so that the commands only a pop-up holds are within the keyboard's reach.
+TEST_F(PanesTest, EveryPaneOpensItsPopupByTheKeysAtItsRow)
+{
+    showConcept("CAR");
+    struct Case {
+        const char *what;
+        QAbstractItemView *pane;
+        const char *title;
+    } cases[] = {
+        {"concept list", main->dblConcepts, "Concept"}, {"names", main->lvwNames, "Name"},
+        {"IS-A links", main->lstISA, "ISA"},            {"relations", main->lstRels, "Relationship"},
+        {"attributes", main->lstAttrs, "Attribute"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        showPane(c.pane);
+        if (c.pane->model()->rowCount() > 0 && !c.pane->currentIndex().isValid())
+            clickRow(c.pane, c.pane->model()->index(0, 0));
+        expectPopupByEveryWay(popups, c.pane, c.title);
     }
 }

@@ -4,6 +4,7 @@
 #include "TreeWindowsFixture.h"
 #include "publish/frmOntoNav.h"
 #include "publish/frmPartTree.h"
+#include "support/PopupRequests.h"
 #include "support/ScriptedPopupMenus.h"
 #include "support/UserClicks.h"
 #include "support/UserKeys.h"
@@ -432,4 +433,16 @@ TEST_F(TreeWindowsTest, ADeepMatchIsScrolledIntoViewBothWays)
         bar->setValue(bar->maximum());
         EXPECT_TRUE(textShown());
     }
+}
+
+TEST_F(TreeWindowsTest, ThePartTreeOpensItsPopupByTheKeysAtTheSelectedNode)
+{
+    main->mnuTreeObject_Click();
+    const auto tree = onlyTree();
+    ASSERT_TRUE(tree);
+    activate(*tree);
+    ScriptedPopupMenus popups;
+    tree->lblFind_Change(QStringLiteral("CART"));
+    ASSERT_EQ(tree->Tree1->currentIndex(), tree->Tree1->selectionModel()->selectedIndexes().value(0));
+    expectPopupByEveryWay(popups, tree->Tree1, "TreeMenu");
 }

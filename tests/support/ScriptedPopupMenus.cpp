@@ -44,9 +44,9 @@ ScriptedPopupMenus &ScriptedPopupMenus::chooseNothing()
     return *this;
 }
 
-void ScriptedPopupMenus::popup(QMenu &menu)
+void ScriptedPopupMenus::popup(QMenu &menu, const QPoint &at)
 {
-    PoppedMenu popped{plainText(menu.title()), {}};
+    PoppedMenu popped{plainText(menu.title()), {}, at};
     QAction *chosen = nullptr;
     const std::optional<QString> choice =
         m_script.empty() ? std::nullopt : m_script.front();

@@ -5,6 +5,7 @@
 
 #include "ui/PopupMenu.h"
 
+#include <QPoint>
 #include <QString>
 #include <deque>
 #include <optional>
@@ -20,6 +21,7 @@ struct PoppedItem {
 struct PoppedMenu {
     QString title;
     std::vector<PoppedItem> items;
+    QPoint at;  // where it opened, in screen coordinates
     // nullptr when the menu had no such item.
     const PoppedItem *item(const QString &text) const;
 };
@@ -33,7 +35,7 @@ public:
     ScriptedPopupMenus &chooseNothing();
 
     const std::vector<PoppedMenu> &shown() const { return m_shown; }
-    void popup(QMenu &menu) override;
+    void popup(QMenu &menu, const QPoint &at) override;
 
 private:
     std::deque<std::optional<QString>> m_script;

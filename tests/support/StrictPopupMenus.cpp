@@ -9,7 +9,7 @@ namespace {
 
 class StrictPopupMenus : public ui::PopupMenuBackend {
 public:
-    void popup(QMenu &menu) override
+    void popup(QMenu &menu, const QPoint &) override
     {
         ADD_FAILURE() << "pop-up menu no script expected: \"" << menu.title().toStdString() << "\"";
     }

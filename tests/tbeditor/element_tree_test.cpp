@@ -4,6 +4,7 @@
 // renaming in place.
 
 #include "ElementsFixture.h"
+#include "support/PopupRequests.h"
 #include "support/ScriptedPopupMenus.h"
 #include "support/UserClicks.h"
 #include "support/UserKeys.h"
@@ -425,4 +426,22 @@ TEST_F(ElementTreeTest, RenamingInPlaceStoresTermsAndBackMatterItemsOnly)
     editor->collapseNode(node(dog));
     editor->RevealElement(reference);
     EXPECT_EQ(nodes().text(node(reference)), "http://b");
+}
+
+// The element tree and the categories, as a tree and as a list, open their pop-ups by the
+// keys as by the right button, at the current node: Delete is only in the element's.
+TEST_F(ElementTreeTest, TheTreesOpenTheirPopupsByTheKeysAtTheCurrentNode)
+{
+    ScriptedPopupMenus menus;
+    const qint64 dog = entry("DOG");
+    click(dog);
+    expectPopupByEveryWay(menus, editor->Tree1, "Elem");
+    EXPECT_EQ(editor->CurrentElemID, dog) << "the keys keep the current element";
+    for (const char *shape : {"tree", "list"}) {
+        SCOPED_TRACE(shape);
+        TermbaseInfo.DCList = shape;
+        editor->SetEditMode();
+        chooseCategory("8");
+        expectPopupByEveryWay(menus, &categories(), "Help");
+    }
 }
