@@ -10,6 +10,7 @@
 #include "termbase/Global.h"
 #include "ui/CommandBoundary.h"
 #include "ui/DataList.h"
+#include "ui/PopupMenu.h"
 #include "ui/MsgBox.h"
 #include "ui/Forms.h"
 #include "ui/StatusBar.h"
@@ -20,6 +21,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -33,6 +35,33 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Enter and Space on a category chosen with the arrow keys act on it as a click does.
+class CategoryKeys : public QObject {
+public:
+    CategoryKeys(QTreeWidget *categories, std::function<void(QTreeWidgetItem *)> choose)
+        : QObject(categories), m_categories(categories), m_choose(std::move(choose))
+    {
+        categories->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            return false;
+        if (QTreeWidgetItem *current = m_categories->currentItem())
+            m_choose(current);
+        return true;
+    }
+
+private:
+    QTreeWidget *m_categories;
+    std::function<void(QTreeWidgetItem *)> m_choose;
+};
 
 struct ToolButton {
     int index;
@@ -204,21 +233,23 @@ void frmTBEDitor::buildPanes()
     Tree1->onNodeClick = [this](const QModelIndex &node) {
         ui::runCommand(window(), [&] { Tree1_NodeClick(node); });
     };
-    Tree1->onMouseUp = [this](Qt::MouseButton button, const QModelIndex &pointed) {
-        // Over no node the press moved nothing: like a left click there, it leaves the
-        // current element and an open value editor, with what was typed into it, alone.
+    // Over no node the press moved nothing: like a left click there, it leaves the current
+    // element and an open value editor, with what was typed into it, alone. Over a node it
+    // made the node the current element, as a click makes it, before any pop-up acts on
+    // it; during the pick of a cross-reference's target that is the pick, and no pop-up
+    // follows. The keys ask at the current node.
+    const auto mouseUp = [this](Qt::MouseButton button, const QModelIndex &pointed) {
         if (!pointed.isValid())
             return;
         ui::runCommand(window(), [&] {
-            // The press moved the selection: the node pointed at becomes the current
-            // element, as a click makes it, before any pop-up acts on it. During the pick
-            // of a cross-reference's target that is the pick, and no pop-up follows.
             const bool picking = XRefMode;
             Tree1_NodeClick(selectedNode());
             if (!picking)
                 Tree1_MouseUp(button);
         });
     };
+    Tree1->onMouseUp = mouseUp;
+    ui::onPopupRequest(Tree1, [mouseUp](const QModelIndex &at) { mouseUp(Qt::RightButton, at); });
     Tree1->beforeLabelEdit = [this](const QModelIndex &) {
         bool cancel = false;
         Tree1_BeforeLabelEdit(cancel);
@@ -235,11 +266,10 @@ void frmTBEDitor::buildPanes()
     QObject::connect(Tree2, &QTreeWidget::itemClicked, w, ui::command(w, [this](QTreeWidgetItem *node, int) { Tree2_NodeClick(node); }));
     QObject::connect(ListView1, &QTreeWidget::itemClicked, w,
                      ui::command(w, [this](QTreeWidgetItem *item, int) { ListView1_ItemClick(item); }));
-    for (QTreeWidget *categories : {Tree2, ListView1}) {
-        categories->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(categories, &QWidget::customContextMenuRequested, w,
-                         ui::command(w, [this](const QPoint &) { Tree2_MouseUp(Qt::RightButton); }));
-    }
+    new CategoryKeys(Tree2, ui::command(w, [this](QTreeWidgetItem *node) { Tree2_NodeClick(node); }));
+    new CategoryKeys(ListView1, ui::command(w, [this](QTreeWidgetItem *item) { ListView1_ItemClick(item); }));
+    for (QTreeWidget *categories : {Tree2, ListView1})
+        ui::onPopupRequest(categories, ui::command(w, [this] { Tree2_MouseUp(Qt::RightButton); }));
 
     StatusBar1 = new ui::StatusBar(3, w);
     // Counts of large termbases are shown whole, up to ten million entries.

@@ -347,3 +347,43 @@ TEST_F(StoreTest, AStoredNumberIsShownAsItIsAndNeverChangedByShowingIt)
     EXPECT_EQ(editor->sldData->minimum(), 0);
     EXPECT_EQ(editor->sldData->maximum(), 100);
 }
+
+// A category reached with the arrow keys is chosen by Enter or Space, in the tree and in
+// the list alike, and opens the value editor a click opens.
+TEST_F(StoreTest, TheKeysChooseACategoryAsAClickDoes)
+{
+    const qint64 dog = entry("DOG");
+    struct Key {
+        const char *what;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keysPressed[] = {
+        {"Enter", Qt::Key_Return, {}},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier},
+        {"Space", Qt::Key_Space, {}},
+    };
+    for (const char *shape : {"tree", "list"}) {
+        TermbaseInfo.DCList = shape;
+        editor->SetEditMode();
+        for (const Key &k : keysPressed) {
+            SCOPED_TRACE(std::string(shape) + " " + k.what);
+            click(3);
+            click(dog);
+            ASSERT_TRUE(editor->txtData->isHidden());
+            QTreeWidgetItem *note = category("8");
+            ASSERT_NE(note, nullptr);
+            for (QTreeWidgetItem *up = note->parent(); up; up = up->parent())
+                up->setExpanded(true);
+            categories().setFocus();
+            ASSERT_EQ(QApplication::focusWidget(), &categories());
+            press(Qt::Key_Home);
+            for (int i = 0; i < 500 && categories().currentItem() != note; ++i)
+                press(Qt::Key_Down);
+            ASSERT_EQ(categories().currentItem(), note);
+            ASSERT_TRUE(editor->txtData->isHidden()) << "moving to a category chooses nothing";
+            press(k.key, k.modifiers);
+            EXPECT_FALSE(editor->txtData->isHidden());
+            EXPECT_EQ(editor->txtDC->text(), note->text(0));
+        }
+    }
+}
