@@ -38,8 +38,8 @@ void OpenOntologyDatabase(const QString &path)
         try {
             db::createMissingIndexes(OntologyDB, ontologySchema());
         } catch (const db::DbError &) {
-            // A file that cannot be written is used without the indexes it lacks: its
-            // lists take longer to open, and nothing else changes.
+            // A file that cannot take them now (locked by another program, a full disk)
+            // is used without the indexes it lacks: its lists take longer to open.
         }
         UseSessionInheritTable();
         OntologyInfo.Modified = QDate::currentDate();

@@ -173,3 +173,19 @@ TEST(NewOntologyInfo, StartsWithTheDefaultOptions)
     EXPECT_EQ(info.AutoName, 0);
     EXPECT_EQ(info.ActiveSet, 1);
 }
+
+// A file made before the index by type and identifier gets it when opened.
+TEST(OpenOntologyDatabase, AFileWithoutTheIndexByTypeGetsItAtOpen)
+{
+    TestFolder dir;
+    ui::setAppPath(dir.path());
+    const QString path = ontologyFile(dir, "old.ont", someInfo("Old"));
+    {
+        db::Database old = db::Database::open(path);
+        old.execute("DROP INDEX \"CONCEPTS.Type\"");
+    }
+    ASSERT_EQ(openError(path), 0);
+    EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = 'CONCEPTS.Type'").toInt(), 1);
+    ReleaseOntologyDatabase();
+    ui::setAppPath({});
+}
