@@ -2,6 +2,7 @@
 // opening the file up to the first concept shown with its panes and painted; with every
 // pane switched on (descendants, ancestors, inherited slots), an identifier typed key by
 // key with real key events, the add dialog and the IS-A, domain and range pickers opened,
+// the add dialog's parent list walked by End and by type-ahead,
 // and adding, renaming and deleting a leaf and adding an IS-A link, each until the list
 // and the panes show the change. Prints "<operation> <concepts> <median> <unit>" lines,
 // and the memory, which must not follow the number of concepts listed.
@@ -197,6 +198,36 @@ int main(int argc, char **argv)
     dialog->window()->repaint();
     figure("add-dialog-open", ms(dialogTimer), "ms");
     figure("memory-growth-with-pickers-and-add-dialog", residentMegabytes() - beforePickers, "MB");
+
+    // The parent list walked by the keys, each key until the list is painted: End to the
+    // last parent, then a prefix typed (each letter within the type-ahead interval).
+    {
+        ui::DataList *parents = dialog->dblParents;
+        parents->setFocus();
+        parents->setCurrentRow(0);
+        QApplication::processEvents();
+        QElapsedTimer t;
+        t.start();
+        QTest::keyClick(parents, Qt::Key_End);
+        parents->repaint();
+        figure("parent-list-end", ms(t), "ms");
+        if (parents->currentRow() != parents->rowCount() - 1)
+            std::fprintf(stderr, "End reached row %d of %d\n", parents->currentRow(), parents->rowCount());
+        std::vector<double> jumps;
+        for (const QString &prefix : {QStringLiteral("c-5"), QStringLiteral("c-98765"), QStringLiteral("c-1234")}) {
+            QTest::qWait(QApplication::keyboardInputInterval() + 10);  // a pause: a new prefix
+            for (const QChar c : prefix) {
+                t.restart();
+                QTest::keyClick(parents, c.toLatin1());
+                parents->repaint();
+                jumps.push_back(ms(t));
+            }
+            if (!parents->text().startsWith(prefix, Qt::CaseInsensitive))
+                std::fprintf(stderr, "typing %s reached %s\n", qPrintable(prefix), qPrintable(parents->text()));
+        }
+        figure("parent-list-type-ahead-key", median(jumps), "ms");
+        figure("parent-list-type-ahead-key-slowest", *std::max_element(jumps.begin(), jumps.end()), "ms");
+    }
     std::vector<double> adds;
     for (int i = 0; i < 5; ++i) {
         dialog->dblParents->setCurrentRow(100 + i);  // under a concept of the file: each new one a leaf
