@@ -159,6 +159,7 @@ void frmNewConcept::cmdAdd_Click()
 
     const auto main = ui::forms().first<frmOntoEdit>();
     const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
+    QStringList report;  // what was stored, the relation last
     try {
         if (ConceptExists(identifier)) {
             ui::msgBox(inUse(QStringLiteral("concept"), identifier), ui::Buttons::Ok, ui::Icon::Critical,
@@ -173,7 +174,6 @@ void frmNewConcept::cmdAdd_Click()
         }
         // The rows and their default names are one command: when any of it fails, the
         // ontology is left as it was.
-        QStringList report;
         {
             db::Transaction tx(OntologyDB);
             if (inverse) {
@@ -205,7 +205,13 @@ void frmNewConcept::cmdAdd_Click()
         return;
     }
 
-    FillParentList();
+    // The new concepts join the parents where they belong, without reading the list again.
+    for (const QString &added : report) {
+        const int row = m_parents->conceptAdded(added);
+        if (row >= 0)
+            dblParents->rowInserted(row);
+    }
+    dblParents->setCurrentRow(-1);
     if (main)
         main->SignalRelationDialogs(QStringLiteral("Concept"));
     txtConcept->clear();

@@ -38,12 +38,25 @@ std::shared_ptr<ConceptList> ConceptList::ofType(const db::Database &db, int typ
     return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(type)});
 }
 
-// Every type a concept is stored with but attributes and relations, each type read from
-// the index by type.
+// Every type the file's concepts are stored with but attributes and relations (an
+// imported file may hold codes of its own), each read from the index by type. The types
+// are found by one look-up in the index each, not by reading it through.
 std::shared_ptr<ConceptList> ConceptList::relatable(const db::Database &db)
 {
-    return std::make_shared<ConceptList>(
-        db, std::vector<Part>{typeIs(ObjectType), typeIs(EventType), typeIs(HiddenRelationType), typeIs(RootType)});
+    std::vector<Part> parts;
+    db::Statement next(db, QStringLiteral("SELECT min(Type) FROM CONCEPTS WHERE Type > ?"));
+    QVariant type = -1;
+    for (;;) {
+        next.bind(1, type);
+        next.step();
+        type = next.column(0);
+        next.reset();
+        if (type.isNull())
+            break;
+        if (type.toInt() != AttributeType && type.toInt() != RelationType)
+            parts.push_back(typeIs(type.toInt()));
+    }
+    return std::make_shared<ConceptList>(db, std::move(parts));
 }
 
 ConceptList::ConceptList(const db::Database &db, std::vector<Part> parts) : m_db(db), m_parts(std::move(parts))

@@ -165,10 +165,11 @@ TEST_F(ConceptStoreTest, TypeListsKnowEveryRowAtOnce)
     db::Transaction tx(OntologyDB);
     for (int i = 0; i < ConceptList::PageSize * 2 + 5; ++i) {
         const QString id = QStringLiteral("K-%1").arg(i, 5, 10, QLatin1Char('0'));
-        // Every third one an event and every seventh a hidden relation, so the types interleave.
-        if (i % 3 == 0 || i % 7 == 0) {
+        // Every third one an event, every seventh a hidden relation and every eleventh of
+        // a code only an imported file holds, so the types interleave.
+        if (i % 3 == 0 || i % 7 == 0 || i % 11 == 0) {
             OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Definition, Type, Subset_ID) VALUES (?, 'd', ?, 1)",
-                               {id, i % 3 == 0 ? 2 : 14});
+                               {id, i % 3 == 0 ? 2 : i % 7 == 0 ? 14 : 13});
             OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES (?, 'OBJECT')", {id});
         } else {
             addObject(id);
