@@ -111,8 +111,8 @@ int main(int argc, char **argv)
     // The Transfer window's list of the first subset with 10,000 rows checked here and
     // there: the checked rows are read in list order, then moved.
     {
-        const ConceptList listed(OntologyDB, QStringLiteral("Subset_ID = ?"), QVariantList{1});
-        std::vector<int> rows(static_cast<size_t>(listed.rowCount()));
+        const auto listed = ConceptList::inSubset(OntologyDB, 1);
+        std::vector<int> rows(static_cast<size_t>(listed->rowCount()));
         std::iota(rows.begin(), rows.end(), 0);
         std::shuffle(rows.begin(), rows.end(), *QRandomGenerator::global());
         rows.resize(std::min<size_t>(rows.size(), 10000));
@@ -123,7 +123,7 @@ int main(int argc, char **argv)
         bench::figure("transfer_10k_scattered_rows", timedMs([&] {
                           QStringList checked;
                           for (int row : rows)
-                              checked << listed.text(row);
+                              checked << listed->text(row);
                           moved = TransferConcepts(checked, 1, scattered);
                       }),
                       "ms");

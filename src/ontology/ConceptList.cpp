@@ -15,7 +15,7 @@ bool below(const QString &a, const QString &b) { return db::compareText(a, b) < 
 std::shared_ptr<ConceptList> ConceptList::listView(const db::Database &db, int listTop, int activeSet)
 {
     if (listTop == 1)
-        return std::make_shared<ConceptList>(db, QStringLiteral("Subset_ID = ?"), QVariantList{activeSet});
+        return inSubset(db, activeSet);
     if (listTop == 2)
         return std::make_shared<ConceptList>(db, QStringLiteral("Type <> ? AND Type <> ?"),
                                              QVariantList{RelationType, HiddenRelationType});
@@ -27,6 +27,11 @@ namespace {
 ConceptList::Part typeIs(int type) { return {QStringLiteral("Type = ?"), QVariantList{type}, true}; }
 
 }  // namespace
+
+std::shared_ptr<ConceptList> ConceptList::inSubset(const db::Database &db, int subset)
+{
+    return std::make_shared<ConceptList>(db, std::vector<Part>{{QStringLiteral("Subset_ID = ?"), QVariantList{subset}, true}});
+}
 
 std::shared_ptr<ConceptList> ConceptList::parentsOfType(const db::Database &db, int type)
 {

@@ -28,6 +28,8 @@ public:
     // The concept list under the list-view option. listTop 1: only the concepts of the
     // subset activeSet; 2: relations (Type 4 and 14) hidden; any other value: every concept.
     static std::shared_ptr<ConceptList> listView(const db::Database &db, int listTop, int activeSet);
+    // The concepts of one subset.
+    static std::shared_ptr<ConceptList> inSubset(const db::Database &db, int subset);
     // The concepts a new concept of this type may be placed under: its own type and the root.
     static std::shared_ptr<ConceptList> parentsOfType(const db::Database &db, int type);
     // The concepts of one type.
@@ -40,8 +42,9 @@ public:
     struct Part {
         QString filter;
         QVariantList params;
-        // True when an index gives the part's rows in identifier order (the index by type
-        // and identifier); otherwise a page may be read along the identifier index.
+        // True when an index gives the part's rows in identifier order (the indexes by type
+        // and by subset, each with the identifier); otherwise a page may be read along the
+        // identifier index.
         bool inIdentifierOrder = false;
         // The filter for reading a page: its fields kept from any index ("+(...)") when
         // the identifier index reads a page quicker.

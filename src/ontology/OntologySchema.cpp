@@ -25,7 +25,7 @@ db::Schema ontologySchema()
         // index alone, without the rows.
         {"CONCEPTS",
          {text("Concept", 255), memo("Definition"), of("Type", FieldType::Byte), of("Subset_ID", FieldType::Byte)},
-         {primary("Concept", {"Concept"}), plain("Type", {"Type", "Concept"})}},
+         {primary("Concept", {"Concept"}), plain("Type", {"Type", "Concept"}), plain("Subset", {"Subset_ID", "Concept"})}},
         {"Names",
          {counter("Name_ID"), text("Concept", 255), text("Lang_ID", 2), text("Name", 255)},
          {primary("Name_ID", {"Name_ID"}), plain("Concept", {"Concept"}), plain("Lang_ID", {"Lang_ID"})}},

@@ -121,7 +121,7 @@ void frmTransfer::FillTransferList(Checks checks)
     m_listed = cbxFrom->currentText();
     std::shared_ptr<ConceptList> concepts;
     if (m_source != 0)
-        concepts = std::make_shared<ConceptList>(OntologyDB, QStringLiteral("Subset_ID = ?"), QVariantList{m_source});
+        concepts = ConceptList::inSubset(OntologyDB, m_source);
     if (checks == Checks::Kept)
         ListView1->rebindKeepingChecks(concepts);
     else

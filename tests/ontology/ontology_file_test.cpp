@@ -175,17 +175,23 @@ TEST(NewOntologyInfo, StartsWithTheDefaultOptions)
 }
 
 // A file made before the index by type and identifier gets it when opened.
-TEST(OpenOntologyDatabase, AFileWithoutTheIndexByTypeGetsItAtOpen)
+TEST(OpenOntologyDatabase, AFileWithoutTheListsIndexesGetsThemAtOpen)
 {
-    TestFolder dir;
-    ui::setAppPath(dir.path());
-    const QString path = ontologyFile(dir, "old.ont", someInfo("Old"));
-    {
-        db::Database old = db::Database::open(path);
-        old.execute("DROP INDEX \"CONCEPTS.Type\"");
+    // The pickers read by type, the subset list and Transfer by subset.
+    for (const char *index : {"CONCEPTS.Type", "CONCEPTS.Subset"}) {
+        SCOPED_TRACE(index);
+        TestFolder dir;
+        ui::setAppPath(dir.path());
+        const QString path = ontologyFile(dir, "old.ont", someInfo("Old"));
+        {
+            db::Database old = db::Database::open(path);
+            old.execute(QStringLiteral("DROP INDEX \"%1\"").arg(QLatin1String(index)));
+        }
+        ASSERT_EQ(openError(path), 0);
+        EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", {QString::fromLatin1(index)})
+                      .toInt(),
+                  1);
+        ReleaseOntologyDatabase();
+        ui::setAppPath({});
     }
-    ASSERT_EQ(openError(path), 0);
-    EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = 'CONCEPTS.Type'").toInt(), 1);
-    ReleaseOntologyDatabase();
-    ui::setAppPath({});
 }
