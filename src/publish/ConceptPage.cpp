@@ -156,29 +156,62 @@ bool IsExcludedFromStructures(const QString &conceptId)
     return conceptId == RootConcept || ExcludedTopConcepts.contains(conceptId, Qt::CaseSensitive);
 }
 
-QString ConceptStructuresTable(const QString &Concept, bool IncludeAncestors, bool IncludeDescendants,
-                               bool IncludeInheritedRelations, bool IncludeInheritedAttributes,
-                               const HierarchySnapshot *snapshot)
+ConceptPageFacts ReadConceptPageFacts(const QString &Concept, bool IncludeAncestors, bool IncludeDescendants,
+                                      bool IncludeInheritedRelations, bool IncludeInheritedAttributes,
+                                      const HierarchySnapshot *snapshot)
+{
+    ConceptPageFacts f;
+    {
+        db::Statement st(OntologyDB, QStringLiteral("SELECT Definition FROM CONCEPTS WHERE Concept = ?"));
+        st.bind(1, Concept);
+        if (st.step())
+            f.definition = st.column(0).toString();
+    }
+    f.structures = !IsExcludedFromStructures(Concept);
+    if (f.structures)
+        f.table = ReadStructuresFacts(Concept, IncludeAncestors, IncludeDescendants, IncludeInheritedRelations,
+                                      IncludeInheritedAttributes, snapshot);
+    return f;
+}
+
+StructuresFacts ReadStructuresFacts(const QString &Concept, bool IncludeAncestors, bool IncludeDescendants,
+                                    bool IncludeInheritedRelations, bool IncludeInheritedAttributes,
+                                    const HierarchySnapshot *snapshot)
 {
     const Facts facts{snapshot};
+    StructuresFacts t;
+    t.parents = facts.parents(Concept);
+    // Subclasses are shown only beside the parents: a concept without parents has none.
+    if (!t.parents.isEmpty())
+        t.children = facts.children(Concept);
+    if (IncludeDescendants)
+        t.descendants = facts.descendants(Concept);
+    if (IncludeAncestors)
+        t.ancestors = facts.ancestors(Concept);
+    t.relations = facts.relations(Concept);
+    t.attributes = facts.attributes(Concept);
+    if (IncludeInheritedRelations)
+        t.inheritedRelations = facts.inherited(Concept, QStringLiteral("rels"));
+    if (IncludeInheritedAttributes)
+        t.inheritedAttributes = facts.inherited(Concept, QStringLiteral("attrs"));
+    return t;
+}
+
+QString StructuresTableText(const StructuresFacts &t)
+{
     QString out = QStringLiteral("<p></p><table border=\"2\" cellpadding=\"2\" > <tr><td colspan= \"2\"><center>"
                                  "<strong> Conceptual Structures </strong></center> </td></tr>");
-    // Subclasses are shown only beside the parents: a concept without parents has none.
-    const QStringList parents = facts.parents(Concept);
-    if (!parents.isEmpty()) {
-        appendHierarchyRow(out, QStringLiteral("ISA"), parents);
-        appendHierarchyRow(out, QStringLiteral("SUBCLASSES"), facts.children(Concept));
+    if (!t.parents.isEmpty()) {
+        appendHierarchyRow(out, QStringLiteral("ISA"), t.parents);
+        appendHierarchyRow(out, QStringLiteral("SUBCLASSES"), t.children);
     }
-    if (IncludeDescendants)
-        appendHierarchyRow(out, QStringLiteral("DESCENDANTS"), facts.descendants(Concept));
-    if (IncludeAncestors)
-        appendHierarchyRow(out, QStringLiteral("ANCESTORS"), facts.ancestors(Concept));
+    appendHierarchyRow(out, QStringLiteral("DESCENDANTS"), t.descendants);
+    appendHierarchyRow(out, QStringLiteral("ANCESTORS"), t.ancestors);
 
-    const std::vector<RelationRow> relations = facts.relations(Concept);
-    if (!relations.empty()) {
+    if (!t.relations.empty()) {
         out += rowOpening(QStringLiteral("RELATIONS"));
         QString previous;
-        for (const RelationRow &r : relations) {
+        for (const RelationRow &r : t.relations) {
             if (r.rel != previous)
                 out += QStringLiteral("<small>") + slotLink(r.rel) + QStringLiteral(" : ") + slotLink(r.concept2);
             else
@@ -188,11 +221,10 @@ QString ConceptStructuresTable(const QString &Concept, bool IncludeAncestors, bo
         }
         out += RowEnd;
     }
-    const std::vector<AttributeRow> attributes = facts.attributes(Concept);
-    if (!attributes.empty()) {
+    if (!t.attributes.empty()) {
         out += rowOpening(QStringLiteral("ATTRIBUTES"));
         QString previous;
-        for (const AttributeRow &a : attributes) {
+        for (const AttributeRow &a : t.attributes) {
             if (a.attribute != previous)
                 out += QStringLiteral("<small>") + slotLink(a.attribute) + QStringLiteral(" : ") + htmlEscape(a.value);
             else
@@ -202,37 +234,37 @@ QString ConceptStructuresTable(const QString &Concept, bool IncludeAncestors, bo
         }
         out += RowEnd;
     }
-    if (IncludeInheritedRelations)
-        appendInheritedRow(out, QStringLiteral("INHERITED<br>RELATIONS"), facts.inherited(Concept, QStringLiteral("rels")),
-                           true);
-    if (IncludeInheritedAttributes)
-        appendInheritedRow(out, QStringLiteral("INHERITED<br>ATTRIBUTES"),
-                           facts.inherited(Concept, QStringLiteral("attrs")), false);
+    appendInheritedRow(out, QStringLiteral("INHERITED<br>RELATIONS"), t.inheritedRelations, true);
+    appendInheritedRow(out, QStringLiteral("INHERITED<br>ATTRIBUTES"), t.inheritedAttributes, false);
     out += QStringLiteral("</table><p></p>");
     return out;
+}
+
+QString ConceptStructuresTable(const QString &Concept, bool IncludeAncestors, bool IncludeDescendants,
+                               bool IncludeInheritedRelations, bool IncludeInheritedAttributes,
+                               const HierarchySnapshot *snapshot)
+{
+    return StructuresTableText(ReadStructuresFacts(Concept, IncludeAncestors, IncludeDescendants,
+                                                   IncludeInheritedRelations, IncludeInheritedAttributes, snapshot));
+}
+
+QString ConceptPageText(const QString &Concept, const ConceptPageFacts &facts)
+{
+    PageBuffer page;
+    page.writeHead(Concept);
+    if (!facts.definition.isEmpty())
+        page.write(QStringLiteral("<strong>Definition</strong>: ") + htmlEscape(facts.definition) +
+                   QStringLiteral("\r\n<hr>\r\n"));
+    if (facts.structures)
+        page.write(StructuresTableText(facts.table) + QStringLiteral("\r\n<hr>\r\n<p></p>"));
+    page.writeEnd();
+    return page.text();
 }
 
 void WriteConceptPage(const QString &Concept, const QString &Folder, bool IncludeAncestors, bool IncludeDescendants,
                       bool IncludeInheritedRelations, bool IncludeInheritedAttributes, const HierarchySnapshot *snapshot)
 {
-    PageBuffer page;
-    page.writeHead(Concept);
-    {
-        db::Statement st(OntologyDB, QStringLiteral("SELECT Definition FROM CONCEPTS WHERE Concept = ?"));
-        st.bind(1, Concept);
-        if (st.step()) {
-            const QString definition = st.column(0).toString();
-            if (!definition.isEmpty())
-                page.write(QStringLiteral("<strong>Definition</strong>: ") + htmlEscape(definition) +
-                           QStringLiteral("\r\n<hr>\r\n"));
-        }
-    }
-    if (!IsExcludedFromStructures(Concept)) {
-        const QString table = ConceptStructuresTable(Concept, IncludeAncestors, IncludeDescendants,
-                                                     IncludeInheritedRelations, IncludeInheritedAttributes, snapshot);
-        if (!table.isEmpty())
-            page.write(table + QStringLiteral("\r\n<hr>\r\n<p></p>"));
-    }
-    page.writeEnd();
-    savePage(pagePath(Folder, PageFileName(Concept)), page.text());
+    const ConceptPageFacts facts = ReadConceptPageFacts(Concept, IncludeAncestors, IncludeDescendants,
+                                                        IncludeInheritedRelations, IncludeInheritedAttributes, snapshot);
+    savePage(pagePath(Folder, PageFileName(Concept)), ConceptPageText(Concept, facts));
 }

@@ -26,6 +26,29 @@
 // table. Compared exactly, letter case included.
 bool IsExcludedFromStructures(const QString &Concept);
 
+// What a Conceptual Structures table shows; a list left empty gives no row.
+struct StructuresFacts {
+    QStringList parents, children, descendants, ancestors;  // descendants and ancestors sorted
+    std::vector<RelationRow> relations;
+    std::vector<AttributeRow> attributes;
+    std::vector<InheritedRow> inheritedRelations, inheritedAttributes;
+};
+// What a concept page shows. Read on the window's thread; the text is then made from it
+// without a database, so that may be done on any thread.
+struct ConceptPageFacts {
+    QString definition;
+    bool structures = false;  // whether the page has the table (IsExcludedFromStructures)
+    StructuresFacts table;
+};
+StructuresFacts ReadStructuresFacts(const QString &Concept, bool IncludeAncestors, bool IncludeDescendants,
+                                    bool IncludeInheritedRelations, bool IncludeInheritedAttributes,
+                                    const HierarchySnapshot *snapshot = nullptr);
+ConceptPageFacts ReadConceptPageFacts(const QString &Concept, bool IncludeAncestors, bool IncludeDescendants,
+                                      bool IncludeInheritedRelations, bool IncludeInheritedAttributes,
+                                      const HierarchySnapshot *snapshot = nullptr);
+QString StructuresTableText(const StructuresFacts &facts);
+QString ConceptPageText(const QString &Concept, const ConceptPageFacts &facts);
+
 // Writes "<Folder>/<PageFileName(Concept)>" from the open ontology. With a snapshot the
 // hierarchy, slots and inherited rows come from it instead of the engine.
 void WriteConceptPage(const QString &Concept, const QString &Folder, bool IncludeAncestors, bool IncludeDescendants,

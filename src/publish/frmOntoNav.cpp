@@ -214,6 +214,8 @@ void frmOntoNav::ShowConceptPage(const QString &conceptId)
 
 bool frmOntoNav::Browser_BeforeNavigate2(const PageView::Target &target)
 {
+    // Whatever is shown next, a page still being written is no longer wanted.
+    dropPageWrite();
     // The view hands over only the pages of the publish folder; of those, only a concept's
     // page is written, and only when it is missing. Pages already there are shown as they
     // are, however old.
@@ -225,12 +227,33 @@ bool frmOntoNav::Browser_BeforeNavigate2(const PageView::Target &target)
                    ui::Buttons::Ok, ui::Icon::Exclamation);
         return false;
     }
-    const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
     // The folder goes missing when the ontology's Name changes while it is open.
     const QString folder = QFileInfo(target.path).absolutePath();
     QDir().mkpath(folder);
-    WriteConceptPage(target.identifier, folder, true, true, true, true);
-    return true;
+    return writePage(target.identifier, folder, [this, target] { Browser->showPage(target.path, target.anchor); });
+}
+
+bool frmOntoNav::writePage(const QString &conceptId, const QString &folder, std::function<void()> show)
+{
+    const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
+    const bool written = PageWriter.write(conceptId, folder, [this, show](std::exception_ptr failed) {
+        // The view takes the hourglass over until the page's first screen is painted.
+        WriteHourglass.reset();
+        ui::runCommand(window(), [&] {
+            if (failed)
+                std::rethrow_exception(failed);
+            show();
+        });
+    });
+    if (!written)
+        WriteHourglass.emplace(ui::MousePointer::Hourglass);
+    return written;
+}
+
+void frmOntoNav::dropPageWrite()
+{
+    PageWriter.drop();
+    WriteHourglass.reset();
 }
 
 void frmOntoNav::RegenerateConceptPage()
@@ -238,12 +261,11 @@ void frmOntoNav::RegenerateConceptPage()
     const Node *node = selectedNode();
     if (!node)
         return;
-    {
-        const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
-        QDir().mkpath(OntologyPublishFolder());
-        WriteConceptPage(node->text, OntologyPublishFolder(), true, true, true, true);
-    }
-    ShowConceptPage(node->text);
+    dropPageWrite();
+    const QString conceptId = node->text;
+    QDir().mkpath(OntologyPublishFolder());
+    if (writePage(conceptId, OntologyPublishFolder(), [this, conceptId] { ShowConceptPage(conceptId); }))
+        ShowConceptPage(conceptId);
 }
 
 void frmOntoNav::Tree1_NodeClick()

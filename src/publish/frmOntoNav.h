@@ -2,10 +2,15 @@
 // The ontology navigator: the IS-A tree from the root on the left, the page of the
 // concept clicked on the right. A page that is about to be shown and is not in the
 // ontology's publish folder yet is written first; the selected concept's page can be
-// written again. At most one navigator is open.
+// written again. A long page is written with the windows working, under the hourglass,
+// and shown when it is there, unless another page was asked for meanwhile. At most one
+// navigator is open.
 
+#include "ConceptPageWrite.h"
 #include "ConceptTreeWindow.h"
 #include "PageView.h"
+
+#include <optional>
 
 class QMenu;
 class QSplitter;
@@ -70,4 +75,11 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    // Writes the concept's page into the folder; true when it is written at once, else
+    // `show` runs once it is.
+    bool writePage(const QString &conceptId, const QString &folder, std::function<void()> show);
+    void dropPageWrite();
+
+    ConceptPageWriter PageWriter;
+    std::optional<ui::MousePointerGuard> WriteHourglass;  // while a page is written, the screen's
 };
