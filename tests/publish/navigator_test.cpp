@@ -5,6 +5,7 @@
 #include "PageClicks.h"
 #include "TreeWindowsFixture.h"
 #include "support/UserKeys.h"
+#include "publish/HTMLStuff.h"
 #include "publish/OutputFolder.h"
 #include "publish/frmOntoNav.h"
 #include "ui/App.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -217,6 +219,82 @@ TEST_F(NavigatorTest, AClickOnAnotherNodeWhileALongPageComesShowsThatNodesPage)
     EXPECT_TRUE(text.contains(QStringLiteral("(3000 lines, set out below the table)")));
     EXPECT_TRUE(text.contains(QStringLiteral("B-999 ")));
     EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Default);
+}
+
+// A concept with many descendants, in levels of eight, below OBJECT, with the navigator
+// open and the nodes BIG and CAR in sight.
+class NavigatorBigPageTest : public NavigatorTest {
+protected:
+    const Node *big = nullptr, *car = nullptr;
+
+    void SetUp() override
+    {
+        NavigatorTest::SetUp();
+        std::vector<std::pair<QString, QString>> links{{"BIG", "OBJECT"}};
+        for (int k = 1; k <= 12000; ++k)
+            links.emplace_back(QStringLiteral("BIG-%1").arg(k), k <= 8 ? QStringLiteral("BIG") : QStringLiteral("BIG-%1").arg((k - 1) / 8));
+        addIsA(links);
+        open();
+        activate(*nav);
+        clickExpander(*nav, nav->RootNode);
+        Node *object = nav->TreeModel->findChild(nav->RootNode, QStringLiteral("OBJECT"));
+        ASSERT_TRUE(object);
+        clickExpander(*nav, object);
+        big = nav->TreeModel->findChild(object, QStringLiteral("BIG"));
+        car = nav->TreeModel->findChild(object, QStringLiteral("CAR"));
+        ASSERT_TRUE(big && car);
+        ASSERT_FALSE(QFileInfo::exists(page("BIG")));
+    }
+};
+
+TEST_F(NavigatorBigPageTest, AMissingLongPageIsWrittenWithTheEventLoopTurningUnderTheHourglass)
+{
+    // A timer that fires at every turn of the event loop notes the pointer while the page
+    // is not shown yet.
+    int turnsBeforeShown = 0;
+    std::vector<ui::MousePointer> pointers;
+    QTimer turns;
+    turns.setInterval(0);
+    QObject::connect(&turns, &QTimer::timeout, [&] {
+        if (nav->Browser->currentPage().identifier != QStringLiteral("BIG")) {
+            ++turnsBeforeShown;
+            pointers.push_back(ui::screenMousePointer());
+        }
+    });
+    turns.start();
+    clickNode(*nav, big);
+    EXPECT_NE(nav->Browser->currentPage().identifier, QStringLiteral("BIG"));
+    EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Hourglass);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return nav->Browser->currentPage().identifier == QStringLiteral("BIG"); }, 60000));
+    EXPECT_GT(turnsBeforeShown, 1);
+    EXPECT_EQ(std::count(pointers.begin(), pointers.end(), ui::MousePointer::Hourglass), qsizetype(pointers.size()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !nav->Browser->pageComing(); }, 60000));
+    turns.stop();
+    EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Default);
+    // The page is the one publishing writes: every descendant, in order.
+    const QString written = readAll(page("BIG"));
+    nav->Browser->setPageFolder({});
+    WriteConceptPage(QStringLiteral("BIG"), OntologyPublishFolder(), true, true, true, true);
+    EXPECT_EQ(written, readAll(page("BIG")));
+    EXPECT_TRUE(written.contains(QStringLiteral("BIG-12000.html")));
+    EXPECT_TRUE(nav->Browser->toPlainText().contains(QStringLiteral("BIG-1 ")));
+}
+
+TEST_F(NavigatorBigPageTest, AClickOnAnotherNodeWhileALongPageIsWrittenShowsThatNodesPageOnly)
+{
+    clickNode(*nav, big);
+    ASSERT_EQ(ui::screenMousePointer(), ui::MousePointer::Hourglass);
+    clickNode(*nav, car);
+    EXPECT_EQ(nav->Browser->currentPage().identifier, QStringLiteral("CAR"));
+    // Long enough for the page dropped to have been written and shown, had it not been.
+    QTest::qWait(3000);
+    EXPECT_EQ(nav->Browser->currentPage().identifier, QStringLiteral("CAR"));
+    EXPECT_TRUE(nav->Browser->toPlainText().contains(QStringLiteral("car-part")));
+    EXPECT_FALSE(nav->Browser->toPlainText().contains(QStringLiteral("BIG-1 ")));
+    EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Default);
+    EXPECT_FALSE(nav->Browser->canGoForward());
+    nav->ToolBar1->button(QStringLiteral("back"))->trigger();
+    EXPECT_NE(nav->Browser->currentPage().identifier, QStringLiteral("BIG"));
 }
 
 TEST_F(NavigatorTest, TheFindBoxTakesIdentifierKeysAndSearchesFromThreeCharacters)
