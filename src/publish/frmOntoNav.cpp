@@ -183,6 +183,8 @@ void frmOntoNav::Form_Load()
 
 void frmOntoNav::Form_Unload(bool &)
 {
+    // The ontology may be closing: a page still being written reads no more of it.
+    dropPageWrite();
     QWidget *w = window();
     // A minimized window keeps the geometry it had when it was last closed open.
     if (w->isMinimized())

@@ -297,6 +297,17 @@ TEST_F(NavigatorBigPageTest, AClickOnAnotherNodeWhileALongPageIsWrittenShowsThat
     EXPECT_NE(nav->Browser->currentPage().identifier, QStringLiteral("BIG"));
 }
 
+TEST_F(NavigatorBigPageTest, ClosingTheOntologyWhileALongPageIsWrittenEndsTheWriteQuietly)
+{
+    clickNode(*nav, big);
+    ASSERT_EQ(ui::screenMousePointer(), ui::MousePointer::Hourglass);
+    const size_t before = boxes.asked().size();
+    main->mnuFileClose_Click();
+    QTest::qWait(1000);
+    EXPECT_EQ(boxes.asked().size(), before);
+    EXPECT_EQ(ui::screenMousePointer(), ui::MousePointer::Default);
+}
+
 TEST_F(NavigatorTest, TheFindBoxTakesIdentifierKeysAndSearchesFromThreeCharacters)
 {
     open();
