@@ -10,9 +10,11 @@
 //   lx_subsets_bench <file.ont> <res.dat>
 
 #include "Figures.h"
+#include "db/Schema.h"
 #include "ontology/BatchNames.h"
 #include "ontology/ConceptList.h"
 #include "ontology/Global.h"
+#include "ontology/OntologySchema.h"
 #include "ontology/Subsets.h"
 #include "termbase/NewTermbase.h"
 #include "termbase/TermbaseLinks.h"
@@ -57,6 +59,8 @@ int main(int argc, char **argv)
     OntologyPath = file;
     OntologyFolder = folder + QLatin1Char('/');
     OntologyDB = db::Database::open(file);
+    // As opening the file in the program does, for a file made before its lists' indexes.
+    db::createMissingIndexes(OntologyDB, ontologySchema());
     RootConcept = QStringLiteral("ALL");
     const qsizetype size = OntologyDB.scalar(QStringLiteral("SELECT count(*) FROM CONCEPTS")).toLongLong();
     bench::size() = QString::number(size);

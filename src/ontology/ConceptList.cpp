@@ -1,6 +1,7 @@
 #include "ConceptList.h"
 
 #include "ConceptTypes.h"
+#include "db/Schema.h"
 #include "db/Text.h"
 
 #include <algorithm>
@@ -24,23 +25,36 @@ std::shared_ptr<ConceptList> ConceptList::listView(const db::Database &db, int l
 
 namespace {
 
-ConceptList::Part typeIs(int type) { return {QStringLiteral("Type = ?"), QVariantList{type}, true}; }
+// A file that could not take an index when it was opened reads its pages without it, as
+// a list of a filtered field that no index orders does.
+bool hasIndex(const db::Database &db, const QString &name)
+{
+    db::Statement st(db, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"));
+    st.bind(1, db::indexSqlName(QStringLiteral("CONCEPTS"), name));
+    return st.step();
+}
+
+ConceptList::Part typeIs(const db::Database &db, int type)
+{
+    return {QStringLiteral("Type = ?"), QVariantList{type}, hasIndex(db, QStringLiteral("Type"))};
+}
 
 }  // namespace
 
 std::shared_ptr<ConceptList> ConceptList::inSubset(const db::Database &db, int subset)
 {
-    return std::make_shared<ConceptList>(db, std::vector<Part>{{QStringLiteral("Subset_ID = ?"), QVariantList{subset}, true}});
+    const Part part{QStringLiteral("Subset_ID = ?"), QVariantList{subset}, hasIndex(db, QStringLiteral("Subset"))};
+    return std::make_shared<ConceptList>(db, std::vector<Part>{part});
 }
 
 std::shared_ptr<ConceptList> ConceptList::parentsOfType(const db::Database &db, int type)
 {
-    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(type), typeIs(RootType)});
+    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(db, type), typeIs(db, RootType)});
 }
 
 std::shared_ptr<ConceptList> ConceptList::ofType(const db::Database &db, int type)
 {
-    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(type)});
+    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(db, type)});
 }
 
 // Every type the file's concepts are stored with but attributes and relations (an
@@ -59,7 +73,7 @@ std::shared_ptr<ConceptList> ConceptList::relatable(const db::Database &db)
         if (type.isNull())
             break;
         if (type.toInt() != AttributeType && type.toInt() != RelationType)
-            parts.push_back(typeIs(type.toInt()));
+            parts.push_back(typeIs(db, type.toInt()));
     }
     return std::make_shared<ConceptList>(db, std::move(parts));
 }
