@@ -45,6 +45,17 @@ protected:
         nav = ui::forms().first<frmOntoNav>();
         ASSERT_TRUE(nav);
     }
+    // Opens the navigator as the user has it, with OBJECT's children in sight; OBJECT's node.
+    Node *openOnObject()
+    {
+        open();
+        activate(*nav);
+        clickExpander(*nav, nav->RootNode);
+        Node *object = nav->TreeModel->findChild(nav->RootNode, QStringLiteral("OBJECT"));
+        if (object)
+            clickExpander(*nav, object);
+        return object;
+    }
     QString page(const QString &conceptId) const { return QDir(OntologyPublishFolder()).filePath(conceptId + ".html"); }
     QString shownPage() const { return QFileInfo(nav->Browser->currentPage().path).fileName(); }
     void search(const QString &typed)
@@ -191,12 +202,8 @@ TEST_F(NavigatorTest, AClickOnAnotherNodeWhileALongPageComesShowsThatNodesPage)
     for (int k = 0; k < 3000; ++k)
         links.emplace_back(QStringLiteral("B-%1").arg(k), QStringLiteral("BROAD"));
     addIsA(links);
-    open();
-    activate(*nav);
-    clickExpander(*nav, nav->RootNode);
-    Node *object = nav->TreeModel->findChild(nav->RootNode, QStringLiteral("OBJECT"));
+    Node *object = openOnObject();
     ASSERT_TRUE(object);
-    clickExpander(*nav, object);
     const Node *broad = nav->TreeModel->findChild(object, QStringLiteral("BROAD"));
     const Node *car = nav->TreeModel->findChild(object, QStringLiteral("CAR"));
     ASSERT_TRUE(broad && car);
@@ -234,12 +241,8 @@ protected:
         for (int k = 1; k <= 12000; ++k)
             links.emplace_back(QStringLiteral("BIG-%1").arg(k), k <= 8 ? QStringLiteral("BIG") : QStringLiteral("BIG-%1").arg((k - 1) / 8));
         addIsA(links);
-        open();
-        activate(*nav);
-        clickExpander(*nav, nav->RootNode);
-        Node *object = nav->TreeModel->findChild(nav->RootNode, QStringLiteral("OBJECT"));
+        Node *object = openOnObject();
         ASSERT_TRUE(object);
-        clickExpander(*nav, object);
         big = nav->TreeModel->findChild(object, QStringLiteral("BIG"));
         car = nav->TreeModel->findChild(object, QStringLiteral("CAR"));
         ASSERT_TRUE(big && car);
