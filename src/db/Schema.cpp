@@ -79,10 +79,20 @@ QString indexSql(const Table &t, const Index &i, const QString &create)
 
 void createMissingIndexes(Database &db, const Schema &schema)
 {
-    for (const Table &t : schema.tables)
-        for (const Index &i : t.indexes)
+    for (const Table &t : schema.tables) {
+        QStringList leading;
+        for (const Index &i : t.indexes) {
+            leading << i.fields.value(0).toLower();
             if (!i.primary && !i.unique)
                 db.execute(indexSql(t, i, QStringLiteral("CREATE INDEX IF NOT EXISTS")));
+        }
+        // The index a cascade was given for want of one that leads with its field is
+        // kept up to date by every write of the field for nothing once such an index is there.
+        for (const Relation &r : schema.relations)
+            if (r.foreignTable.compare(t.name, Qt::CaseInsensitive) == 0 && leading.contains(r.foreignField.toLower()))
+                db.execute(QStringLiteral("DROP INDEX IF EXISTS %1")
+                               .arg(quoteIdent(indexSqlName(t.name, QStringLiteral("fk_") + r.foreignField))));
+    }
 }
 
 void createSchema(Database &db, const Schema &schema)

@@ -55,7 +55,8 @@ QString indexSqlName(const QString &table, const QString &index);
 // Creates every table, index and relation inside one transaction.
 void createSchema(Database &db, const Schema &schema);
 // Creates the plain (not unique) indexes of the schema that a file made without them
-// lacks; a file that has them all is not written.
+// lacks, and drops the cascade indexes they make redundant; a file that has them all is
+// not written.
 void createMissingIndexes(Database &db, const Schema &schema);
 
 }  // namespace db

@@ -174,7 +174,7 @@ TEST(NewOntologyInfo, StartsWithTheDefaultOptions)
     EXPECT_EQ(info.ActiveSet, 1);
 }
 
-// A file made before the index by type and identifier gets it when opened.
+// A file made before the lists' indexes gets them when opened.
 TEST(OpenOntologyDatabase, AFileWithoutTheListsIndexesGetsThemAtOpen)
 {
     // The pickers read by type, the subset list and Transfer by subset.
@@ -186,11 +186,15 @@ TEST(OpenOntologyDatabase, AFileWithoutTheListsIndexesGetsThemAtOpen)
         {
             db::Database old = db::Database::open(path);
             old.execute(QStringLiteral("DROP INDEX \"%1\"").arg(QLatin1String(index)));
+            // As a file made before the subset's index was: with an index for its cascade alone.
+            old.execute("CREATE INDEX IF NOT EXISTS \"CONCEPTS.fk_Subset_ID\" ON CONCEPTS (Subset_ID)");
         }
         ASSERT_EQ(openError(path), 0);
         EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", {QString::fromLatin1(index)})
                       .toInt(),
                   1);
+        // The subset's own index serves the cascade that the file's first one was made for.
+        EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM sqlite_master WHERE name = 'CONCEPTS.fk_Subset_ID'").toInt(), 0);
         ReleaseOntologyDatabase();
         ui::setAppPath({});
     }
