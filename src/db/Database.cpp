@@ -341,6 +341,13 @@ int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
 
 QString Statement::columnName(int i) const { return QString::fromUtf8(sqlite3_column_name(m_stmt, i)); }
 
+QByteArrayView Statement::columnUtf8(int i) const
+{
+    ensureOpen();
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_stmt, i) : 0);
+}
+
 QVariant Statement::column(int i) const
 {
     ensureOpen();

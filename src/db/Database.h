@@ -135,6 +135,9 @@ public:
     QString columnName(int i) const;
     // Booleans and dates come back as bool and QDate/QDateTime by their declared type.
     QVariant column(int i) const;
+    // A text column's bytes as the file stores them (UTF-8), without conversion: valid
+    // until the statement steps again or is reset.
+    QByteArrayView columnUtf8(int i) const;
 
 private:
     void ensureOpen() const;

@@ -150,6 +150,21 @@ int compareText(const QString &a, const QString &b)
     return a.size() < b.size() ? -1 : 1;
 }
 
+int compareStored(QByteArrayView a, QByteArrayView b)
+{
+    // UTF-8 bytes in order sort as the code points they encode.
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto x = uchar(foldAscii(uchar(a[i])));
+        const auto y = uchar(foldAscii(uchar(b[i])));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
 QString fromWindows1252(QByteArrayView bytes)
 {
     static const char16_t high[32] = {

@@ -4,6 +4,7 @@
 // code that compares in memory must fold the same way, or a search in memory and a
 // key in the file would disagree about what is "the same".
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -11,6 +12,9 @@ namespace db {
 
 // Case-insensitive as the files compare: ASCII letters only.
 int compareText(const QString &a, const QString &b);
+// The same order on the bytes the file stores (UTF-8), as the engine compares them, for
+// code that merges rows read from the file without converting each.
+int compareStored(QByteArrayView a, QByteArrayView b);
 inline bool sameText(const QString &a, const QString &b) { return a.size() == b.size() && compareText(a, b) == 0; }
 
 // Older text files: bytes in the Windows-1252 code page (Latin-1 with printable

@@ -83,9 +83,9 @@ ConceptList::ConceptList(const db::Database &db, std::vector<Part> parts) : m_db
     for (Part &part : m_parts)
         part.pageFilter = part.filter;
     int n = 0;
-    readRows(nullptr, -1, [&](const QString &identifier) {
+    readRows(nullptr, -1, [&](QByteArrayView identifier) {
         if (n % PageSize == 0)
-            m_pages.push_back({identifier, 0});
+            m_pages.push_back({QString::fromUtf8(identifier), 0});
         ++m_pages.back().size;
         ++n;
     });
@@ -102,11 +102,11 @@ ConceptList::ConceptList(const db::Database &db, std::vector<Part> parts) : m_db
     }
 }
 
-void ConceptList::readRows(const QString *from, int limit, const std::function<void(const QString &)> &row) const
+void ConceptList::readRows(const QString *from, int limit, const std::function<void(QByteArrayView)> &row) const
 {
     struct Run {
         std::unique_ptr<db::Statement> st;
-        QString next;
+        QByteArrayView next;  // the statement's own bytes until it steps again
         bool more = false;
     };
     std::vector<Run> runs;
@@ -127,20 +127,20 @@ void ConceptList::readRows(const QString *from, int limit, const std::function<v
             run.st->bind(at++, p);
         run.more = run.st->step();
         if (run.more)
-            run.next = run.st->column(0).toString();
+            run.next = run.st->columnUtf8(0);
         runs.push_back(std::move(run));
     }
     for (int n = 0; limit < 0 || n < limit; ++n) {
         Run *least = nullptr;
         for (Run &r : runs)
-            if (r.more && (!least || below(r.next, least->next)))
+            if (r.more && (!least || db::compareStored(r.next, least->next) < 0))
                 least = &r;
         if (!least)
             return;
         row(least->next);
         least->more = least->st->step();
         if (least->more)
-            least->next = least->st->column(0).toString();
+            least->next = least->st->columnUtf8(0);
     }
 }
 
@@ -174,7 +174,8 @@ const std::vector<QString> &ConceptList::page(int index) const
     slot.rows.clear();
     const Page &p = m_pages.at(size_t(index));
     slot.rows.reserve(size_t(p.size));
-    readRows(&p.firstKey, p.size, [&](const QString &identifier) { slot.rows.push_back(identifier); });
+    readRows(&p.firstKey, p.size,
+             [&](QByteArrayView identifier) { slot.rows.push_back(QString::fromUtf8(identifier)); });
     slot.index = index;
     return slot.rows;
 }

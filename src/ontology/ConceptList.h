@@ -93,8 +93,9 @@ private:
     void forgetPages() const;
     // Every part's rows from the first not below from, in identifier order, merged; at
     // most limit of them, or all when limit is negative (a page: from is given, and each
-    // part is read by its page filter). Calls row with each.
-    void readRows(const QString *from, int limit, const std::function<void(const QString &)> &row) const;
+    // part is read by its page filter). Calls row with each identifier's stored bytes,
+    // which the call may convert: a pass over every row converts only the few it keeps.
+    void readRows(const QString *from, int limit, const std::function<void(QByteArrayView)> &row) const;
 
     db::Database m_db;
     std::vector<Part> m_parts;

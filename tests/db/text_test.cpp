@@ -54,6 +54,22 @@ TEST(Text, ComparesAsTheFilesDo)
     EXPECT_EQ(db::toSqlLike("50%_a*b?"), "50\\%\\_a%b_");
 }
 
+// The stored bytes merge in the order the text compares: letters folded to lower case,
+// other characters by code point, a prefix first.
+TEST(Text, StoredBytesOrderAsTheText)
+{
+    const QString pairs[][2] = {
+        {"a", "_"},         {"Z", "_"},      {"abc", "ABD"},   {"C-10", "c-1"},
+        {"concept", "CONCEPT"}, {"Ünit", "unit"}, {"é", "z"}, {QString::fromUcs4(U"\U0001F600"), QString(QChar(0xFF21))},
+    };
+    for (const auto &p : pairs) {
+        SCOPED_TRACE((p[0] + " ~ " + p[1]).toStdString());
+        const QByteArray a = p[0].toUtf8(), b = p[1].toUtf8();
+        EXPECT_EQ(db::compareStored(a, b), db::compareText(p[0], p[1]));
+        EXPECT_EQ(db::compareStored(b, a), db::compareText(p[1], p[0]));
+    }
+}
+
 TEST(Text, OrdersAsTheFileOrdersByCodePoint)
 {
     // A character beyond U+FFFF against one just below it: the file orders by code point.
