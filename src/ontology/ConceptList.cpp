@@ -47,6 +47,9 @@ std::shared_ptr<ConceptList> ConceptList::inSubset(const db::Database &db, int s
     return std::make_shared<ConceptList>(db, std::vector<Part>{part});
 }
 
+// The add dialog is opened once for many concepts, each placed by End or a typed prefix:
+// it reads its parents at open, and those keys answer at once. A picker is opened for one
+// choice, so it is up at once and reads on.
 std::shared_ptr<ConceptList> ConceptList::parentsOfType(const db::Database &db, int type)
 {
     return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(db, type), typeIs(db, RootType)});
@@ -54,7 +57,7 @@ std::shared_ptr<ConceptList> ConceptList::parentsOfType(const db::Database &db, 
 
 std::shared_ptr<ConceptList> ConceptList::ofType(const db::Database &db, int type)
 {
-    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(db, type)});
+    return std::make_shared<ConceptList>(db, std::vector<Part>{typeIs(db, type)}, Reading::AsShown);
 }
 
 // Every type the file's concepts are stored with but attributes and relations (an
@@ -75,21 +78,18 @@ std::shared_ptr<ConceptList> ConceptList::relatable(const db::Database &db)
         if (type.toInt() != AttributeType && type.toInt() != RelationType)
             parts.push_back(typeIs(db, type.toInt()));
     }
-    return std::make_shared<ConceptList>(db, std::move(parts));
+    return std::make_shared<ConceptList>(db, std::move(parts), Reading::AsShown);
 }
 
-ConceptList::ConceptList(const db::Database &db, std::vector<Part> parts) : m_db(db), m_parts(std::move(parts))
+ConceptList::ConceptList(const db::Database &db, std::vector<Part> parts, Reading reading)
+    : m_db(db), m_parts(std::move(parts))
 {
     for (Part &part : m_parts)
         part.pageFilter = part.filter;
-    int n = 0;
-    readRows(nullptr, -1, [&](QByteArrayView identifier) {
-        if (n % PageSize == 0)
-            m_pages.push_back({QString::fromUtf8(identifier), 0});
-        ++m_pages.back().size;
-        ++n;
-    });
-    recount();
+    // Reading on goes along the parts' own order; a part without it is read whole, once.
+    const bool ordered =
+        std::all_of(m_parts.begin(), m_parts.end(), [](const Part &p) { return p.inIdentifierOrder; });
+    readOn(reading == Reading::AsShown && ordered ? FirstRows : -1);
     // A page read along the identifier index passes over the concepts the filter leaves
     // out, about PageSize * all / m_count of them; read by an index on a filtered field
     // (the subset's), it sorts every listed row from the page's first on. The first is
@@ -102,7 +102,33 @@ ConceptList::ConceptList(const db::Database &db, std::vector<Part> parts) : m_db
     }
 }
 
-void ConceptList::readRows(const QString *from, int limit, const std::function<void(QByteArrayView)> &row) const
+int ConceptList::readOn(int rows)
+{
+    if (m_complete)
+        return 0;
+    const bool first = m_count == 0 && m_last.isEmpty();
+    int n = 0;
+    readRows(first ? nullptr : &m_last, true, rows, [&](QByteArrayView identifier) {
+        if (m_pages.empty() || m_pages.back().size >= PageSize)
+            m_pages.push_back({QString::fromUtf8(identifier), 0});
+        ++m_pages.back().size;
+        if (++n == rows)
+            m_last = QString::fromUtf8(identifier);
+    });
+    m_complete = rows < 0 || n < rows;
+    if (m_complete)
+        m_last.clear();
+    forgetPages();  // the last page read grew
+    recount();
+    return n;
+}
+
+bool ConceptList::beyondRead(const QString &identifier) const { return !m_complete && below(m_last, identifier); }
+
+int ConceptList::fetchMore() { return readOn(ReadOnRows); }
+
+void ConceptList::readRows(const QString *from, bool after, int limit,
+                           const std::function<void(QByteArrayView)> &row) const
 {
     struct Run {
         std::unique_ptr<db::Statement> st;
@@ -112,8 +138,8 @@ void ConceptList::readRows(const QString *from, int limit, const std::function<v
     std::vector<Run> runs;
     for (const Part &part : m_parts) {
         QString sql = QStringLiteral("SELECT Concept FROM CONCEPTS WHERE ") +
-                      (from ? QStringLiteral("Concept >= ?") : QStringLiteral("1"));
-        const QString &filter = from ? part.pageFilter : part.filter;
+                      (!from ? QStringLiteral("1") : after ? QStringLiteral("Concept > ?") : QStringLiteral("Concept >= ?"));
+        const QString &filter = from && !after ? part.pageFilter : part.filter;
         if (!filter.isEmpty())
             sql += QStringLiteral(" AND ") + filter;
         sql += QStringLiteral(" ORDER BY Concept");
@@ -174,7 +200,7 @@ const std::vector<QString> &ConceptList::page(int index) const
     slot.rows.clear();
     const Page &p = m_pages.at(size_t(index));
     slot.rows.reserve(size_t(p.size));
-    readRows(&p.firstKey, p.size,
+    readRows(&p.firstKey, false, p.size,
              [&](QByteArrayView identifier) { slot.rows.push_back(QString::fromUtf8(identifier)); });
     slot.index = index;
     return slot.rows;
@@ -197,7 +223,17 @@ int ConceptList::pageOf(const QString &key) const
     return std::max(0, int(after - m_pages.begin()) - 1);
 }
 
-int ConceptList::lowerBound(const QString &text) const
+int ConceptList::lowerBound(const QString &text)
+{
+    for (;;) {
+        const int row = lowerBoundRead(text);
+        if (row < m_count || m_complete)
+            return row;
+        readOn(ReadOnRows);
+    }
+}
+
+int ConceptList::lowerBoundRead(const QString &text) const
 {
     if (m_count == 0)
         return 0;
@@ -222,7 +258,7 @@ int ConceptList::findPrefix(const QString &prefix)
     return db::sameText(text(row).left(prefix.size()), prefix) ? row : -1;
 }
 
-int ConceptList::find(const QString &identifier) const
+int ConceptList::find(const QString &identifier)
 {
     if (identifier.isEmpty())
         return -1;
@@ -246,7 +282,7 @@ bool ConceptList::shows(const QString &identifier) const
 
 int ConceptList::conceptAdded(const QString &identifier)
 {
-    if (!shows(identifier))
+    if (!shows(identifier) || beyondRead(identifier))
         return -1;
     // The file holds the new row already: the rows read for its page run one further,
     // and the new identifier's place among them is its row.
@@ -277,7 +313,7 @@ int ConceptList::conceptAdded(const QString &identifier)
 
 int ConceptList::conceptRemoved(const QString &identifier)
 {
-    if (m_pages.empty())
+    if (m_pages.empty() || beyondRead(identifier))
         return -1;
     // The file no longer holds the row: the rows read for its page run one further, and
     // the first one not below the identifier stands where it stood.

@@ -9,8 +9,11 @@
 //
 // The lists of the add dialog and the pickers (parentsOfType, ofType, relatable) choose
 // by Type. Each type is read in identifier order from the index by type and identifier,
-// and the types are merged: these lists know all their rows at once too, for the same
-// pass over the index, and never read a concept's row.
+// and the types are merged; these lists never read a concept's row. The pickers open on
+// their first rows and read on from where they stopped, as the list asks (ui::DataList
+// does so in the turns of the event loop, and at once for End or a typed prefix further
+// on): a picker of a million concepts is up at once, with its whole scroll bar a moment
+// later.
 
 #include "db/Database.h"
 #include "ui/RowSource.h"
@@ -24,6 +27,9 @@
 class ConceptList : public ui::RowSource {
 public:
     static constexpr int PageSize = 1024;
+    // What a list read as it is shown reads at open, and then at each step on.
+    static constexpr int FirstRows = 4 * PageSize;
+    static constexpr int ReadOnRows = 8 * PageSize;
 
     // The concept list under the list-view option. listTop 1: only the concepts of the
     // subset activeSet; 2: relations (Type 4 and 14) hidden; any other value: every concept.
@@ -50,28 +56,37 @@ public:
         // the identifier index reads a page quicker.
         QString pageFilter = {};
     };
-    ConceptList(const db::Database &db, std::vector<Part> parts);
+    // Whether a list must know its count at open (the main list's and the Transfer
+    // window's figures) or may read on as it is shown. A list read on needs every part
+    // in identifier order; one that has not is read at once.
+    enum class Reading { AtOnce, AsShown };
+    ConceptList(const db::Database &db, std::vector<Part> parts, Reading reading = Reading::AtOnce);
     ConceptList(const db::Database &db, const QString &filter, const QVariantList &params)
         : ConceptList(db, std::vector<Part>{{filter, params}})
     {
     }
 
+    // The rows read so far; all of them once canFetchMore() is false.
     int rowCount() const override;
     QString text(int row) const override;
+    bool canFetchMore() const override { return !m_complete; }
+    int fetchMore() override;
 
     // The first row whose identifier begins with prefix, letters compared without regard
     // to case as the file compares them and every other character taken as itself; -1
-    // when no identifier begins so, or the prefix is empty.
+    // when no identifier begins so, or the prefix is empty. Both read on as far as the
+    // answer lies.
     int findPrefix(const QString &prefix) override;
     // The row of this identifier (any letter case, as the key compares), -1 when the
     // list does not show it.
-    int find(const QString &identifier) const;
+    int find(const QString &identifier);
 
     // After a concept was stored under this identifier: its row when the list shows it
-    // now, or -1 (the list-view option hides it).
+    // now, or -1 (the list-view option hides it, or the list has not read so far yet and
+    // meets it in its place when it reads on).
     int conceptAdded(const QString &identifier);
     // After the concept under this identifier, which the list showed, left the file:
-    // the row it stood in.
+    // the row it stood in, or -1 when the list had not read so far.
     int conceptRemoved(const QString &identifier);
     // True when the list-view option lets the list show the concept stored under this identifier.
     bool shows(const QString &identifier) const;
@@ -87,15 +102,23 @@ private:
     const std::vector<QString> &page(int index) const;
     // The page whose rows a key belongs between.
     int pageOf(const QString &key) const;
-    // The first row whose identifier is not below text, or rowCount().
-    int lowerBound(const QString &text) const;
+    // The first row whose identifier is not below text, or rowCount() once every row is read.
+    int lowerBound(const QString &text);
+    // Among the rows read so far.
+    int lowerBoundRead(const QString &text) const;
+    // True when the list has rows left to read and the identifier would come after them.
+    bool beyondRead(const QString &identifier) const;
+    // Up to rows more rows after the last one read, or all that are left when rows is
+    // negative; how many came.
+    int readOn(int rows);
     void recount();
     void forgetPages() const;
-    // Every part's rows from the first not below from, in identifier order, merged; at
-    // most limit of them, or all when limit is negative (a page: from is given, and each
-    // part is read by its page filter). Calls row with each identifier's stored bytes,
-    // which the call may convert: a pass over every row converts only the few it keeps.
-    void readRows(const QString *from, int limit, const std::function<void(QByteArrayView)> &row) const;
+    // Every part's rows from the first not below from (above it, when after), in
+    // identifier order, merged; at most limit of them, or all when limit is negative (a
+    // page: from is given and not after, and each part is read by its page filter). Calls
+    // row with each identifier's stored bytes, which the call may convert: a pass over
+    // every row converts only the few it keeps.
+    void readRows(const QString *from, bool after, int limit, const std::function<void(QByteArrayView)> &row) const;
 
     db::Database m_db;
     std::vector<Part> m_parts;
@@ -103,6 +126,8 @@ private:
     std::vector<Page> m_pages;
     std::vector<int> m_offsets;  // the first row of every page
     int m_count = 0;
+    bool m_complete = false;
+    QString m_last;  // the last row read while some are left: the reading goes on after it
     struct CachedPage {
         int index = -1;
         std::vector<QString> rows;

@@ -27,16 +27,13 @@ public:
     {
         if (parent.isValid() || !m_list.m_source)
             return;
-        int added = 0;
         try {
-            added = m_list.m_source->fetchMore();
+            m_list.m_source->fetchMore();
         } catch (...) {
             // The view asks for more while it scrolls, with nobody to tell: the list stops
             // growing here, and the window's next command reads the file again and reports.
-            return;
         }
-        if (added > 0)
-            rowsAdded(m_count, added);
+        m_list.tellRowsRead();
     }
     int shownCount() const { return m_count; }
     void rowsAdded(int first, int count)
@@ -95,6 +92,22 @@ DataList::DataList(QWidget *parent) : QTableView(parent), m_model(new Model(*thi
         if (m_onDblClick)
             m_onDblClick();
     });
+    m_readOn.setInterval(0);
+    connect(&m_readOn, &QTimer::timeout, this, [this] { readOnStep(); });
+}
+
+void DataList::readOnStep()
+{
+    try {
+        if (m_source && m_source->canFetchMore())
+            m_source->fetchMore();
+    } catch (...) {
+        // As when scrolling; the list stops reading on.
+        m_readOn.stop();
+    }
+    tellRowsRead();
+    if (m_readOn.isActive())
+        keepReadingOn();
 }
 
 DataList::~DataList() = default;
@@ -131,6 +144,27 @@ void DataList::reloadRows()
     m_model->resetRows();
     m_settingFromCode = false;
     m_current = -1;
+    keepReadingOn();
+}
+
+void DataList::keepReadingOn()
+{
+    if (isVisible() && m_source && m_source->canFetchMore())
+        m_readOn.start();
+    else
+        m_readOn.stop();
+}
+
+void DataList::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    keepReadingOn();
+}
+
+void DataList::hideEvent(QHideEvent *event)
+{
+    QTableView::hideEvent(event);
+    m_readOn.stop();
 }
 
 void DataList::setCurrentRow(int row)
@@ -151,13 +185,18 @@ void DataList::setCurrentRow(int row)
 
 bool DataList::findFirst(const std::function<bool(const QString &)> &matches)
 {
-    const int n = rowCount();
-    for (int row = 0; row < n; ++row) {
+    if (!m_source)
+        return false;
+    for (int row = 0;; ++row) {
+        if (row >= rowCount() && (!m_source->canFetchMore() || m_source->fetchMore() == 0))
+            break;
         if (matches(m_source->text(row))) {
+            tellRowsRead();
             setCurrentRow(row);
             return true;
         }
     }
+    tellRowsRead();
     return false;
 }
 

@@ -8,12 +8,15 @@
 //
 // The keys walk the whole list however large it is: letters typed in quick succession go
 // to the first row beginning with them, End to the last row, also of a source that reads
-// its rows as they are shown.
+// its rows as they are shown. Such a source is also read on in the turns of the event
+// loop while the list is shown, a short step a turn, so that the scroll bar soon covers
+// the whole list and the window never waits for it.
 
 #include "RowSource.h"
 
 #include <QElapsedTimer>
 #include <QTableView>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -51,6 +54,8 @@ public:
     void keyboardSearch(const QString &search) override;
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
@@ -58,6 +63,9 @@ private:
     void reloadRows();  // not reset(): that is a slot of the view
     // After the source read more rows than the view was told of.
     void tellRowsRead();
+    void readOnStep();
+    // Reads on while the list is shown and its source has more.
+    void keepReadingOn();
 
     std::shared_ptr<RowSource> m_source;
     Model *m_model;
@@ -67,6 +75,7 @@ private:
     std::function<void()> m_onDblClick;
     QString m_typed;
     QElapsedTimer m_sinceTyped;
+    QTimer m_readOn;
 };
 
 }  // namespace ui

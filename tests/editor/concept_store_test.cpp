@@ -158,8 +158,8 @@ TEST_F(ConceptStoreTest, TheListFollowsAddedAndRemovedConceptsAsIfReadAgain)
     }
 }
 
-// The lists that choose by type know every row at once, the types merged in identifier
-// order across pages, and find any row without reading up to it.
+// The lists that choose by type, the types merged in identifier order across pages; a
+// list shorter than what a list reads at open knows every row at once.
 TEST_F(ConceptStoreTest, TypeListsKnowEveryRowAtOnce)
 {
     db::Transaction tx(OntologyDB);
@@ -204,6 +204,69 @@ TEST_F(ConceptStoreTest, TypeListsKnowEveryRowAtOnce)
                   int(std::find_if(expected.begin(), expected.end(),
                                    [&](const QString &t) { return t.startsWith(expected.last().left(6)); }) -
                       expected.begin()));
+    }
+}
+
+// A type list opens on its first rows and reads on from where it stopped; whatever is
+// asked of it meanwhile, and whatever changes, it ends with the rows it would have read
+// at once.
+TEST_F(ConceptStoreTest, ATypeListReadOnAsShownEndsAsIfReadAtOnce)
+{
+    db::Transaction tx(OntologyDB);
+    for (int i = 0; i < ConceptList::FirstRows + 2 * ConceptList::PageSize + 5; ++i)
+        addObject(QStringLiteral("K-%1").arg(i * 2, 5, 10, QLatin1Char('0')));
+    tx.commit();
+    const auto objectsNow = [] {
+        QStringList rows;
+        db::Statement all(OntologyDB, "SELECT Concept FROM CONCEPTS WHERE Type = 1 ORDER BY Concept");
+        while (all.step())
+            rows << all.column(0).toString();
+        return rows;
+    };
+    const auto remove = [](const QString &id) { OntologyDB.execute("DELETE FROM CONCEPTS WHERE Concept = ?", {id}); };
+    struct Case {
+        const char *what;
+        std::function<void(ConceptList &)> meanwhile;
+    } cases[] = {
+        {"nothing asked", [](ConceptList &) {}},
+        {"a row found beyond what was read",
+         [&](ConceptList &l) { EXPECT_EQ(l.find(objectsNow().last().toLower()), objectsNow().size() - 1); }},
+        {"a prefix typed beyond what was read",
+         [&](ConceptList &l) { EXPECT_EQ(l.text(l.findPrefix("k-1100")), "K-11000"); }},
+        {"a concept added beyond what was read",
+         [&](ConceptList &l) {
+             const int read = l.rowCount();
+             addObject("K-99999");
+             EXPECT_EQ(l.conceptAdded("K-99999"), -1);
+             EXPECT_EQ(l.rowCount(), read);
+         }},
+        {"a concept added among what was read",
+         [&](ConceptList &l) {
+             addObject("K-00001");
+             EXPECT_EQ(l.conceptAdded("K-00001"), 1);
+         }},
+        {"the last row read removed",
+         [&](ConceptList &l) {
+             const int last = l.rowCount() - 1;
+             const QString id = l.text(last);
+             remove(id);
+             EXPECT_EQ(l.conceptRemoved(id), last);
+         }},
+        {"a concept removed beyond what was read",
+         [&](ConceptList &l) {
+             remove("K-12000");
+             EXPECT_EQ(l.conceptRemoved("K-12000"), -1);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto list = ConceptList::ofType(OntologyDB, 1);
+        ASSERT_EQ(list->rowCount(), ConceptList::FirstRows);
+        ASSERT_TRUE(list->canFetchMore());
+        c.meanwhile(*list);
+        while (list->canFetchMore())
+            list->fetchMore();
+        EXPECT_EQ(allRows(*list), objectsNow());
     }
 }
 

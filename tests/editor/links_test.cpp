@@ -2,12 +2,16 @@
 // dialog as a picker.
 
 #include "PanesFixture.h"
+#include "ontology/ConceptList.h"
 #include "ontology/LocalSlots.h"
+#include "support/UserKeys.h"
 #include "ui/Forms.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -60,6 +64,43 @@ TEST_F(PanesTest, TheParentsPopUpGuardsTheLastParent)
     showConcept("Y");
     main->mnuISADelete_Click();
     EXPECT_EQ(GetParents("Y"), (QStringList{"CAR", "WHEEL"}));
+}
+
+// A picker over more concepts than it reads as it opens is up at once, and reads on: the
+// keys reach every concept meanwhile, the scroll bar soon covers them all, and Add links
+// the one the keys chose.
+TEST_F(PanesTest, APickerOfManyConceptsIsUpAtOnceAndTheKeysReachEveryOne)
+{
+    {
+        db::Transaction tx(OntologyDB);
+        for (int i = 0; i < ConceptList::FirstRows + 2 * ConceptList::ReadOnRows; ++i) {
+            const QString id = QStringLiteral("M-%1").arg(i, 5, 10, QLatin1Char('0'));
+            OntologyDB.execute("INSERT INTO CONCEPTS (Concept, Definition, Type, Subset_ID) VALUES (?, 'd', 1, 1)", {id});
+            OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES (?, 'OBJECT')", {id});
+        }
+        tx.commit();
+    }
+    const int objects = count("SELECT COUNT(*) FROM CONCEPTS WHERE Type = 1");
+    const QString last = OntologyDB.scalar("SELECT Concept FROM CONCEPTS WHERE Type = 1 ORDER BY Concept DESC LIMIT 1").toString();
+    showConcept("CAR");
+    modals.expect<frmEditRel>([&](frmEditRel &d) {
+        ui::DataList *list = d.dblConcepts;
+        EXPECT_LT(list->model()->rowCount(), objects) << "up before every concept is read";
+        keys::focusBox(list);
+        keys::type("m-2000");
+        EXPECT_EQ(list->text(), "M-20000") << "a prefix further on than the list has read";
+        for (int i = 0; i < 200 && list->model()->rowCount() < objects; ++i)
+            QTest::qWait(5);
+        EXPECT_EQ(list->model()->rowCount(), objects) << "every concept listed without scrolling";
+        keys::press(Qt::Key_End);
+        EXPECT_EQ(list->text(), last);
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        keys::type("m-1234");
+        EXPECT_EQ(list->text(), "M-12340");
+        d.cmdAdd->click();
+    });
+    main->mnuISAAdd_Click();
+    EXPECT_TRUE(GetParents("CAR").contains("M-12340"));
 }
 
 TEST_F(PanesTest, IsaLinksAddedReplacedAndDeleted)
