@@ -2,7 +2,8 @@
 # Builds the subsets benchmark in release mode, makes the synthetic ontologies as
 # bench/run.sh does (reusing those already in build-bench/data) and prints the figures:
 # 100,000 concepts moved, named, unnamed, and removed with their subset and from a
-# linked termbase; 10,000 rows of a subset's list, checked at random, moved.
+# linked termbase; 10,000 rows of a subset's list, checked at random, moved, and moved
+# back by SQLite alone (the ratio compares the two).
 #   bash bench/subsets.sh [sizes...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
