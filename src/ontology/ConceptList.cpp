@@ -206,14 +206,58 @@ const std::vector<QString> &ConceptList::page(int index) const
     return slot.rows;
 }
 
+int ConceptList::pageHolding(int row) const
+{
+    return int(std::upper_bound(m_offsets.begin(), m_offsets.end(), row) - m_offsets.begin()) - 1;
+}
+
 QString ConceptList::text(int row) const
 {
     if (row < 0 || row >= m_count)
         return {};
-    const int index = int(std::upper_bound(m_offsets.begin(), m_offsets.end(), row) - m_offsets.begin()) - 1;
+    const int index = pageHolding(row);
     const auto &rows = page(index);
     const size_t at = size_t(row - m_offsets[size_t(index)]);
     return at < rows.size() ? rows[at] : QString();
+}
+
+// Rows checked here and there over a million: a page is read for the few rows asked of
+// it, without converting the rest or pushing the pages in view out of the cache.
+QStringList ConceptList::texts(const std::vector<int> &rows) const
+{
+    QStringList out;
+    out.reserve(qsizetype(rows.size()));
+    size_t i = 0;
+    while (i < rows.size()) {
+        if (rows[i] < 0 || rows[i] >= m_count) {
+            out << QString();
+            ++i;
+            continue;
+        }
+        const int index = pageHolding(rows[i]);
+        const Page &p = m_pages[size_t(index)];
+        const int first = m_offsets[size_t(index)];
+        // A page in the cache answers as text() does.
+        const auto cached =
+            std::find_if(m_cache.begin(), m_cache.end(), [&](const CachedPage &c) { return c.index == index; });
+        if (cached != m_cache.end()) {
+            for (; i < rows.size() && rows[i] < first + p.size; ++i) {
+                const size_t at = size_t(rows[i] - first);
+                out << (at < cached->rows.size() ? cached->rows[at] : QString());
+            }
+            continue;
+        }
+        int at = first;
+        readRows(&p.firstKey, false, p.size, [&](QByteArrayView identifier) {
+            for (; i < rows.size() && rows[i] == at; ++i)
+                out << QString::fromUtf8(identifier);
+            ++at;
+        });
+        // Rows the file no longer holds.
+        for (; i < rows.size() && rows[i] < first + p.size; ++i)
+            out << QString();
+    }
+    return out;
 }
 
 int ConceptList::pageOf(const QString &key) const

@@ -69,6 +69,7 @@ public:
     // The rows read so far; all of them once canFetchMore() is false.
     int rowCount() const override;
     QString text(int row) const override;
+    QStringList texts(const std::vector<int> &rows) const override;
     bool canFetchMore() const override { return !m_complete; }
     int fetchMore() override;
 
@@ -100,6 +101,8 @@ private:
         int size = 0;
     };
     const std::vector<QString> &page(int index) const;
+    // The page that holds the row, one of the rows there are.
+    int pageHolding(int row) const;
     // The page whose rows a key belongs between.
     int pageOf(const QString &key) const;
     // The first row whose identifier is not below text, or rowCount() once every row is read.

@@ -117,11 +117,11 @@ void CheckList::setAllChecked(bool checked)
 
 QStringList CheckList::checkedTexts() const
 {
-    QStringList out;
+    std::vector<int> rows;
     for (size_t row = 0; row < m_checked.size(); ++row)
         if (m_checked[row])
-            out << text(int(row));
-    return out;
+            rows.push_back(int(row));
+    return m_source && !rows.empty() ? m_source->texts(rows) : QStringList();
 }
 
 }  // namespace ui

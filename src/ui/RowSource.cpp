@@ -4,6 +4,15 @@
 
 namespace ui {
 
+QStringList RowSource::texts(const std::vector<int> &rows) const
+{
+    QStringList out;
+    out.reserve(qsizetype(rows.size()));
+    for (int row : rows)
+        out << text(row);
+    return out;
+}
+
 int RowSource::findPrefix(const QString &prefix)
 {
     if (prefix.isEmpty())

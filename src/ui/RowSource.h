@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 namespace db {
 class QueryCursor;
@@ -20,6 +21,9 @@ public:
     // the list asks for more.
     virtual int rowCount() const = 0;
     virtual QString text(int row) const = 0;
+    // The texts of these rows, given in ascending order; a source that reads its rows in
+    // pages reads each page asked for once and converts only the rows asked for.
+    virtual QStringList texts(const std::vector<int> &rows) const;
     virtual bool canFetchMore() const { return false; }
     // Reads the next rows; returns how many were added at the end.
     virtual int fetchMore() { return 0; }

@@ -88,6 +88,12 @@ TEST_F(ConceptStoreTest, RowsAndSearchAgreeAcrossPages)
         EXPECT_EQ(list->find(expected.at(row).toLower()), row);
     }
     EXPECT_EQ(list->text(list->findPrefix(QStringLiteral("k-0102"))), "K-01020");
+    // Rows here and there, as a list's checks give them, read a page at a time.
+    const std::vector<int> some{1, 2, ConceptList::PageSize + 7, 3 * ConceptList::PageSize + 16};
+    QStringList someTexts;
+    for (int row : some)
+        someTexts << expected.at(row);
+    EXPECT_EQ(list->texts(some), someTexts);
     EXPECT_EQ(list->text(-1), "");
     EXPECT_EQ(list->text(list->rowCount()), "");
 }
