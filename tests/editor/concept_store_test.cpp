@@ -17,6 +17,16 @@ void addObject(const QString &id, const QString &parent = QStringLiteral("OBJECT
     OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES (?, ?)", {id, parent});
 }
 
+// The identifiers a query gives, as the file holds them now.
+QStringList identifiers(const char *sql)
+{
+    QStringList out;
+    db::Statement all(OntologyDB, sql);
+    while (all.step())
+        out << all.column(0).toString();
+    return out;
+}
+
 QStringList allRows(const ConceptList &list)
 {
     QStringList out;
@@ -76,10 +86,7 @@ TEST_F(ConceptStoreTest, RowsAndSearchAgreeAcrossPages)
         addObject(QStringLiteral("K-%1").arg(i, 5, 10, QLatin1Char('0')));
     tx.commit();
     const auto list = ConceptList::listView(OntologyDB, 0, 1);
-    QStringList expected;
-    db::Statement all(OntologyDB, "SELECT Concept FROM CONCEPTS ORDER BY Concept");
-    while (all.step())
-        expected << all.column(0).toString();
+    const QStringList expected = identifiers("SELECT Concept FROM CONCEPTS ORDER BY Concept");
     ASSERT_EQ(list->rowCount(), expected.size());
     EXPECT_EQ(allRows(*list), expected);
     for (int row : {0, ConceptList::PageSize - 1, ConceptList::PageSize, 2 * ConceptList::PageSize + 5, int(expected.size()) - 1}) {
@@ -105,13 +112,7 @@ TEST_F(ConceptStoreTest, TheListFollowsAddedAndRemovedConceptsAsIfReadAgain)
         addObject(QStringLiteral("K-%1").arg(i * 2, 5, 10, QLatin1Char('0')));
     tx.commit();
     const auto list = ConceptList::listView(OntologyDB, 0, 1);
-    const auto rowsNow = [] {
-        QStringList rows;
-        db::Statement all(OntologyDB, "SELECT Concept FROM CONCEPTS ORDER BY Concept");
-        while (all.step())
-            rows << all.column(0).toString();
-        return rows;
-    };
+    const auto rowsNow = [] { return identifiers("SELECT Concept FROM CONCEPTS ORDER BY Concept"); };
     const QString firstOfSecondPage = list->text(ConceptList::PageSize);
     const QString lastOfFirstPage = list->text(ConceptList::PageSize - 1);
     struct Case {
@@ -198,10 +199,7 @@ TEST_F(ConceptStoreTest, TypeListsKnowEveryRowAtOnce)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        QStringList expected;
-        db::Statement all(OntologyDB, c.sql);
-        while (all.step())
-            expected << all.column(0).toString();
+        const QStringList expected = identifiers(c.sql);
         EXPECT_EQ(c.list->rowCount(), expected.size());
         EXPECT_FALSE(c.list->canFetchMore());
         EXPECT_EQ(allRows(*c.list), expected);
@@ -222,13 +220,7 @@ TEST_F(ConceptStoreTest, ATypeListReadOnAsShownEndsAsIfReadAtOnce)
     for (int i = 0; i < ConceptList::FirstRows + 2 * ConceptList::PageSize + 5; ++i)
         addObject(QStringLiteral("K-%1").arg(i * 2, 5, 10, QLatin1Char('0')));
     tx.commit();
-    const auto objectsNow = [] {
-        QStringList rows;
-        db::Statement all(OntologyDB, "SELECT Concept FROM CONCEPTS WHERE Type = 1 ORDER BY Concept");
-        while (all.step())
-            rows << all.column(0).toString();
-        return rows;
-    };
+    const auto objectsNow = [] { return identifiers("SELECT Concept FROM CONCEPTS WHERE Type = 1 ORDER BY Concept"); };
     const auto remove = [](const QString &id) { OntologyDB.execute("DELETE FROM CONCEPTS WHERE Concept = ?", {id}); };
     struct Case {
         const char *what;
