@@ -86,8 +86,8 @@ public:
 
 }  // namespace
 
-// The list reads on by itself, a step a turn of the event loop, so that its scroll bar
-// soon covers every row; scrolling to the bottom reads on at once.
+// The list reads on by itself while it is shown, a step a turn of the event loop, so that
+// its scroll bar soon covers every row; scrolling to the bottom reads on at once.
 TEST(DataList, ASourceThatReadsAsShownIsReadOnInTheTurnsOfTheEventLoop)
 {
     for (const bool scrolled : {false, true}) {
@@ -112,6 +112,17 @@ TEST(DataList, ASourceThatReadsAsShownIsReadOnInTheTurnsOfTheEventLoop)
         list.setCurrentRow(999);
         EXPECT_EQ(list.text(), "999");
     }
+    // A list out of sight reads nothing more until it is shown.
+    auto rows = std::make_shared<GrowingRows>();
+    ui::DataList list;
+    list.bind(rows);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(rows->read, 50);
+    list.show();
+    for (int i = 0; i < 100 && rows->canFetchMore(); ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(rows->read, 1000);
 }
 
 TEST(DataList, ASourceThatFailsToReadMoreLeavesTheListAsItWas)
