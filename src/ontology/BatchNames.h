@@ -3,17 +3,15 @@
 // failure leaves every name as it was. Concepts are given by identifier; one that is not
 // in the ontology (any more) is passed over without a word.
 
+#include "BatchProgress.h"
+
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 enum class BatchNameForm {
     SameAsIdentifier,  // the identifier as it stands: PHYSICAL-OBJECT
     Label,             // its readable label: physical object
 };
-
-// Called after each concept with the number done so far.
-using BatchProgress = std::function<void(qsizetype done)>;
 
 // Gives each concept a name in lang. A concept that has that name already gets it a
 // second time: names are the user's, and nothing makes them unique. Returns how many

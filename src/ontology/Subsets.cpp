@@ -142,17 +142,20 @@ QStringList RemoveSubset(int subset)
     return removed;
 }
 
-qsizetype TransferConcepts(const QStringList &concepts, int from, int to)
+qsizetype TransferConcepts(const QStringList &concepts, int from, int to, const BatchProgress &progress)
 {
     const db::BulkCache cache(OntologyDB);
     db::Transaction tx(OntologyDB);
     db::Statement move(OntologyDB,
                        QStringLiteral("UPDATE CONCEPTS SET Subset_ID = ? WHERE Concept = ? AND Subset_ID = ?"));
     qsizetype moved = 0;
+    qsizetype done = 0;
     for (const QString &c : concepts) {
         move.bind(1, to).bind(2, c).bind(3, from);
         move.run();
         moved += OntologyDB.changes();
+        if (progress)
+            progress(++done);
     }
     tx.commit();
     return moved;

@@ -4,6 +4,8 @@
 // row that names them. Subset 1 comes with every new ontology; the user's subsets take the
 // numbers 2 to 127. Each command here is one transaction; nothing here asks the user.
 
+#include "BatchProgress.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -35,4 +37,4 @@ QStringList RemoveSubset(int subset);
 
 // Moves those of the concepts that are still in subset from into subset to and returns
 // how many moved; a concept deleted or moved meanwhile is passed over.
-qsizetype TransferConcepts(const QStringList &concepts, int from, int to);
+qsizetype TransferConcepts(const QStringList &concepts, int from, int to, const BatchProgress &progress = {});

@@ -4,6 +4,7 @@
 #include "ontology/Global.h"
 #include "ontology/SelectionLists.h"
 #include "ontology/Subsets.h"
+#include "ui/BusyRun.h"
 #include "ui/CheckList.h"
 #include "ui/CommandBoundary.h"
 #include "ui/MsgBox.h"
@@ -158,7 +159,11 @@ void frmTransfer::cmdTranfer_Click()
     qsizetype moved = 0;
     {
         const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
-        moved = TransferConcepts(ListView1->checkedTexts(), m_source, m_target);
+        {
+            // A million concepts checked take a while: the windows keep painting meanwhile.
+            ui::BusyRun busy;
+            moved = TransferConcepts(ListView1->checkedTexts(), m_source, m_target, [&](qsizetype) { busy.paint(); });
+        }
         // What is left in the source subset, under the subset's own name.
         m_filling = true;
         cbxFrom->setEditText(GetSubsetName(m_source));

@@ -9,6 +9,7 @@
 #include "tools/frmTransfer.h"
 #include "ui/CheckList.h"
 #include "ui/DataList.h"
+#include "ui/MousePointer.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -387,6 +389,45 @@ TEST_F(SubsetsTest, TransferMovesTheCheckedConceptsAndOffersSubsetsAddedSince)
     EXPECT_EQ(subsetOf("CAT"), GetSubsetID("Wild"));
     EXPECT_EQ(subsetOf("DOG"), 2);
     EXPECT_EQ(subsetOf("COW"), 1);
+}
+
+// Moving many concepts takes a while: the windows keep painting meanwhile, under the
+// hourglass, and the move is whole.
+TEST_F(SubsetsTest, ALongTransferKeepsTheWindowsPainting)
+{
+    subset(2, "Pets");
+    {
+        db::Transaction tx(OntologyDB);
+        for (int i = 0; i < 30000; ++i)
+            add(QStringLiteral("M-%1").arg(i, 5, 10, QLatin1Char('0')), 1);
+        tx.commit();
+    }
+    const int general = OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 1").toInt();
+    // A timer fires only when the event loop turns, as the windows paint only then.
+    int turnsWhileMoving = 0;
+    frmTransfer *transfer = nullptr;
+    QTimer turns;
+    turns.setInterval(0);
+    QObject::connect(&turns, &QTimer::timeout, [&] {
+        if (transfer && ui::mousePointer(*transfer->window()) == ui::MousePointer::Hourglass)
+            ++turnsWhileMoving;
+    });
+    options([&](frmOntoOptions &d) {
+        modals.expect<frmTransfer>([&](frmTransfer &t) {
+            transfer = &t;
+            t.cbxTo->setCurrentIndex(1);
+            t.cmdAll->click();
+            boxes.expect("Are you sure you want to transfer", Answer::Yes)
+                .expect(QString::number(general) + " Concepts transferred.");
+            turns.start();
+            t.cmdTranfer->click();
+            turns.stop();
+            t.cmdCancel->click();
+        });
+        d.cmdTransfer->click();
+    });
+    EXPECT_GT(turnsWhileMoving, 0);
+    EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 2").toInt(), general);
 }
 
 TEST_F(SubsetsTest, TransferShownAgainListsTheSourceAsItStandsKeepingTheChecksOfWhatIsLeft)
