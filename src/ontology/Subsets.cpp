@@ -5,6 +5,8 @@
 #include "SelectionLists.h"
 #include "db/Text.h"
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 qsizetype SubsetNameLength(const QString &name) { return name.toUcs4().size(); }
@@ -118,7 +120,7 @@ std::optional<std::vector<Reference>> conceptReferences()
 
 }  // namespace
 
-QStringList RemoveSubset(int subset)
+QStringList RemoveSubset(int subset, const std::function<void()> &betweenRuns)
 {
     const db::BulkCache cache(OntologyDB);
     const auto references = conceptReferences();
@@ -127,16 +129,27 @@ QStringList RemoveSubset(int subset)
         unchecked.emplace(OntologyDB);
     db::Transaction tx(OntologyDB);
     const QStringList removed = ListSubsetConcepts(subset);
+    // Each table is swept a run of identifiers at a time, in identifier order, so that
+    // the windows may paint between runs; a sweep keeps to one table, whose pages then
+    // stay in the cache until it is done. A run's rows are found through the index by subset.
+    constexpr qsizetype RunLength = 5000;
+    const QString run = QStringLiteral("Subset_ID = ?1 AND Concept BETWEEN ?2 AND ?3");
+    const auto sweep = [&](const QString &sql) {
+        for (qsizetype first = 0; first < removed.size(); first += RunLength) {
+            const qsizetype last = std::min(first + RunLength, removed.size()) - 1;
+            OntologyDB.execute(sql, {subset, removed.at(first), removed.at(last)});
+            if (betweenRuns)
+                betweenRuns();
+        }
+    };
     if (unchecked && unchecked->active()) {
-        // What the cascades would do, one statement per referring column rather than a
-        // dozen statements per concept.
-        const QString members = QStringLiteral(" IN (SELECT Concept FROM CONCEPTS WHERE Subset_ID = ?)");
+        // What the cascades would do, one statement per referring column and run rather
+        // than a dozen statements per concept.
         for (const Reference &r : *references)
-            OntologyDB.execute(QStringLiteral("DELETE FROM %1 WHERE %2").arg(db::quoteIdent(r.table), db::quoteIdent(r.column)) +
-                                   members,
-                               {subset});
-        OntologyDB.execute(QStringLiteral("DELETE FROM CONCEPTS WHERE Subset_ID = ?"), {subset});
+            sweep(QStringLiteral("DELETE FROM %1 WHERE %2 IN (SELECT Concept FROM CONCEPTS WHERE %3)")
+                      .arg(db::quoteIdent(r.table), db::quoteIdent(r.column), run));
     }
+    sweep(QStringLiteral("DELETE FROM CONCEPTS WHERE ") + run);
     OntologyDB.execute(QStringLiteral("DELETE FROM Subsets WHERE Subset_ID = ?"), {subset});
     tx.commit();
     return removed;

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 constexpr int SubsetNameMaxLength = 65;
@@ -32,8 +33,9 @@ QString SubsetRemovalProblem(int subset);
 // leaves them without any parent, outside every tree.
 qsizetype CountConceptsLosingTheirLastParent(int subset);
 // Removes the subset with its concepts and returns the identifiers of the concepts
-// removed, in identifier order.
-QStringList RemoveSubset(int subset);
+// removed, in identifier order. betweenRuns is called between the runs the removal goes
+// in, where the windows may paint.
+QStringList RemoveSubset(int subset, const std::function<void()> &betweenRuns = {});
 
 // Moves those of the concepts that are still in subset from into subset to and returns
 // how many moved; a concept deleted or moved meanwhile is passed over.

@@ -6,6 +6,7 @@
 
 #include "ontology/Global.h"
 #include "ontology/Subsets.h"
+#include "ui/BusyRun.h"
 #include "ui/Forms.h"
 #include "ui/MousePointer.h"
 #include "ui/MsgBox.h"
@@ -130,7 +131,12 @@ void frmOntoOptions::cmdRemove_Click()
         return;
     {
         const ui::MousePointerGuard hourglass(*this, ui::MousePointer::Hourglass);
-        const QStringList removed = RemoveSubset(id);
+        QStringList removed;
+        {
+            // A subset of many concepts takes a while: the windows keep painting meanwhile.
+            ui::BusyRun busy;
+            removed = RemoveSubset(id, [&] { busy.paint(); });
+        }
         // The termbases and the windows that offer concepts keep their own copy of them.
         if (conceptsRemoved)
             conceptsRemoved(removed);

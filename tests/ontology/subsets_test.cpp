@@ -202,6 +202,48 @@ TEST(Subsets, RemovingASubsetTakesItsConceptsAndEveryRowThatNamesThem)
     }
 }
 
+// A subset of many concepts goes a run of identifiers at a time, with a pause between
+// runs; the concepts of other subsets between them stay, with their rows.
+TEST(Subsets, ASubsetOfManyConceptsGoesARunAtATimeAndWhole)
+{
+    for (const bool nested : {false, true}) {
+        SCOPED_TRACE(nested ? "inside a transaction" : "alone");
+        SubsetsFixture f;
+        f.subsets({2});
+        const int many = 12000;
+        {
+            db::Transaction tx(OntologyDB);
+            for (int i = 0; i < many; ++i) {
+                // Every fourth identifier is another subset's, so every run spans some.
+                const QString id = QStringLiteral("K-%1").arg(i, 5, 10, QLatin1Char('0'));
+                f.add(id, i % 4 == 0 ? 1 : 2);
+                OntologyDB.execute("INSERT INTO ISA (Concept, ISA) VALUES (?, 'OBJECT')", {id});
+                OntologyDB.execute("INSERT INTO Names (Concept, Lang_ID, Name) VALUES (?, 'en', ?)", {id, id.toLower()});
+            }
+            tx.commit();
+        }
+        const int kept = f.o.count("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 1");
+        int pauses = 0;
+        QStringList removed;
+        const auto remove = [&] { removed = RemoveSubset(2, [&] { ++pauses; }); };
+        if (nested) {
+            db::Transaction outer(OntologyDB);
+            remove();
+            outer.commit();
+        } else {
+            remove();
+        }
+        EXPECT_EQ(removed.size(), many - many / 4);
+        EXPECT_GT(pauses, 1) << "more than one run";
+        EXPECT_FALSE(SubsetExists(2));
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 2"), 0);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 1"), kept);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM Names WHERE Concept LIKE 'K-%'"), many / 4);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM ISA WHERE Concept LIKE 'K-%'"), many / 4);
+        EXPECT_EQ(f.o.count("SELECT count(*) FROM pragma_foreign_key_check"), 0);
+    }
+}
+
 TEST(Subsets, AFailedRemovalLeavesTheSubsetAndTheChecksAsTheyWere)
 {
     SubsetsFixture f;

@@ -391,9 +391,9 @@ TEST_F(SubsetsTest, TransferMovesTheCheckedConceptsAndOffersSubsetsAddedSince)
     EXPECT_EQ(subsetOf("COW"), 1);
 }
 
-// Moving many concepts takes a while: the windows keep painting meanwhile, under the
-// hourglass, and the move is whole.
-TEST_F(SubsetsTest, ALongTransferKeepsTheWindowsPainting)
+// Moving or removing many concepts takes a while: the windows keep painting meanwhile,
+// under the hourglass, and the command is done whole.
+TEST_F(SubsetsTest, TheLongSubsetCommandsKeepTheWindowsPainting)
 {
     subset(2, "Pets");
     {
@@ -402,32 +402,42 @@ TEST_F(SubsetsTest, ALongTransferKeepsTheWindowsPainting)
             add(QStringLiteral("M-%1").arg(i, 5, 10, QLatin1Char('0')), 1);
         tx.commit();
     }
-    const int general = OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 1").toInt();
     // A timer fires only when the event loop turns, as the windows paint only then.
-    int turnsWhileMoving = 0;
-    frmTransfer *transfer = nullptr;
+    QWidget *busyWindow = nullptr;
+    int turnsWhileBusy = 0;
     QTimer turns;
     turns.setInterval(0);
     QObject::connect(&turns, &QTimer::timeout, [&] {
-        if (transfer && ui::mousePointer(*transfer->window()) == ui::MousePointer::Hourglass)
-            ++turnsWhileMoving;
+        if (busyWindow && ui::mousePointer(*busyWindow) == ui::MousePointer::Hourglass)
+            ++turnsWhileBusy;
     });
+    const auto whileTurning = [&](QWidget *window, QPushButton *command) {
+        busyWindow = window;
+        turnsWhileBusy = 0;
+        turns.start();
+        command->click();
+        turns.stop();
+    };
     options([&](frmOntoOptions &d) {
         modals.expect<frmTransfer>([&](frmTransfer &t) {
-            transfer = &t;
             t.cbxTo->setCurrentIndex(1);
-            t.cmdAll->click();
-            boxes.expect("Are you sure you want to transfer", Answer::Yes)
-                .expect(QString::number(general) + " Concepts transferred.");
-            turns.start();
-            t.cmdTranfer->click();
-            turns.stop();
+            for (int row = 0; row < t.ListView1->rowCount(); ++row)
+                t.ListView1->setChecked(row, t.ListView1->text(row).startsWith("M-"));
+            boxes.expect("Are you sure you want to transfer", Answer::Yes).expect("30000 Concepts transferred.");
+            whileTurning(t.window(), t.cmdTranfer);
+            EXPECT_GT(turnsWhileBusy, 0) << "Transfer";
             t.cmdCancel->click();
         });
         d.cmdTransfer->click();
+        EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 2").toInt(), 30000);
+
+        choose(d, "Pets");
+        boxes.expect("Are you sure you want to remove subset", Answer::Yes);
+        whileTurning(d.window(), d.cmdRemove);
+        EXPECT_GT(turnsWhileBusy, 0) << "Remove";
+        EXPECT_FALSE(SubsetExists(2));
+        EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Concept LIKE 'M-%'").toInt(), 0);
     });
-    EXPECT_GT(turnsWhileMoving, 0);
-    EXPECT_EQ(OntologyDB.scalar("SELECT count(*) FROM CONCEPTS WHERE Subset_ID = 2").toInt(), general);
 }
 
 TEST_F(SubsetsTest, TransferShownAgainListsTheSourceAsItStandsKeepingTheChecksOfWhatIsLeft)
